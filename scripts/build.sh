@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Configures and builds one build tree. Usage: build.sh [release|sanitize]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+kind=${1:-release}
+case "$kind" in
+  release)  dir="$root/build";          flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
+  sanitize) dir="$root/build-sanitize"; flags=(-DCMAKE_BUILD_TYPE=Debug -DSVPASS_SANITIZE=ON -DSVPASS_WITH_QT=OFF) ;;
+  *) echo "usage: build.sh [release|sanitize]" >&2; exit 2 ;;
+esac
+cmake -S "$root" -B "$dir" -G Ninja "${flags[@]}" >/dev/null
+cmake --build "$dir" -j "$(nproc)"

@@ -1,0 +1,10 @@
+#pragma once
+// The subcommands of svpass-cli. Each takes the arguments after its name and
+// returns the process exit code.
+#include <string>
+#include <vector>
+
+using TArgs = std::vector<std::string>;
+
+int CmdDump(const TArgs& args);
+int CmdResave(const TArgs& args);

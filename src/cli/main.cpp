@@ -1,0 +1,33 @@
+// svpass-cli: the headless tool. Reads, checks, converts and renders passports
+// without a window.
+#include <cstring>
+#include <iostream>
+#include <map>
+
+#include "Commands.h"
+#include "platform/ProgramDir.h"
+
+namespace {
+
+int Usage() {
+  std::cerr << "usage: svpass-cli <command> [arguments]\n"
+               "commands:\n"
+               "  dump <passport-dir> [--phase P] [--program K] [--remaining T]\n"
+               "  resave <passport-dir> --out <dir> [--info]\n";
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  SetProgramDir(ExecutableDir());
+  if (argc < 2) return Usage();
+  const std::map<std::string, int (*)(const TArgs&)> commands = {
+      {"dump", CmdDump},
+      {"resave", CmdResave},
+  };
+  const auto it = commands.find(argv[1]);
+  if (it == commands.end()) return Usage();
+  const TArgs args(argv + 2, argv + argc);
+  return it->second(args);
+}

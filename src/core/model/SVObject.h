@@ -1,0 +1,67 @@
+#pragma once
+// One passport in memory: its directory, information, phase clock and the
+// twelve layers of its scheme, with the whole-scheme operations that run
+// over the layers in the fixed order 1 to 12.
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "Layer.h"
+#include "pre.h"
+
+class TSVInfo;
+class TSVtime;
+
+constexpr int kLayerCount = 12;
+
+class TSVObject : public TpreObject {
+ public:
+  // dir: the passport directory; a trailing separator is added if missing.
+  explicit TSVObject(const std::string& dir);
+  ~TSVObject() override;
+  TSVObject(const TSVObject&) = delete;
+  TSVObject& operator=(const TSVObject&) = delete;
+
+  std::unique_ptr<TSVtime> Time;
+  std::string Dir;
+  std::unique_ptr<TSVInfo> Info;
+  // Layers[1] .. Layers[12]; Layers[0] is unused.
+  std::array<std::unique_ptr<TLayer>, kLayerCount + 1> Layers;
+
+  TLayer& Layer(int n) { return *Layers[static_cast<std::size_t>(n)]; }
+
+  void SetInfoFileName();
+  // Reads info.txt, then map.txt, then sets the clock to phase 1.
+  void LoadAll();
+  // The factory: a new item of the class of the code, nullptr when none.
+  static std::unique_ptr<TSVItem> CreateItem(std::uint32_t code);
+  // The layer of the type code, 0 when it has none.
+  static int LayerOf(std::uint32_t code);
+  // Adds the item to its layer whatever the layer's switches; returns the
+  // layer number, or 0 (the item is freed) for a code without a layer.
+  int AddItem(std::unique_ptr<TSVItem> item);
+  void ClearAll();
+  void DrawAll(TDrawContext& ctx, bool editable);
+  // Layer 12 only (signal heads): what the phase animation redraws.
+  void DrawLayer(int n, TDrawContext& ctx, bool editable);
+  void PrintAll(TDrawContext& ctx);
+  TRect BoundsShown(TDrawContext& ctx);
+  TRect BoundsOfVisibleLayers(TDrawContext& ctx);
+  void SelectInRect(TDrawContext& ctx, const TRect& r);
+  void DeselectAll();
+  void DeleteSelected();
+  void HideSelected();
+  void RestoreHidden();
+  int CountSelected() const;
+  bool FindAnchor(int x, int y, std::uint32_t typeCode, TDrawContext& ctx, double& X, double& Y);
+  bool FindAnchorEx(int x, int y, std::uint32_t typeCode, TDrawContext& ctx, double& X, double& Y, double& X2,
+                    double& Y2);
+  void CopyTimingToDirections();
+
+  // Writes map.txt: layers 1 to 12, each from its oldest item to its newest,
+  // leaving out hidden items. Written atomically; returns false (and shows
+  // the error) when the file cannot be written, leaving the old one intact.
+  bool SaveMap(const std::string& path);
+  bool SaveMap() { return SaveMap(Dir + "map.txt"); }
+};

@@ -1,0 +1,33 @@
+#include "Messages.h"
+
+#include <iostream>
+
+namespace {
+
+class TStderrSink : public TMessageSink {
+ public:
+  void Show(TMessageSeverity severity, const std::string& text) override {
+    std::cerr << (severity == TMessageSeverity::Info ? "info: " : "error: ") << text << '\n';
+  }
+};
+
+TStderrSink gStderrSink;
+TMessageSink* gSink = &gStderrSink;
+
+}  // namespace
+
+void ShowInfo(const std::string& text) { gSink->Show(TMessageSeverity::Info, text); }
+void ShowError(const std::string& text) { gSink->Show(TMessageSeverity::Error, text); }
+
+TMessageSink* SetMessageSink(TMessageSink* sink) {
+  TMessageSink* prev = gSink;
+  gSink = sink ? sink : &gStderrSink;
+  return prev;
+}
+
+TMessageCapture::TMessageCapture() : Previous_(SetMessageSink(this)) {}
+TMessageCapture::~TMessageCapture() { SetMessageSink(Previous_); }
+
+void TMessageCapture::Show(TMessageSeverity severity, const std::string& text) {
+  Messages.push_back(TMessage{severity, text});
+}

@@ -1,0 +1,27 @@
+#pragma once
+// Helpers shared by the core tests.
+#include <string>
+
+// A fresh empty directory under the system temp directory, removed when the
+// object goes away.
+class TTempDir {
+ public:
+  TTempDir();
+  ~TTempDir();
+  TTempDir(const TTempDir&) = delete;
+  TTempDir& operator=(const TTempDir&) = delete;
+  // With a trailing separator.
+  const std::string& Path() const { return Path_; }
+  std::string File(const std::string& name) const { return Path_ + name; }
+
+ private:
+  std::string Path_;
+};
+
+// Writes bytes to a file, creating it.
+void WriteBytes(const std::string& path, const std::string& bytes);
+std::string ReadBytes(const std::string& path);
+// Lines joined with CR LF, with a CR LF after the last one.
+std::string CrLf(std::initializer_list<std::string> lines);
+// A file of the repository.
+std::string SourcePath(const std::string& relative);
