@@ -3,6 +3,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 int Round(double v) {
   if (!(v == v)) return 0;
@@ -80,6 +81,11 @@ bool RangesOverlap(double a, double b, double c, double d) {
 }
 
 bool PointInRect(int x, int y, const TRect& r) { return InRange(r.Left, r.Right, x) && InRange(r.Top, r.Bottom, y); }
+
+bool NearScreenPoint(TPoint s, int x, int y, int tolerance) {
+  return std::llabs(static_cast<long long>(s.x) - x) <= tolerance &&
+         std::llabs(static_cast<long long>(s.y) - y) <= tolerance;
+}
 
 bool SegmentMeetsRect(const TRect& r, int x1, int y1, int x2, int y2) {
   if (x1 == x2) {
@@ -185,7 +191,8 @@ void SetPen(TCanvas& canvas, TColor color, TPenMode mode, int width, TPenStyle s
 }
 
 std::string FormatCoord(double x) {
-  char buf[64];
+  // Wide enough for the largest double in fixed notation.
+  char buf[400];
   std::snprintf(buf, sizeof buf, "%12.5f", x);
   std::string s(buf);
   // snprintf follows the C locale, which the program never changes; guard anyway.

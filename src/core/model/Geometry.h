@@ -36,6 +36,8 @@ double Distance(double x1, double y1, double x2, double y2);
 bool InRange(double a, double b, double x);
 bool RangesOverlap(double a, double b, double c, double d);
 bool PointInRect(int x, int y, const TRect& r);
+// The screen point s lies within `tolerance` pixels of (x, y) in both axes.
+bool NearScreenPoint(TPoint s, int x, int y, int tolerance);
 bool SegmentMeetsRect(const TRect& r, int x1, int y1, int x2, int y2);
 TRealPoint NearestPointOnSegment(double px, double py, double ax, double ay, double bx, double by);
 // length * (P2 - P1) / |P2 - P1|; (length, 0) when the points coincide.
