@@ -26,6 +26,9 @@ class TPassportIntegrityError : public std::runtime_error {
 // what: the Russian noun shown in the message ("фаз", "направлений", ...).
 int CheckedCount(std::int64_t n, int limit, const std::string& what);
 
+// A one-line field as it can be stored: line breaks become blanks.
+std::string OneLineText(const std::string& text);
+
 class TSVPhase {
  public:
   std::uint8_t Number = 0;

@@ -1,0 +1,147 @@
+#include "SVInfo.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <fstream>
+
+#include "platform/Messages.h"
+#include "platform/TextFile.h"
+
+namespace {
+
+// A free text ends at the next NUL (consumed) or at the end of the file;
+// line ends inside it belong to the text.
+std::string ReadUpToNul(TTextReader& in) {
+  std::string text;
+  while (in.PeekByte() > 0) text += in.ReadChar();
+  if (in.PeekByte() == 0) in.ReadChar();
+  return text;
+}
+
+void WriteUpToNul(TTextWriter& out, const std::string& text) {
+  std::string stored = text;
+  stored.erase(std::remove(stored.begin(), stored.end(), '\0'), stored.end());
+  out.Write(stored);
+  out.WriteRaw(std::string(1, '\0'));
+  out.WriteLine();
+}
+
+// The shortest text that reads back to the same value, "." as the decimal
+// point whatever the locale of the process.
+std::string RealText(double v) {
+  if (!std::isfinite(v)) v = 1.0;
+  char buf[64];
+  const auto res = std::to_chars(buf, buf + sizeof buf, v);
+  return std::string(buf, res.ptr);
+}
+
+void CreateEmptyFile(const std::string& path) {
+  std::ofstream f(path, std::ios::binary);
+  if (!f) throw TInOutError(errno == EACCES ? kIoAccessDenied : 3, "cannot create " + path);
+}
+
+}  // namespace
+
+TSVInfo::TSVInfo(TSVObject* owner, const std::string& dir) : Owner(owner) {
+  FileName = dir;
+  if (!FileName.empty() && FileName.back() != '/' && FileName.back() != '\\') FileName += '/';
+  FileName += "info.txt";
+  Directions.Info = this;
+}
+
+void TSVInfo::SetDirectionCount(int n) {
+  Directions.SetCount(n);
+  DirectionCount = Directions.Count;
+}
+
+void TSVInfo::SetPhaseCount(int n) {
+  Phases.SetCount(n);
+  PhaseCount = Phases.Count;
+}
+
+bool TSVInfo::LoadAll() {
+  const std::string context = "Источник ошибки - TSVInfo.LoadAll(). Имя файла - " + FileName + ".";
+  try {
+    if (!FileExists(FileName)) CreateEmptyFile(FileName);
+    TTextReader in(FileName);
+    Address1 = in.ReadLine();
+    Address2 = in.ReadLine();
+    ObjectType = static_cast<std::int32_t>(in.ReadInt());
+    in.SkipLine();
+    const int phases = CheckedCount(in.ReadInt(), kMaxSlots, "фаз");
+    in.SkipLine();
+    SetPhaseCount(phases);
+    Phases.LoadFromFile(in);
+    const int directions = CheckedCount(in.ReadInt(), kMaxSlots, "направлений");
+    in.SkipLine();
+    SetDirectionCount(directions);
+    // Every load starts from fresh directions, whatever the dialogs left.
+    Directions.Clear();
+    Directions.SetCount(directions);
+    Directions.LoadFromFile(in);
+    Directions.PhaseCount = PhaseCount;
+    Comment = ReadUpToNul(in);
+    EquipmentTable.Load(in);
+    ChangeTable.Load(in);
+    ExoTable.Load(in);
+    ConnectionText = ReadUpToNul(in);
+    TramScheme.Load(in);
+    RealScale = in.ReadReal();
+    return true;
+  } catch (const TInOutError& e) {
+    ShowError("Не могу считать из файла. Ошибка № " + std::to_string(e.Code) + ". " + context);
+  } catch (const TPassportIntegrityError& e) {
+    ShowError(std::string(e.what()) + " " + context);
+  } catch (const std::exception&) {
+    ShowError("Неизвестная ошибка. " + context);
+  }
+  return false;
+}
+
+std::string TSVInfo::SavedBytes() const {
+  TTextWriter out;
+  out.WriteLine(OneLineText(Address1));
+  out.WriteLine(OneLineText(Address2));
+  out.WriteIntLine(ObjectType);
+  out.WriteIntLine(Phases.Count);
+  Phases.savetofile(out);
+  out.WriteIntLine(Directions.Count);
+  Directions.savetofile(out);
+  WriteUpToNul(out, Comment);
+  EquipmentTable.Save(out);
+  ChangeTable.Save(out);
+  ExoTable.Save(out);
+  WriteUpToNul(out, ConnectionText);
+  TramScheme.Save(out);
+  out.WriteLine(RealText(RealScale));
+  return out.Bytes();
+}
+
+bool TSVInfo::SaveAll() {
+  try {
+    TTextWriter out;
+    out.WriteRaw(SavedBytes());
+    out.SaveAtomically(FileName);
+    return true;
+  } catch (const TInOutError& e) {
+    ShowError("Не могу записать в файл. Ошибка № " + std::to_string(e.Code) +
+              ". Источник ошибки - TSVInfo.SaveAll(). Имя файла - " + FileName + ".");
+  }
+  return false;
+}
+
+std::string TSVInfo::AddressText() const { return TrimText(Address1) + " - " + TrimText(Address2); }
+
+std::string TSVInfo::ObjectNumber() const {
+  const std::size_t sep = FileName.find_last_of("/\\");
+  const std::string dir = sep == std::string::npos ? std::string() : FileName.substr(0, sep);
+  const std::string tail = dir.size() > 8 ? dir.substr(dir.size() - 8) : dir;
+  const std::size_t p = tail.find("svo");
+  if (p == std::string::npos) {
+    ShowInfo("Нарушение в базе. Директория с началом на svo не найдена!");
+    return "";
+  }
+  return tail.substr(p + 3, 5);
+}
