@@ -4,6 +4,18 @@
 
 #include "SVObject.h"
 // item-headers: each family adds its includes below this line.
+#include "items/BrickSign.h"
+#include "items/LeaveSign.h"
+#include "items/MainSign.h"
+#include "items/SIGN.h"
+#include "items/StopSign.h"
+#include "items/TableSign.h"
+#include "items/WhiteSign.h"
+#include "items/arrowsign.h"
+#include "items/BUILD.h"
+#include "items/ECABLE.h"
+#include "items/Ferma.h"
+#include "items/WELL.h"
 
 std::unique_ptr<TSVItem> TSVObject::CreateItem(std::uint32_t code) {
   switch (code) {
@@ -12,10 +24,22 @@ std::unique_ptr<TSVItem> TSVObject::CreateItem(std::uint32_t code) {
     // family: signal heads
     // family: direction arrows
     // family: road signs
+    case 13: return std::make_unique<TSign>(code);
+    case 14: return std::make_unique<TMainSign>(code);
+    case 15: return std::make_unique<TLeaveSign>(code);
+    case 22: return std::make_unique<TStopSign>(code);
+    case 31: return std::make_unique<TBrickSign>(code);
+    case 32: return std::make_unique<TArrowSign>(code);
+    case 34: return std::make_unique<TWhiteSign>(code);
+    case 35: return std::make_unique<TTableSign>(code);
     // family: curbs and tram tracks
     // family: road markings
     // family: buildings and gantries
+    case 17: return std::make_unique<TFerma>(code);
+    case 21: return std::make_unique<TBuild>(code);
     // family: cable plant
+    case 2: return std::make_unique<TWELL>(code);
+    case 5: return std::make_unique<TECable>(code);
     default:
       return nullptr;
   }
