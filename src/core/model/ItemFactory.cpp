@@ -12,6 +12,14 @@
 #include "items/TableSign.h"
 #include "items/WhiteSign.h"
 #include "items/arrowsign.h"
+#include "items/BrickSign.h"
+#include "items/LeaveSign.h"
+#include "items/MainSign.h"
+#include "items/SIGN.h"
+#include "items/StopSign.h"
+#include "items/TableSign.h"
+#include "items/WhiteSign.h"
+#include "items/arrowsign.h"
 #include "items/BUILD.h"
 #include "items/ECABLE.h"
 #include "items/Ferma.h"
@@ -24,6 +32,14 @@ std::unique_ptr<TSVItem> TSVObject::CreateItem(std::uint32_t code) {
     // family: signal heads
     // family: direction arrows
     // family: road signs
+    case 13: return std::make_unique<TSign>(code);
+    case 14: return std::make_unique<TMainSign>(code);
+    case 15: return std::make_unique<TLeaveSign>(code);
+    case 22: return std::make_unique<TStopSign>(code);
+    case 31: return std::make_unique<TBrickSign>(code);
+    case 32: return std::make_unique<TArrowSign>(code);
+    case 34: return std::make_unique<TWhiteSign>(code);
+    case 35: return std::make_unique<TTableSign>(code);
     case 13: return std::make_unique<TSign>(code);
     case 14: return std::make_unique<TMainSign>(code);
     case 15: return std::make_unique<TLeaveSign>(code);

@@ -1,0 +1,12 @@
+#pragma once
+// "Уступи дорогу" (kind 6): a triangle standing on its apex at the stick.
+#include "SIGN.h"
+
+class TLeaveSign : public TSign {
+ public:
+  using TSign::TSign;
+
+ protected:
+  void DrawSymbol(TDrawContext& ctx, TSignLook look) override;
+  double Reach() const override;
+};

@@ -1,0 +1,11 @@
+#pragma once
+// "Stop" (kind 7): a red octagon with the word STOP.
+#include "SIGN.h"
+
+class TStopSign : public TSign {
+ public:
+  using TSign::TSign;
+
+ protected:
+  void DrawSymbol(TDrawContext& ctx, TSignLook look) override;
+};
