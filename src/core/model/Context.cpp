@@ -53,8 +53,8 @@ void TDrawContext::Normalize() {
 void TDrawContext::ZoomAtCentre(double z) {
   if (!(z > 0.05 && z < 21)) return;
   const TRect clip = Canvas ? Canvas->ClipRect() : TRect{0, 0, 0, 0};
-  const int cx = Round((clip.Right - clip.Left) * 0.5);
-  const int cy = Round((clip.Bottom - clip.Top) * 0.5);
+  const int cx = Round(RectWidth(clip) * 0.5);
+  const int cy = Round(RectHeight(clip) * 0.5);
   OriginX = OriginX + (OriginX - cx) * (z / Zoom - 1);
   OriginY = OriginY + (OriginY - cy) * (z / Zoom - 1);
   Zoom = z;
@@ -62,15 +62,17 @@ void TDrawContext::ZoomAtCentre(double z) {
 
 void TDrawContext::FitRect(const TRect& source, const TRect& target) {
   if (!IsValidRect(source)) return;
-  const double th = RectHeight(target), tw = RectWidth(target);
-  // A target without area cannot take anything; treat it as a no-op rather
-  // than dividing by zero.
-  if (th <= 0 || tw <= 0) return;
-  const double f = MaxReal(RectHeight(source) / th, RectWidth(source) / tw);
-  const int csx = Round((source.Left + source.Right) * 0.5), csy = Round((source.Top + source.Bottom) * 0.5);
-  const int ctx = Round((target.Left + target.Right) * 0.5), cty = Round((target.Top + target.Bottom) * 0.5);
+  const int csx = Round((0.0 + source.Left + source.Right) * 0.5);
+  const int csy = Round((0.0 + source.Top + source.Bottom) * 0.5);
+  const int ctx = Round((0.0 + target.Left + target.Right) * 0.5);
+  const int cty = Round((0.0 + target.Top + target.Bottom) * 0.5);
   OriginX -= csx - ctx;
   OriginY -= csy - cty;
+  // A target without area takes the scheme at no zoom, and a source without
+  // area fits at any: both are only centred.
+  const double th = RectHeight(target), tw = RectWidth(target);
+  if (th <= 0 || tw <= 0) return;
+  const double f = MaxReal(RectHeight(source) / th, RectWidth(source) / tw);
   if (f <= 0) return;
   const double t = Zoom / f;
   if (!(t > 0.05 && t < 21)) return;

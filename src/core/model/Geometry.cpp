@@ -39,8 +39,17 @@ bool RectsMeet(const TRect& a, const TRect& b) {
          b.Left <= a.Right;
 }
 
-int RectWidth(const TRect& r) { return r.Right - r.Left; }
-int RectHeight(const TRect& r) { return r.Bottom - r.Top; }
+namespace {
+// Bounds of items with absurd coordinates reach the ends of the int range;
+// their sizes saturate instead of wrapping.
+int SaturatedDifference(int a, int b) {
+  const long long d = static_cast<long long>(a) - b;
+  return d > INT_MAX ? INT_MAX : d < INT_MIN ? INT_MIN : static_cast<int>(d);
+}
+}  // namespace
+
+int RectWidth(const TRect& r) { return SaturatedDifference(r.Right, r.Left); }
+int RectHeight(const TRect& r) { return SaturatedDifference(r.Bottom, r.Top); }
 
 TRect RectFromPoints(int x1, int y1, int x2, int y2) {
   return TRect{MinInt(x1, x2), MinInt(y1, y2), MaxInt(x1, x2), MaxInt(y1, y2)};

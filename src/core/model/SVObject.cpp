@@ -1,0 +1,221 @@
+#include "SVObject.h"
+
+#include <exception>
+#include <string>
+
+#include "Geometry.h"
+#include "plan/SVInfo.h"
+#include "plan/SVTime.h"
+#include "platform/Messages.h"
+#include "platform/ProgramDir.h"
+#include "platform/TextFile.h"
+
+namespace {
+
+// Opens a layer to the scheme's own changes whatever its switches, and puts
+// the switches back afterwards: they guard what the user may do, not what
+// loading does.
+class TLayerOpened {
+ public:
+  explicit TLayerOpened(TLayer& layer) : Layer_(layer), Editable_(layer.Editable), Visible_(layer.Visible) {
+    layer.Editable = true;
+    layer.Visible = true;
+  }
+  ~TLayerOpened() {
+    Layer_.Editable = Editable_;
+    Layer_.Visible = Visible_;
+  }
+  TLayerOpened(const TLayerOpened&) = delete;
+  TLayerOpened& operator=(const TLayerOpened&) = delete;
+
+ private:
+  TLayer& Layer_;
+  bool Editable_, Visible_;
+};
+
+}  // namespace
+
+TSVObject::TSVObject(const std::string& dir) : Dir(WithTrailingSep(dir)) {
+  for (int n = 1; n <= kLayerCount; ++n) Layers[static_cast<std::size_t>(n)] = std::make_unique<TLayer>(this);
+  Info = std::make_unique<TSVInfo>(this, Dir);
+  Time = std::make_unique<TSVtime>(Info.get());
+}
+
+TSVObject::~TSVObject() {
+  // Signal heads point into the passport's direction set, so the layers go first.
+  for (auto& layer : Layers) layer.reset();
+  Info.reset();
+  Time.reset();
+}
+
+void TSVObject::SetInfoFileName() { Info->FileName = Dir + "info.txt"; }
+
+int TSVObject::AddItem(std::unique_ptr<TSVItem> item) {
+  if (!item) return 0;
+  const int n = LayerOf(item->TypeCode);
+  if (n == 0) {
+    ShowInfo("Неизвестный код предмета. (TSVObject.AddItem)");
+    return 0;
+  }
+  TLayerOpened opened(Layer(n));
+  Layer(n).AddLayerItem(std::move(item));
+  return n;
+}
+
+void TSVObject::ClearAll() {
+  for (int n = 1; n <= kLayerCount; ++n) Layer(n).ClearLayer();
+}
+
+void TSVObject::DrawAll(TDrawContext& ctx, bool editable) {
+  for (int n = 1; n <= kLayerCount; ++n) Layer(n).DrawLayer(ctx, editable);
+}
+
+void TSVObject::DrawLayer(int n, TDrawContext& ctx, bool editable) {
+  if (n >= 1 && n <= kLayerCount) Layer(n).DrawLayer(ctx, editable);
+}
+
+void TSVObject::PrintAll(TDrawContext& ctx) {
+  for (int n = 1; n <= kLayerCount; ++n) Layer(n).PrintLayer(ctx);
+}
+
+TRect TSVObject::BoundsShown(TDrawContext& ctx) {
+  TRect r = kEmptyRect;
+  for (int n = 1; n <= kLayerCount; ++n) r = UnionRects(r, Layer(n).LayerBounds(ctx));
+  return r;
+}
+
+TRect TSVObject::BoundsOfVisibleLayers(TDrawContext& ctx) {
+  TRect r = kEmptyRect;
+  for (int n = 1; n <= kLayerCount; ++n) r = UnionRects(r, Layer(n).VisibleLayerBounds(ctx));
+  return r;
+}
+
+void TSVObject::SelectInRect(TDrawContext& ctx, const TRect& r) {
+  for (int n = 1; n <= kLayerCount; ++n) Layer(n).SelectLayerInRect(ctx, r);
+}
+
+void TSVObject::DeselectAll() {
+  for (int n = 1; n <= kLayerCount; ++n) Layer(n).DeselectLayer();
+}
+
+void TSVObject::DeleteSelected() {
+  for (int n = 1; n <= kLayerCount; ++n) Layer(n).DeleteLayerSelected();
+}
+
+void TSVObject::HideSelected() {
+  for (int n = 1; n <= kLayerCount; ++n) Layer(n).HideLayerSelected();
+}
+
+void TSVObject::RestoreHidden() {
+  for (int n = 1; n <= kLayerCount; ++n) Layer(n).RestoreLayerHidden();
+}
+
+int TSVObject::CountSelected() const {
+  int count = 0;
+  for (int n = 1; n <= kLayerCount; ++n) count += Layers[static_cast<std::size_t>(n)]->CountSelected();
+  return count;
+}
+
+bool TSVObject::FindAnchor(int x, int y, std::uint32_t typeCode, TDrawContext& ctx, double& X, double& Y) {
+  for (int n = 1; n <= kLayerCount; ++n)
+    if (Layer(n).FindLayerAnchor(x, y, ctx, typeCode, X, Y)) return true;
+  return false;
+}
+
+bool TSVObject::FindAnchorEx(int x, int y, std::uint32_t typeCode, TDrawContext& ctx, double& X, double& Y,
+                             double& X2, double& Y2) {
+  for (int n = 1; n <= kLayerCount; ++n)
+    if (Layer(n).FindLayerAnchorEx(x, y, ctx, typeCode, X, Y, X2, Y2)) return true;
+  return false;
+}
+
+void TSVObject::CopyTimingToDirections() {
+  TNaprSet& set = Info->Directions;
+  for (int i = 1; i <= set.Count; ++i) {
+    TSVNapr* napr = set.Item(i);
+    if (!napr) continue;
+    napr->Remaining = Time->Remaining;
+    napr->CurrentPhase = static_cast<std::uint8_t>(Time->Phase);
+  }
+}
+
+namespace {
+
+// One entry of map.txt: the type-code line (only the first token counts,
+// and only its low byte names the class).
+std::uint32_t ReadTypeCode(TTextReader& f) {
+  const std::int64_t code = f.ReadInt();
+  f.SkipLine();
+  return static_cast<std::uint8_t>(code);
+}
+
+// Blank lines or blanks after the last entry are not another entry.
+bool OnlyBlanksLeft(TTextReader& f) {
+  for (;;) {
+    const int c = f.PeekByte();
+    if (c < 0) return true;
+    if (c != ' ' && c != '\t' && c != '\r' && c != '\n' && c != 0x1A) return false;
+    f.ReadChar();
+  }
+}
+
+}  // namespace
+
+void TSVObject::LoadAll() {
+  ClearAll();
+  Info->LoadAll();
+  const std::string path = Dir + "map.txt";
+  const std::string context = "Источник ошибки - TSVObject.LoadAll(). Имя файла - " + path;
+  TSVItem* reading = nullptr;
+  try {
+    if (!FileExists(path)) TTextWriter().SaveAtomically(path);
+    TTextReader f(path);
+    while (!OnlyBlanksLeft(f)) {
+      const std::uint32_t code = ReadTypeCode(f);
+      std::unique_ptr<TSVItem> item = CreateItem(code);
+      if (!item) {
+        ShowError("В файле карты встретился неизвестный код типа объекта. " + context +
+                  " Неизвестный код: " + std::to_string(code));
+        return;
+      }
+      TSVItem* added = item.get();
+      if (AddItem(std::move(item)) == 0) continue;
+      reading = added;
+      added->LoadFromText(f);
+      reading = nullptr;
+    }
+  } catch (const TInOutError& e) {
+    ShowError("Не могу считать из файла. Ошибка № " + std::to_string(e.Code) + ". " + context);
+  } catch (const std::exception&) {
+    ShowError("Неизвестная ошибка. " + context);
+  }
+  // An entry broken off half-way would come back with made-up numbers and
+  // be written back so on the next save; only whole entries stay.
+  if (reading) {
+    TLayerOpened opened(*reading->Owner);
+    reading->Owner->RemoveLayerItem(reading);
+  }
+  Time->SetPhase(1);
+  CopyTimingToDirections();
+}
+
+bool TSVObject::SaveMap(const std::string& path) {
+  TTextWriter w;
+  for (int n = 1; n <= kLayerCount; ++n) {
+    for (const auto& item : Layer(n).Items()) {
+      if (item->Hidden) continue;
+      w.WriteIntLine(item->TypeCode);
+      item->SaveToText(w);
+    }
+  }
+  const std::string context = "Источник ошибки - TSVObject.SaveMap(). Имя файла - " + path;
+  try {
+    w.SaveAtomically(path);
+    return true;
+  } catch (const TInOutError& e) {
+    ShowError("Не могу записать в файл. Ошибка № " + std::to_string(e.Code) + ". " + context);
+  } catch (const std::exception&) {
+    ShowError("Неизвестная ошибка. " + context);
+  }
+  return false;
+}
