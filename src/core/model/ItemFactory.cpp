@@ -4,14 +4,14 @@
 
 #include "SVObject.h"
 // item-headers: each family adds its includes below this line.
-#include "items/BrickSign.h"
-#include "items/LeaveSign.h"
-#include "items/MainSign.h"
-#include "items/SIGN.h"
-#include "items/StopSign.h"
-#include "items/TableSign.h"
-#include "items/WhiteSign.h"
-#include "items/arrowsign.h"
+#include "items/CARHEAD.h"
+#include "items/CONTR.h"
+#include "items/PEDHead.h"
+#include "items/SStolb.h"
+#include "items/STICK.h"
+#include "items/STOLB.h"
+#include "items/TRAMHEAD.h"
+#include "items/TROS.h"
 #include "items/BrickSign.h"
 #include "items/LeaveSign.h"
 #include "items/MainSign.h"
@@ -29,17 +29,17 @@ std::unique_ptr<TSVItem> TSVObject::CreateItem(std::uint32_t code) {
   switch (code) {
     // family: texts
     // family: poles, sticks, stands, stays, cabinets
+    case 6: return std::make_unique<TContr>(code);
+    case 7: return std::make_unique<TSTOLB>(code);
+    case 8: return std::make_unique<TStick>(code);
+    case 28: return std::make_unique<TTStolb>(code);
+    case 30: return std::make_unique<TTros>(code);
     // family: signal heads
+    case 10: return std::make_unique<TCarHead>(code);
+    case 11: return std::make_unique<TTramHead>(code);
+    case 12: return std::make_unique<TPedHead>(code);
     // family: direction arrows
     // family: road signs
-    case 13: return std::make_unique<TSign>(code);
-    case 14: return std::make_unique<TMainSign>(code);
-    case 15: return std::make_unique<TLeaveSign>(code);
-    case 22: return std::make_unique<TStopSign>(code);
-    case 31: return std::make_unique<TBrickSign>(code);
-    case 32: return std::make_unique<TArrowSign>(code);
-    case 34: return std::make_unique<TWhiteSign>(code);
-    case 35: return std::make_unique<TTableSign>(code);
     case 13: return std::make_unique<TSign>(code);
     case 14: return std::make_unique<TMainSign>(code);
     case 15: return std::make_unique<TLeaveSign>(code);
