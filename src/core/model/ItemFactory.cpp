@@ -4,6 +4,9 @@
 
 #include "SVObject.h"
 // item-headers: each family adds its includes below this line.
+#include "items/LinedText.h"
+#include "items/Napr.h"
+#include "items/SVrealText.h"
 #include "items/CARHEAD.h"
 #include "items/CONTR.h"
 #include "items/PEDHead.h"
@@ -28,6 +31,8 @@
 std::unique_ptr<TSVItem> TSVObject::CreateItem(std::uint32_t code) {
   switch (code) {
     // family: texts
+    case 18: return std::make_unique<TSVRealText>(code);
+    case 33: return std::make_unique<TLinedText>(code);
     // family: poles, sticks, stands, stays, cabinets
     case 6: return std::make_unique<TContr>(code);
     case 7: return std::make_unique<TSTOLB>(code);
@@ -39,6 +44,7 @@ std::unique_ptr<TSVItem> TSVObject::CreateItem(std::uint32_t code) {
     case 11: return std::make_unique<TTramHead>(code);
     case 12: return std::make_unique<TPedHead>(code);
     // family: direction arrows
+    case 16: return std::make_unique<TNapr>(code);
     // family: road signs
     case 13: return std::make_unique<TSign>(code);
     case 14: return std::make_unique<TMainSign>(code);
