@@ -4,6 +4,15 @@
 
 #include "SVObject.h"
 // item-headers: each family adds its includes below this line.
+#include "items/CB.h"
+#include "items/MarkArrow.h"
+#include "items/RTRAM.h"
+#include "items/SLB.h"
+#include "items/STOPLine.h"
+#include "items/SingleLine.h"
+#include "items/TRAM.h"
+#include "items/Zebra.h"
+#include "items/pedline.h"
 #include "items/LinedText.h"
 #include "items/Napr.h"
 #include "items/SVrealText.h"
@@ -55,7 +64,16 @@ std::unique_ptr<TSVItem> TSVObject::CreateItem(std::uint32_t code) {
     case 34: return std::make_unique<TWhiteSign>(code);
     case 35: return std::make_unique<TTableSign>(code);
     // family: curbs and tram tracks
+    case 1: return std::make_unique<TSLB>(code);
+    case 3: return std::make_unique<TCB>(code);
+    case 19: return std::make_unique<TTram>(code);
+    case 20: return std::make_unique<TRTram>(code);
     // family: road markings
+    case 23: return std::make_unique<TZebra>(code);
+    case 24: return std::make_unique<TStopLine>(code);
+    case 25: return std::make_unique<TSingleLine>(code);
+    case 26: return std::make_unique<TPedLine>(code);
+    case 27: return std::make_unique<TMarkArrow>(code);
     // family: buildings and gantries
     case 17: return std::make_unique<TFerma>(code);
     case 21: return std::make_unique<TBuild>(code);
