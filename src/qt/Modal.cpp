@@ -1,0 +1,35 @@
+#include "Modal.h"
+
+#include <QDialog>
+
+namespace {
+TModalAnswerer& Answerer() {
+  static TModalAnswerer answerer;
+  return answerer;
+}
+}  // namespace
+
+int ExecModal(QDialog& dialog) {
+  if (Answerer()) return Answerer()(dialog);
+  return dialog.exec();
+}
+
+TModalAnswerer SetModalAnswerer(TModalAnswerer answerer) {
+  TModalAnswerer previous = std::move(Answerer());
+  Answerer() = std::move(answerer);
+  return previous;
+}
+
+void MessageBoxOk(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
+  QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+  ExecModal(box);
+}
+
+QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& title, const QString& text) {
+  QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                  parent);
+  box.setEscapeButton(QMessageBox::Cancel);
+  const int result = ExecModal(box);
+  if (result == QMessageBox::Yes || result == QMessageBox::No) return static_cast<QMessageBox::StandardButton>(result);
+  return QMessageBox::Cancel;
+}

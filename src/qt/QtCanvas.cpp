@@ -1,0 +1,255 @@
+#include "QtCanvas.h"
+
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+QPoint ToQPoint(TPoint p) { return QPoint(p.x, p.y); }
+
+// The angle, in degrees counter-clockwise from 3 o'clock, at which the
+// ellipse's parametric form meets the ray from the centre towards (dx, dy)
+// (y down, as on the screen). A circle gives the ray's own angle; an
+// ellipse needs the parameter, which is what QPainterPath arcs take.
+double RayParameter(double a, double b, double dx, double dy) {
+  if (dx == 0 && dy == 0) return 0;
+  return std::atan2(-dy * a, dx * b) * 180.0 / kPi;
+}
+
+}  // namespace
+
+QColor ToQColor(TColor c) { return QColor(ColorR(c), ColorG(c), ColorB(c)); }
+
+TColor FromQColor(const QColor& c) { return MakeColor(c.red(), c.green(), c.blue()); }
+
+QString MapFaceName(const std::string& face) {
+  const QString f = QString::fromStdString(face).trimmed().toLower();
+  if (f.isEmpty() || f == "arial cyr" || f == "arial" || f == "ms sans serif")
+    return QStringLiteral("Liberation Sans");
+  if (f == "times new roman cyr" || f == "times new roman") return QStringLiteral("Liberation Serif");
+  if (f == "courier new cyr" || f == "courier new") return QStringLiteral("Liberation Mono");
+  return QString::fromStdString(face);
+}
+
+TQtCanvas::TQtCanvas(QPaintDevice* device) : Clip_{0, 0, device->width(), device->height()} {
+  Painter_.begin(device);
+  Painter_.setRenderHint(QPainter::Antialiasing, false);
+  Painter_.setRenderHint(QPainter::TextAntialiasing, true);
+  Painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  Painter_.setBackgroundMode(Qt::TransparentMode);
+}
+
+TQtCanvas::~TQtCanvas() {
+  if (Painter_.isActive()) Painter_.end();
+}
+
+void TQtCanvas::PreparePath(bool filled) {
+  QPen pen;
+  const bool thin = Pen.Width <= 1;
+  pen.setColor(ToQColor(Pen.Color));
+  pen.setWidth(thin ? 1 : Pen.Width);
+  if (thin) {
+    // A thin line leaves out its last pixel, so a chain of LineTo calls
+    // touches every joint once and an XOR chain stays reversible.
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    // Dotted is three pixels on, three off; wide pens are always solid.
+    if (Pen.Style == TPenStyle::Dot) pen.setDashPattern({3.0, 3.0});
+  } else {
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+  }
+  Painter_.setPen(pen);
+  if (!filled || Brush.Style == TBrushStyle::Clear)
+    Painter_.setBrush(Qt::NoBrush);
+  else if (Brush.Style == TBrushStyle::DiagCross)
+    Painter_.setBrush(QBrush(ToQColor(Brush.Color), Qt::DiagCrossPattern));
+  else
+    Painter_.setBrush(QBrush(ToQColor(Brush.Color)));
+  Painter_.setCompositionMode(Pen.Mode == TPenMode::Xor ? QPainter::RasterOp_SourceXorDestination
+                                                        : QPainter::CompositionMode_SourceOver);
+}
+
+void TQtCanvas::PrepareCopy() { Painter_.setCompositionMode(QPainter::CompositionMode_SourceOver); }
+
+void TQtCanvas::LineTo(int x, int y) {
+  const TPoint from = PenPos;
+  PenPos = TPoint{x, y};
+  if (from.x == x && from.y == y) return;
+  PreparePath(false);
+  Painter_.drawLine(QPoint(from.x, from.y), QPoint(x, y));
+}
+
+void TQtCanvas::Polyline(const TPoint* pts, int count) {
+  if (!pts || count < 2) return;
+  PreparePath(false);
+  QPolygon poly(count);
+  for (int i = 0; i < count; ++i) poly[i] = ToQPoint(pts[i]);
+  Painter_.drawPolyline(poly);
+}
+
+void TQtCanvas::Polygon(const TPoint* pts, int count) {
+  if (!pts || count < 2) return;
+  PreparePath(true);
+  QPolygon poly(count);
+  for (int i = 0; i < count; ++i) poly[i] = ToQPoint(pts[i]);
+  Painter_.drawPolygon(poly, Qt::OddEvenFill);
+}
+
+void TQtCanvas::Ellipse(int l, int t, int r, int b) {
+  if (l > r) std::swap(l, r);
+  if (t > b) std::swap(t, b);
+  if (r - l < 1 || b - t < 1) return;
+  PreparePath(true);
+  Painter_.drawEllipse(QRectF(l, t, r - l - 1, b - t - 1));
+}
+
+void TQtCanvas::Rectangle(int l, int t, int r, int b) {
+  if (l > r) std::swap(l, r);
+  if (t > b) std::swap(t, b);
+  if (r - l < 1 || b - t < 1) return;
+  PreparePath(true);
+  Painter_.drawRect(QRect(l, t, r - l - 1, b - t - 1));
+}
+
+QPainterPath TQtCanvas::ArcPath(int l, int t, int r, int b, int x3, int y3, int x4, int y4, bool pie) const {
+  if (l > r) std::swap(l, r);
+  if (t > b) std::swap(t, b);
+  const QRectF box(l, t, r - l - 1, b - t - 1);
+  const double cx = (l + r) * 0.5, cy = (t + b) * 0.5;
+  const double a = box.width() * 0.5, bb = box.height() * 0.5;
+  const double start = RayParameter(a, bb, x3 - cx, y3 - cy);
+  const double end = RayParameter(a, bb, x4 - cx, y4 - cy);
+  double span = std::fmod(end - start, 360.0);
+  if (span <= 0) span += 360.0;
+  QPainterPath path;
+  if (pie) {
+    path.moveTo(box.center());
+    path.arcTo(box, start, span);
+    path.closeSubpath();
+  } else {
+    path.arcMoveTo(box, start);
+    path.arcTo(box, start, span);
+  }
+  return path;
+}
+
+void TQtCanvas::Arc(int l, int t, int r, int b, int x3, int y3, int x4, int y4) {
+  if (std::abs(r - l) < 2 || std::abs(b - t) < 2) return;
+  PreparePath(false);
+  Painter_.drawPath(ArcPath(l, t, r, b, x3, y3, x4, y4, false));
+}
+
+void TQtCanvas::Pie(int l, int t, int r, int b, int x3, int y3, int x4, int y4) {
+  if (std::abs(r - l) < 2 || std::abs(b - t) < 2) return;
+  PreparePath(true);
+  Painter_.drawPath(ArcPath(l, t, r, b, x3, y3, x4, y4, true));
+}
+
+void TQtCanvas::FillRect(const TRect& r) {
+  if (r.Right <= r.Left || r.Bottom <= r.Top || Brush.Style == TBrushStyle::Clear) return;
+  PrepareCopy();
+  const QRect rect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
+  if (Brush.Style == TBrushStyle::DiagCross)
+    Painter_.fillRect(rect, QBrush(ToQColor(Brush.Color), Qt::DiagCrossPattern));
+  else
+    Painter_.fillRect(rect, ToQColor(Brush.Color));
+}
+
+void TQtCanvas::StretchDraw(const TRect& dest, const TRasterImage& image) {
+  if (image.Empty() || image.Pixels.size() < static_cast<std::size_t>(image.Width) * image.Height) return;
+  QImage img(image.Width, image.Height, QImage::Format_RGB32);
+  for (int y = 0; y < image.Height; ++y) {
+    auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+    const TColor* src = image.Pixels.data() + static_cast<std::size_t>(y) * image.Width;
+    for (int x = 0; x < image.Width; ++x) line[x] = qRgb(ColorR(src[x]), ColorG(src[x]), ColorB(src[x]));
+  }
+  PrepareCopy();
+  Painter_.drawImage(QRect(dest.Left, dest.Top, dest.Right - dest.Left, dest.Bottom - dest.Top), img);
+}
+
+void TQtCanvas::FontChanged() { Current_ = nullptr; }
+
+const TQtCanvas::TCachedFont& TQtCanvas::CurrentFont() {
+  if (Current_) return *Current_;
+  const TFontDesc& d = Font();
+  const TFontKey key{d.Height, d.Width, d.Escapement, d.Weight, d.Italic, d.Underline, d.StrikeOut, d.FaceName};
+  auto it = Fonts_.find(key);
+  if (it == Fonts_.end()) {
+    QFont font(MapFaceName(d.FaceName));
+    font.setKerning(false);
+    font.setItalic(d.Italic);
+    font.setUnderline(d.Underline);
+    font.setStrikeOut(d.StrikeOut);
+    const int weight = d.Weight <= 0 ? 400 : std::clamp(d.Weight, 100, 900);
+    font.setWeight(static_cast<QFont::Weight>(weight));
+    // A negative height is the character (em) height; a positive one the
+    // whole cell, ascent and descent together; zero the usual 16-pixel cell.
+    int pixels = -d.Height;
+    if (d.Height >= 0) {
+      const int cell = d.Height == 0 ? 16 : d.Height;
+      font.setPixelSize(100);
+      const QFontMetricsF probe(font, Painter_.device());
+      const double probeCell = probe.ascent() + probe.descent();
+      pixels = probeCell > 0 ? static_cast<int>(std::lround(cell * 100.0 / probeCell)) : cell;
+    }
+    font.setPixelSize(std::max(1, pixels));
+    if (d.Width > 0) {
+      const QFontMetricsF natural(font, Painter_.device());
+      const double avg = natural.averageCharWidth();
+      if (avg > 0) font.setStretch(std::clamp(static_cast<int>(std::lround(d.Width * 100.0 / avg)), 1, 4000));
+    }
+    auto cached = std::make_unique<TCachedFont>(TCachedFont{font, QFontMetricsF(font, Painter_.device())});
+    it = Fonts_.emplace(key, std::move(cached)).first;
+  }
+  Current_ = it->second.get();
+  return *Current_;
+}
+
+void TQtCanvas::TextOut(int x, int y, const std::string& text) {
+  if (text.empty()) return;
+  const TCachedFont& f = CurrentFont();
+  const QString s = QString::fromStdString(text);
+  // Whole pixels, so that the cell of an opaque text is exactly what
+  // TextExtent reports.
+  const int width = static_cast<int>(std::ceil(f.Metrics.horizontalAdvance(s)));
+  const int height = static_cast<int>(std::ceil(f.Metrics.ascent() + f.Metrics.descent()));
+  const int ascent = static_cast<int>(std::lround(f.Metrics.ascent()));
+  int dx = 0, baseline = 0;
+  switch (TextAlign) {
+    case TTextAlign::BaselineLeft:
+      break;
+    case TTextAlign::CenterTop:
+      dx = -(width / 2);
+      baseline = ascent;
+      break;
+    case TTextAlign::LeftTop:
+      baseline = ascent;
+      break;
+  }
+  Painter_.save();
+  Painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  Painter_.translate(x, y);
+  // Escapement is counter-clockwise as seen; the painter turns clockwise.
+  if (Font().Escapement != 0) Painter_.rotate(-Font().Escapement / 10.0);
+  if (!TextTransparent) Painter_.fillRect(QRect(dx, baseline - ascent, width, height), ToQColor(BackColor));
+  Painter_.setFont(f.Font);
+  Painter_.setPen(ToQColor(FontColor));
+  Painter_.drawText(QPoint(dx, baseline), s);
+  Painter_.restore();
+}
+
+TSize TQtCanvas::TextExtent(const std::string& text) {
+  const TCachedFont& f = CurrentFont();
+  const QString s = QString::fromStdString(text);
+  return TSize{static_cast<int>(std::ceil(f.Metrics.horizontalAdvance(s))),
+               static_cast<int>(std::ceil(f.Metrics.ascent() + f.Metrics.descent()))};
+}
+
+void TQtCanvas::SetClipRect(const TRect& r) {
+  Clip_ = r;
+  Painter_.setClipRect(QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top));
+}

@@ -1,0 +1,76 @@
+#pragma once
+// The scheme canvas on a QPainter. It behaves the way the items were drawn
+// for: pens and brushes are read from the canvas state at each primitive, an
+// XOR pen erases what it drew when drawing again, rectangles and ellipses
+// leave out their right and bottom edge, arcs run counter-clockwise from the
+// start ray to the end ray, and fonts are logical fonts with a signed height
+// and an escapement.
+//
+// The painter stays active on the device for the canvas's whole life, as a
+// window's device context would; a window that resizes its picture makes a
+// new canvas.
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <map>
+#include <memory>
+#include <tuple>
+
+#include "platform/Canvas.h"
+
+class TQtCanvas : public TCanvas {
+ public:
+  // Paints on `device` (a QImage for windows and files, a printer page).
+  explicit TQtCanvas(QPaintDevice* device);
+  ~TQtCanvas() override;
+  TQtCanvas(const TQtCanvas&) = delete;
+  TQtCanvas& operator=(const TQtCanvas&) = delete;
+
+  void LineTo(int x, int y) override;
+  void Polyline(const TPoint* pts, int count) override;
+  void Polygon(const TPoint* pts, int count) override;
+  void Ellipse(int l, int t, int r, int b) override;
+  void Rectangle(int l, int t, int r, int b) override;
+  void Arc(int l, int t, int r, int b, int x3, int y3, int x4, int y4) override;
+  void Pie(int l, int t, int r, int b, int x3, int y3, int x4, int y4) override;
+  void FillRect(const TRect& r) override;
+  void StretchDraw(const TRect& dest, const TRasterImage& image) override;
+  void TextOut(int x, int y, const std::string& text) override;
+  TSize TextExtent(const std::string& text) override;
+  TRect ClipRect() const override { return Clip_; }
+  void SetClipRect(const TRect& r) override;
+
+  using TCanvas::Polygon;
+  using TCanvas::Polyline;
+
+  QPainter& Painter() { return Painter_; }
+
+ protected:
+  void FontChanged() override;
+
+ private:
+  struct TCachedFont {
+    QFont Font;
+    QFontMetricsF Metrics;
+  };
+  using TFontKey = std::tuple<int, int, int, int, bool, bool, bool, std::string>;
+
+  // Puts the canvas pen, brush and mode on the painter; `filled` false
+  // draws the outline only.
+  void PreparePath(bool filled);
+  void PrepareCopy();
+  const TCachedFont& CurrentFont();
+  QPainterPath ArcPath(int l, int t, int r, int b, int x3, int y3, int x4, int y4, bool pie) const;
+
+  QPainter Painter_;
+  TRect Clip_;
+  std::map<TFontKey, std::unique_ptr<TCachedFont>> Fonts_;
+  const TCachedFont* Current_ = nullptr;
+};
+
+// 0x00BBGGRR to Qt and back.
+QColor ToQColor(TColor c);
+TColor FromQColor(const QColor& c);
+// The installed family that stands in for a face name of the passports.
+QString MapFaceName(const std::string& face);
