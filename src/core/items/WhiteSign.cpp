@@ -51,8 +51,6 @@ void TWhiteSign::LoadFromText(TTextReader& f) {
   }
 }
 
-TColor TWhiteSign::TextColor() { return clWhite; }
-
 void TWhiteSign::DrawSymbol(TDrawContext& ctx, TSignLook look) {
   if (Kind != 17) return;
   TCanvas& canvas = *ctx.Canvas;

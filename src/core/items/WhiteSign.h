@@ -17,7 +17,6 @@ class TWhiteSign : public TSign {
 
   void SaveToText(TTextWriter& f) override;
   void LoadFromText(TTextReader& f) override;
-  TColor TextColor() override;
 
  protected:
   void DrawSymbol(TDrawContext& ctx, TSignLook look) override;
