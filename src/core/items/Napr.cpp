@@ -72,6 +72,20 @@ void DrawDashed(TCanvas& c, const TPoint* q, int n, double dash, double gap) {
   }
 }
 
+// Takes a just-read arrow out of its layer and frees it, whatever the
+// layer's switches: what the user may do to a layer does not decide which
+// records of the file survive reading.
+void DropFromLayer(TSVItem* item) {
+  TLayer* layer = item->Owner;
+  if (!layer) return;
+  const bool editable = layer->Editable, visible = layer->Visible;
+  layer->Editable = true;
+  layer->Visible = true;
+  layer->RemoveLayerItem(item);
+  layer->Editable = editable;
+  layer->Visible = visible;
+}
+
 }  // namespace
 
 int TNapr::Used() const { return Count < kMaxNaprVertices ? Count : kMaxNaprVertices; }
@@ -114,7 +128,7 @@ void TNapr::LoadFromText(TTextReader& f) {
     Count = 0;
     ShowInfo("Нарушение целостности базы. Число вершин направления " + std::to_string(n) +
              " вне пределов 2..100.");
-    if (Owner) Owner->RemoveLayerItem(this);
+    DropFromLayer(this);
     return;
   }
   Count = static_cast<std::uint8_t>(n);
@@ -131,7 +145,7 @@ void TNapr::LoadFromText(TTextReader& f) {
   Label = LoadLinedLabel(f, this, kLinedTextCode, TextColor(), kLabelMessage);
   // An arrow of a phase the passport no longer has could never be shown.
   const TSVInfo* info = Info();
-  if (info && Phase > info->PhaseCount) Owner->RemoveLayerItem(this);
+  if (info && Phase > info->PhaseCount) DropFromLayer(this);
 }
 
 // --- placing and snapping ----------------------------------------------------------
