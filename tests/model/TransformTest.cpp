@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+
+#include "model/Context.h"
+#include "model/Geometry.h"
+#include "platform/RecordingCanvas.h"
+
+namespace {
+
+TDrawContext DefaultContext(TCanvas& canvas) {
+  TDrawContext ctx;
+  ctx.Canvas = &canvas;
+  ctx.Normalize();
+  return ctx;
+}
+
+}  // namespace
+
+TEST(ViewTransform, RoundsHalvesToTheEvenNeighbour) {
+  TRecordingCanvas canvas;
+  const TDrawContext ctx = DefaultContext(canvas);
+  EXPECT_EQ(ctx.WorldToScreen(12.5, 7.5), (TPoint{12, 8}));
+  EXPECT_EQ(ctx.WorldToScreen(13.5, -2.5), (TPoint{14, -2}));
+}
+
+TEST(ViewTransform, NormalizeReplacesZeroScalesAndAlwaysResetsTheLineFactor) {
+  TDrawContext ctx;
+  ctx.Zoom = 2;
+  ctx.LineFactor = 7;
+  ctx.Angle = kPi / 2;
+  ctx.Normalize();
+  EXPECT_EQ(ctx.Zoom, 2);
+  EXPECT_EQ(ctx.SignScale, 1);
+  EXPECT_EQ(ctx.ObjectScale, 1);
+  EXPECT_EQ(ctx.BaseScale, 1);
+  EXPECT_EQ(ctx.LineFactor, 1);
+  EXPECT_NEAR(ctx.CosAngle, 0, 1e-12);
+  EXPECT_NEAR(ctx.SinAngle, 1, 1e-12);
+}
+
+TEST(ViewTransform, PositiveAngleTurnsWorldXTowardsScreenY) {
+  TRecordingCanvas canvas;
+  TDrawContext ctx = DefaultContext(canvas);
+  ctx.Angle = kPi / 2;
+  ctx.Normalize();
+  EXPECT_EQ(ctx.WorldToScreen(10, 0), (TPoint{0, 10}));
+  EXPECT_EQ(ctx.WorldToScreen(0, 10), (TPoint{-10, 0}));
+}
+
+TEST(ViewTransform, ScreenToWorldUndoesWorldToScreenWithinHalfAPixel) {
+  TRecordingCanvas canvas;
+  TDrawContext ctx = DefaultContext(canvas);
+  ctx.OriginX = 37.25;
+  ctx.OriginY = -12.5;
+  ctx.Angle = 0.7;
+  ctx.BaseScale = 1.3;
+  ctx.Zoom = 2.5;
+  ctx.Normalize();
+  const double limit = std::sqrt(2.0) * 0.5 / (ctx.Zoom * ctx.BaseScale) + 1e-9;
+  for (const auto& w : {TRealPoint{0, 0}, TRealPoint{123.456, -78.9}, TRealPoint{-1000.25, 333.75}}) {
+    const TPoint s = ctx.WorldToScreen(w.x, w.y);
+    const TRealPoint back = ctx.ScreenToWorld(s.x, s.y);
+    EXPECT_LE(Distance(w.x, w.y, back.x, back.y), limit);
+  }
+}
+
+TEST(ViewTransform, SymbolOffsetsKeepTheirPixelSizeWhateverTheZoom) {
+  TRecordingCanvas canvas;
+  TDrawContext ctx = DefaultContext(canvas);
+  ctx.SignScale = 2;
+  for (const double zoom : {0.5, 1.0, 4.0}) {
+    ctx.Zoom = zoom;
+    const TPoint base = ctx.WorldToScreen(100, 50);
+    const TPoint moved = ctx.WorldOffsetToScreen(100, 50, 10, -5);
+    EXPECT_EQ(moved.x - base.x, 20) << zoom;
+    EXPECT_EQ(moved.y - base.y, -10) << zoom;
+  }
+}
+
+TEST(ViewTransform, ZoomAtCentreKeepsThePointUnderTheCentreAndIgnoresOutOfRangeZooms) {
+  TRecordingCanvas canvas(TRect{0, 0, 400, 300});
+  TDrawContext ctx = DefaultContext(canvas);
+  ctx.OriginX = 30;
+  ctx.OriginY = -40;
+  const TRealPoint before = ctx.ScreenToWorld(200, 150);
+
+  ctx.ZoomAtCentre(21);
+  ctx.ZoomAtCentre(0.05);
+  EXPECT_EQ(ctx.Zoom, 1);
+  EXPECT_EQ(ctx.OriginX, 30);
+  EXPECT_EQ(ctx.OriginY, -40);
+
+  ctx.ZoomAtCentre(20.9);
+  EXPECT_EQ(ctx.Zoom, 20.9);
+  EXPECT_NE(ctx.OriginX, 30);
+  EXPECT_NE(ctx.OriginY, -40);
+  const TRealPoint after = ctx.ScreenToWorld(200, 150);
+  EXPECT_NEAR(after.x, before.x, 1e-9);
+  EXPECT_NEAR(after.y, before.y, 1e-9);
+}
+
+TEST(ViewTransform, FitRectCentresTheSourceInTheTargetAndScalesItToFit) {
+  TRecordingCanvas canvas;
+  TDrawContext ctx = DefaultContext(canvas);
+  ctx.FitRect(TRect{0, 0, 200, 100}, TRect{0, 0, 100, 100});
+  EXPECT_EQ(ctx.Zoom, 0.5);
+  EXPECT_EQ(ctx.WorldToScreen(0, 0), (TPoint{0, 25}));
+  EXPECT_EQ(ctx.WorldToScreen(200, 100), (TPoint{100, 75}));
+}
+
+TEST(ViewTransform, FitRectIgnoresAnInvalidSourceAndOnlyCentresWhenNoZoomFits) {
+  TRecordingCanvas canvas;
+  TDrawContext ctx = DefaultContext(canvas);
+  ctx.FitRect(TRect{10, 0, 0, 10}, TRect{0, 0, 100, 100});
+  EXPECT_EQ(ctx.OriginX, 0);
+  EXPECT_EQ(ctx.OriginY, 0);
+  EXPECT_EQ(ctx.Zoom, 1);
+
+  // 100 times too big: the zoom would be 0.01, so the scheme is only centred.
+  ctx.FitRect(TRect{0, 0, 10000, 10000}, TRect{0, 0, 100, 100});
+  EXPECT_EQ(ctx.Zoom, 1);
+  EXPECT_EQ(ctx.OriginX, -4950);
+  EXPECT_EQ(ctx.OriginY, -4950);
+}
+
+TEST(ViewTransform, FitRectIntoATargetWithoutAreaCentresWithoutDividingByZero) {
+  TRecordingCanvas canvas;
+  TDrawContext ctx = DefaultContext(canvas);
+  ctx.FitRect(TRect{0, 0, 100, 100}, TRect{20, 20, 20, 80});
+  EXPECT_EQ(ctx.Zoom, 1);
+  EXPECT_EQ(ctx.OriginX, -30);
+  EXPECT_EQ(ctx.OriginY, 0);
+  // A single point fits at any zoom: it is centred and the zoom stays.
+  TDrawContext fresh = DefaultContext(canvas);
+  fresh.FitRect(TRect{5, 5, 5, 5}, TRect{0, 0, 100, 100});
+  EXPECT_EQ(fresh.Zoom, 1);
+  EXPECT_EQ(fresh.WorldToScreen(5, 5), (TPoint{50, 50}));
+}
+
+TEST(ViewTransform, AlignBySegmentsGivesTheSchemeSegmentTheBaseImageSegmentsDirectionAndLength) {
+  TRecordingCanvas canvas;
+  TDrawContext ctx = DefaultContext(canvas);
+  std::array<TPoint, 100> pts{};
+  pts[0] = {0, 0};
+  pts[1] = {10, 0};
+  pts[2] = {0, 0};
+  pts[3] = {0, 20};
+  ctx.AlignBySegments(pts);
+  EXPECT_NEAR(ctx.BaseScale, 2, 1e-12);
+  EXPECT_NEAR(ctx.Angle, kPi / 2, 1e-12);
+  EXPECT_EQ(ctx.WorldToScreen(0, 0), (TPoint{0, 0}));
+  EXPECT_EQ(ctx.WorldToScreen(10, 0), (TPoint{0, 20}));
+}
+
+TEST(ViewTransform, AlignBySegmentsWithADegenerateSegmentChangesNothing) {
+  TRecordingCanvas canvas;
+  TDrawContext ctx = DefaultContext(canvas);
+  std::array<TPoint, 100> pts{};
+  pts[0] = {5, 5};
+  pts[1] = {5, 5};
+  pts[2] = {0, 0};
+  pts[3] = {0, 20};
+  ctx.AlignBySegments(pts);
+  EXPECT_EQ(ctx.BaseScale, 1);
+  EXPECT_EQ(ctx.Angle, 0);
+}
