@@ -161,6 +161,26 @@ TEST(NaprRecord, AnArrowOfAPhaseThePassportNoLongerHasIsDroppedOnReading) {
   EXPECT_TRUE(messages.Messages.empty());
 }
 
+TEST(NaprRecord, AfterThePhasesAreCutToTwoTheSchemeReadsOnWithoutTheArrowsOfPhaseThree) {
+  TTempDir dir;
+  {
+    TSVObject before(dir.Path());
+    before.Info->SetPhaseCount(2);
+    ASSERT_TRUE(before.Info->SaveAll());
+  }
+  const std::string freeText = CrLf({"18", "0 0", "0 0", "10 0", "x"});
+  WriteBytes(dir.File("map.txt"), CrLf({"16"}) + Record(3) + CrLf({"16"}) + Record(2) + freeText);
+  TMessageCapture messages;
+  TSVObject scheme(dir.Path());
+  scheme.LoadAll();
+  EXPECT_TRUE(messages.Messages.empty());
+  ASSERT_EQ(scheme.Layer(7).Count(), 1);
+  EXPECT_EQ(static_cast<TNapr&>(*scheme.Layer(7).Items()[0]).Phase, 2);
+  EXPECT_EQ(scheme.Layer(4).Count(), 1);
+  ASSERT_TRUE(scheme.SaveMap());
+  EXPECT_EQ(ReadBytes(dir.File("map.txt")), freeText + CrLf({"16"}) + Record(2));  // layer 4 before 7
+}
+
 // --- phase ---------------------------------------------------------------------------
 
 TEST(NaprPhase, AnArrowIsDrawnAndSelectedOnlyWhileItsPhaseIsShown) {
