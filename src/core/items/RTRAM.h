@@ -4,8 +4,6 @@
 
 #include "model/RoundSVItem.h"
 
-struct TArcFrame;
-
 class TRTram : public TRoundSVItem {
  public:
   using TRoundSVItem::TRoundSVItem;
