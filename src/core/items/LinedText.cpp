@@ -93,6 +93,7 @@ void DrawLined(TDrawContext& ctx, TLinedText& label, TColor color, TPenStyle sty
   c.TextAlign = TTextAlign::CenterTop;
   if (!label.Text.empty()) c.TextOut(l.UpperAt.x, l.UpperAt.y, label.Text);
   if (!label.LowerText.empty()) c.TextOut(l.LowerAt.x, l.LowerAt.y, label.LowerText);
+  c.TextAlign = TTextAlign::BaselineLeft;
 }
 
 }  // namespace
@@ -122,4 +123,5 @@ void TLinedText::DrawRubber(TDrawContext& ctx, const TScreenPoints& pts, int mod
   if (!DrawTextRubber(ctx, pts, mode, Text, Font, CachedEscapement, CachedHeight, BaseHeight(ctx), at)) return;
   ctx.Canvas->TextAlign = TTextAlign::LeftTop;
   ctx.Canvas->TextOut(at.x, at.y, LowerText);
+  ctx.Canvas->TextAlign = TTextAlign::BaselineLeft;
 }
