@@ -1,0 +1,205 @@
+// dump: the passport information and the signal plan at one moment of the
+// phase clock, as one JSON object.
+#include <charconv>
+#include <cstdio>
+#include <iostream>
+#include <optional>
+
+#include "Commands.h"
+#include "Json.h"
+#include "plan/SVInfo.h"
+#include "plan/SVTime.h"
+#include "platform/Messages.h"
+#include "platform/TextFile.h"
+
+namespace {
+
+// Messages go to stderr as they come and are kept for the report.
+class TDumpMessages : public TMessageSink {
+ public:
+  TDumpMessages() : Previous_(SetMessageSink(this)) {}
+  ~TDumpMessages() override { SetMessageSink(Previous_); }
+  TDumpMessages(const TDumpMessages&) = delete;
+  TDumpMessages& operator=(const TDumpMessages&) = delete;
+
+  void Show(TMessageSeverity severity, const std::string& text) override {
+    std::cerr << (severity == TMessageSeverity::Info ? "info: " : "error: ") << text << '\n';
+    Messages.push_back({severity, text});
+  }
+  std::vector<TMessage> Messages;
+
+ private:
+  TMessageSink* Previous_;
+};
+
+struct TDumpArgs {
+  std::string Dir;
+  std::optional<int> Phase;
+  std::optional<int> Program;
+  std::optional<double> Remaining;
+};
+
+bool ParseInt(const std::string& s, int lo, int hi, std::optional<int>& out) {
+  int v = 0;
+  const auto res = std::from_chars(s.data(), s.data() + s.size(), v);
+  if (s.empty() || res.ec != std::errc() || res.ptr != s.data() + s.size() || v < lo || v > hi) return false;
+  out = v;
+  return true;
+}
+
+bool ParseReal(const std::string& s, std::optional<double>& out) {
+  if (s.empty() || s.find_first_of(" \t\r\n") != std::string::npos) return false;
+  try {
+    out = TTextReader::FromBytes(s).ReadReal();
+    return true;
+  } catch (const TInOutError&) {
+    return false;
+  }
+}
+
+bool ParseArgs(const TArgs& args, TDumpArgs& out) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    const bool hasValue = i + 1 < args.size();
+    if (a == "--phase") {
+      if (!hasValue || !ParseInt(args[++i], 1, 255, out.Phase)) return false;
+    } else if (a == "--program") {
+      if (!hasValue || !ParseInt(args[++i], 0, 2, out.Program)) return false;
+    } else if (a == "--remaining") {
+      if (!hasValue || !ParseReal(args[++i], out.Remaining)) return false;
+    } else if (a.rfind("--", 0) == 0 || !out.Dir.empty()) {
+      return false;
+    } else {
+      out.Dir = a;
+    }
+  }
+  return !out.Dir.empty();
+}
+
+void WriteTable(TJsonWriter& json, const std::string& key, const TSVTable& table) {
+  json.Key(key).BeginObject().Member("cols", table.ColCount).Key("rows").BeginArray();
+  for (int r = 1; r <= table.RowCount; ++r) {
+    json.BeginArray();
+    for (int c = 1; c <= table.ColCount; ++c) json.String(table.Cell(c, r));
+    json.EndArray();
+  }
+  json.EndArray().EndObject();
+}
+
+std::string ColorText(TColor c) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "0x%06X", static_cast<unsigned>(c & 0xFFFFFF));
+  return buf;
+}
+
+void WritePlan(TJsonWriter& json, const TSVInfo& info, const TSVtime& time) {
+  json.Key("phases").BeginArray();
+  for (int k = 1; k <= info.Phases.Count; ++k) {
+    const TSVPhase& p = *info.Phases.Item(k);
+    json.BeginObject().Member("number", p.Number).Member("tmin", p.TMin).Key("tmain").BeginArray();
+    for (int m = 1; m <= 3; ++m) json.Int(p.TMain[static_cast<std::size_t>(m)]);
+    json.EndArray().Member("intermediate", time.IntermediateTime(k)).Member("duration", time.Duration(k)).EndObject();
+  }
+  json.EndArray();
+
+  json.Key("directions").BeginArray();
+  for (int i = 1; i <= info.Directions.Count; ++i) {
+    const TSVNapr& d = *info.Directions.Item(i);
+    json.BeginObject()
+        .Member("name", d.Name)
+        .Member("number", d.Number)
+        .Member("phases", d.PhaseListText())
+        .Member("conflict", d.ConflictText)
+        .Member("tGreen", d.TGreen)
+        .Member("tGreenFlash", d.TGreenFlash)
+        .Member("tYellow", d.TYellow)
+        .Member("tRed", d.TRed)
+        .Member("tRedYellow", d.TRedYellow)
+        .Member("redControl", d.RedControlText)
+        .Member("color", ColorText(d.SignalColor()))
+        .Member("greenNow", d.IsGreenNow())
+        .EndObject();
+  }
+  json.EndArray();
+}
+
+void WriteTram(TJsonWriter& json, const TTramscheme& tram) {
+  json.Key("tram").BeginObject().Member("count", tram.Count).Key("schemes").BeginArray();
+  for (int s = 1; s <= tram.Count; ++s) {
+    const TTramSchemeEntry& scheme = tram.Schemes[static_cast<std::size_t>(s)];
+    json.BeginObject().Member("name", scheme.Name).Key("lamps").BeginArray();
+    for (int l = 1; l <= kTramLamps; ++l) {
+      const TTramLamp& lamp = scheme.Lamps[static_cast<std::size_t>(l)];
+      json.BeginArray().Int(lamp.Kind).Int(lamp.Direction).EndArray();
+    }
+    json.EndArray().EndObject();
+  }
+  json.EndArray().EndObject();
+}
+
+int DumpUsage() {
+  std::cerr << "usage: svpass-cli dump <passport-dir> [--phase P] [--program K] [--remaining T]\n"
+               "  P: phase 1..255 (default 1); K: timing program 0 = I, 1 = II, 2 = III;\n"
+               "  T: seconds left in the phase\n";
+  return 2;
+}
+
+}  // namespace
+
+int CmdDump(const TArgs& args) {
+  TDumpArgs a;
+  if (!ParseArgs(args, a)) return DumpUsage();
+  if (!DirectoryExists(a.Dir)) {
+    std::cerr << "dump: cannot read the passport directory " << a.Dir << '\n';
+    return 1;
+  }
+  std::string dir = a.Dir;
+  if (dir.back() != '/' && dir.back() != '\\') dir += '/';
+
+  TDumpMessages messages;
+  TSVInfo info(nullptr, dir);
+  TSVtime time(&info);
+  info.LoadAll();
+  time.SetPhase(a.Phase.value_or(1));
+  if (a.Program) {
+    time.Program = static_cast<std::uint8_t>(*a.Program);
+    time.SetPhase(time.Phase);
+  }
+  if (a.Remaining) time.Remaining = *a.Remaining;
+  for (int i = 1; i <= info.Directions.Count; ++i) {
+    info.Directions.Item(i)->CurrentPhase = static_cast<std::uint8_t>(time.Phase);
+    info.Directions.Item(i)->Remaining = time.Remaining;
+  }
+
+  TJsonWriter json;
+  json.BeginObject()
+      .Member("address", info.AddressText())
+      .Member("address1", info.Address1)
+      .Member("address2", info.Address2)
+      .Member("objectNumber", info.ObjectNumber())
+      .Member("objectType", info.ObjectType)
+      .Member("realScale", info.RealScale)
+      .Member("tkk", info.Phases.Tkk)
+      .Member("comment", info.Comment)
+      .Member("connection", info.ConnectionText);
+  WritePlan(json, info, time);
+  WriteTable(json, "equipment", info.EquipmentTable);
+  WriteTable(json, "changes", info.ChangeTable);
+  WriteTable(json, "exo", info.ExoTable);
+  WriteTram(json, info.TramScheme);
+  json.Key("clock")
+      .BeginObject()
+      .Member("phase", time.Phase)
+      .Member("program", time.Program)
+      .Member("remaining", time.Remaining)
+      .EndObject();
+  json.Key("messages").BeginArray();
+  for (const TMessage& m : messages.Messages)
+    json.BeginObject()
+        .Member("severity", m.Severity == TMessageSeverity::Info ? "info" : "error")
+        .Member("text", m.Text)
+        .EndObject();
+  json.EndArray().EndObject();
+  std::cout << json.Text() << '\n';
+  return 0;
+}
