@@ -1,0 +1,90 @@
+// resave: reads a passport and writes its scheme (and, on request, its
+// information) back out, in the form the program itself writes.
+#include <filesystem>
+#include <iostream>
+
+#include "Commands.h"
+#include "model/SVObject.h"
+#include "plan/SVInfo.h"
+#include "platform/Messages.h"
+#include "platform/ProgramDir.h"
+#include "platform/TextFile.h"
+
+namespace {
+
+// Passes every message on to stderr and remembers whether one was an error.
+class TResaveMessages : public TMessageSink {
+ public:
+  TResaveMessages() : Previous_(SetMessageSink(this)) {}
+  ~TResaveMessages() override { SetMessageSink(Previous_); }
+  TResaveMessages(const TResaveMessages&) = delete;
+  TResaveMessages& operator=(const TResaveMessages&) = delete;
+
+  void Show(TMessageSeverity severity, const std::string& text) override {
+    std::cerr << (severity == TMessageSeverity::Info ? "info: " : "error: ") << text << '\n';
+    if (severity == TMessageSeverity::Error) HadError = true;
+  }
+  bool HadError = false;
+
+ private:
+  TMessageSink* Previous_;
+};
+
+struct TResaveArgs {
+  std::string Dir;
+  std::string Out;
+  bool Info = false;
+};
+
+bool ParseArgs(const TArgs& args, TResaveArgs& out) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--out") {
+      if (i + 1 >= args.size() || !out.Out.empty()) return false;
+      out.Out = args[++i];
+    } else if (a == "--info") {
+      out.Info = true;
+    } else if (a.rfind("--", 0) == 0 || !out.Dir.empty()) {
+      return false;
+    } else {
+      out.Dir = a;
+    }
+  }
+  return !out.Dir.empty() && !out.Out.empty();
+}
+
+int ResaveUsage() {
+  std::cerr << "usage: svpass-cli resave <passport-dir> --out <dir> [--info]\n"
+               "  writes map.txt (and with --info also info.txt) of the passport into <dir>;\n"
+               "  exits with 1 when reading or writing reported an error\n";
+  return 2;
+}
+
+}  // namespace
+
+int CmdResave(const TArgs& args) {
+  TResaveArgs a;
+  if (!ParseArgs(args, a)) return ResaveUsage();
+  if (!DirectoryExists(a.Dir)) {
+    std::cerr << "error: cannot read the passport directory " << a.Dir << '\n';
+    return 1;
+  }
+  std::error_code ec;
+  std::filesystem::create_directories(a.Out, ec);
+  if (!DirectoryExists(a.Out)) {
+    std::cerr << "error: cannot create the output directory " << a.Out << '\n';
+    return 1;
+  }
+
+  TResaveMessages messages;
+  TSVObject scheme(a.Dir);
+  scheme.SetInfoFileName();
+  scheme.LoadAll();
+  const std::string out = WithTrailingSep(a.Out);
+  bool ok = scheme.SaveMap(out + "map.txt");
+  if (a.Info) {
+    scheme.Info->FileName = out + "info.txt";
+    ok = scheme.Info->SaveAll() && ok;
+  }
+  return ok && !messages.HadError ? 0 : 1;
+}
