@@ -57,14 +57,6 @@ TEST(ItemBase, APlainItemHasNoExtentAndIsNeverVisible) {
   EXPECT_TRUE(Saved(item).empty());
 }
 
-TEST(ItemBase, AnItemInNoSchemeHasRealScaleOneAndShowsItsText) {
-  TSVItem item(1);
-  EXPECT_EQ(item.Scheme(), nullptr);
-  EXPECT_EQ(item.Info(), nullptr);
-  EXPECT_EQ(item.RealScale(), 1.0);
-  EXPECT_TRUE(item.LayerShowsText());
-}
-
 TEST(ItemBase, DrawItemPicksTheLookAndSkipsWhatCannotBeSeen) {
   TScreen s;
   TProbeLog log;

@@ -4,8 +4,6 @@
 #include "TestSupport.h"
 #include "model/Geometry.h"
 #include "model/SVObject.h"
-#include "plan/SVInfo.h"
-#include "plan/SVTime.h"
 #include "platform/Messages.h"
 #include "platform/ProgramDir.h"
 #include "platform/RecordingCanvas.h"
@@ -191,16 +189,6 @@ TEST_F(SchemeTest, RemovingAnItemFreesExactlyThatItem) {
   EXPECT_EQ(Log, (TProbeLog{"c:inactive", "a:inactive"}));
 }
 
-TEST_F(SchemeTest, SelectedItemsAreVisitedNewestFirst) {
-  Add(kInLayer4, "a")->Selected = true;
-  Add(kInLayer4, "b");
-  Add(kInLayer4, "c")->Selected = true;
-  std::vector<std::string> seen;
-  Scheme.Layer(4).ForEachSelected([&](TSVItem& item) { seen.push_back(static_cast<TProbeLine&>(item).Name); });
-  EXPECT_EQ(seen, (std::vector<std::string>{"c", "a"}));
-  EXPECT_EQ(Scheme.Layer(4).CountSelected(), 2);
-}
-
 TEST_F(SchemeTest, SnappingAsksLayersOneToTwelveThenTheNewestItemAndClicksOnce) {
   Add(kInLayer4, "old curb", 50, 50, 0, 0);
   Add(kInLayer4, "new curb", 51, 50, 0, 0);
@@ -226,24 +214,4 @@ TEST_F(SchemeTest, SnappingPassesOverDeletedItems) {
   ASSERT_TRUE(Scheme.FindAnchorEx(50, 50, 8, Ctx, x, y, x2, y2));
   EXPECT_EQ(x, 50);
   EXPECT_EQ(x2, 5);
-}
-
-TEST_F(SchemeTest, TimingIsCopiedIntoEveryDirection) {
-  Scheme.Info->SetDirectionCount(3);
-  Scheme.Time->Remaining = 7.5;
-  Scheme.Time->Phase = 2;
-  Scheme.CopyTimingToDirections();
-  for (int i = 1; i <= 3; ++i) {
-    EXPECT_EQ(Scheme.Info->Directions.Item(i)->Remaining, 7.5);
-    EXPECT_EQ(Scheme.Info->Directions.Item(i)->CurrentPhase, 2);
-  }
-}
-
-TEST_F(SchemeTest, ItemsReachTheRealScaleAndTextSwitchOfTheirPassportAndLayer) {
-  TSVItem* curb = Add(kInLayer4, "curb");
-  Scheme.Info->RealScale = 2.5;
-  Scheme.Layer(4).ShowText = false;
-  EXPECT_EQ(curb->Scheme(), &Scheme);
-  EXPECT_EQ(curb->RealScale(), 2.5);
-  EXPECT_FALSE(curb->LayerShowsText());
 }

@@ -25,21 +25,6 @@ TEST(ViewTransform, RoundsHalvesToTheEvenNeighbour) {
   EXPECT_EQ(ctx.WorldToScreen(13.5, -2.5), (TPoint{14, -2}));
 }
 
-TEST(ViewTransform, NormalizeReplacesZeroScalesAndAlwaysResetsTheLineFactor) {
-  TDrawContext ctx;
-  ctx.Zoom = 2;
-  ctx.LineFactor = 7;
-  ctx.Angle = kPi / 2;
-  ctx.Normalize();
-  EXPECT_EQ(ctx.Zoom, 2);
-  EXPECT_EQ(ctx.SignScale, 1);
-  EXPECT_EQ(ctx.ObjectScale, 1);
-  EXPECT_EQ(ctx.BaseScale, 1);
-  EXPECT_EQ(ctx.LineFactor, 1);
-  EXPECT_NEAR(ctx.CosAngle, 0, 1e-12);
-  EXPECT_NEAR(ctx.SinAngle, 1, 1e-12);
-}
-
 TEST(ViewTransform, PositiveAngleTurnsWorldXTowardsScreenY) {
   TRecordingCanvas canvas;
   TDrawContext ctx = DefaultContext(canvas);

@@ -43,7 +43,7 @@ class TSVObject : public TpreObject {
   int AddItem(std::unique_ptr<TSVItem> item);
   void ClearAll();
   void DrawAll(TDrawContext& ctx, bool editable);
-  // Layer 12 only (signal heads): what the phase animation redraws.
+  // One layer: the phase animation redraws only layer 12, the signal heads.
   void DrawLayer(int n, TDrawContext& ctx, bool editable);
   void PrintAll(TDrawContext& ctx);
   TRect BoundsShown(TDrawContext& ctx);
