@@ -111,8 +111,7 @@ std::vector<TColor> LampFills(const TRecordingCanvas& c) {
 
 TEST(HeadRecord, AVehicleHeadReadsArrowDirectionAndLabelAndWritesTheSameBytes) {
   TPassport p;
-  const std::string bytes =
-      Record({"10 20", "5 0", "5 -12", "3", "3а", "text", "10 20", "0 15", "20 15", "Н3 выезд"});
+  const std::string bytes = Record({"10 20", "5 0", "5 -12", "3", "3а", "text", "10 20", "0 15", "20 15", "Н3 выезд"});
   auto* head = p.Load<TCarHead>(10, bytes);
   EXPECT_DOUBLE_EQ(head->AnchorY, 20);
   EXPECT_DOUBLE_EQ(head->OffsetY, -12);

@@ -13,10 +13,10 @@ struct TLocal {
   double Along, Across;
 };
 
-const std::vector<TLocal> kStraight = {{0.95, 0.05}, {0.4, 0.05}, {0.4, 0.2},   {0.1, 0},
+const std::vector<TLocal> kStraight = {{0.95, 0.05}, {0.4, 0.05},  {0.4, 0.2},   {0.1, 0},
                                        {0.4, -0.2},  {0.4, -0.05}, {0.95, -0.05}};
-const std::vector<TLocal> kTurn = {{0.575, 0.625}, {0.8, 0.3},  {0.65, 0.3}, {0.65, -0.4},
-                                   {0.5, -0.4},    {0.5, 0.3},  {0.35, 0.3}};
+const std::vector<TLocal> kTurn = {{0.575, 0.625}, {0.8, 0.3}, {0.65, 0.3}, {0.65, -0.4},
+                                   {0.5, -0.4},    {0.5, 0.3}, {0.35, 0.3}};
 const std::vector<TLocal> kTurnAndStraight = {{0.95, -0.2}, {0.4, -0.2}, {0.4, -0.35}, {0.1, -0.15}, {0.4, 0.05},
                                               {0.4, -0.1},  {0.6, -0.1}, {0.6, 0.2},   {0.45, 0.2},  {0.65, 0.5},
                                               {0.85, 0.2},  {0.7, 0.2},  {0.7, -0.1},  {0.95, -0.1}};
@@ -49,8 +49,14 @@ void TCarHead::DrawArrow(TDrawContext& ctx, const THeadFrame& f) {
     case 1: shape = &kStraight; break;
     case 2: shape = &kTurn; break;
     case 3: shape = &kTurnAndStraight; break;
-    case 4: shape = &kTurn; side = -1; break;
-    case 5: shape = &kTurnAndStraight; side = -1; break;
+    case 4:
+      shape = &kTurn;
+      side = -1;
+      break;
+    case 5:
+      shape = &kTurnAndStraight;
+      side = -1;
+      break;
     default: return;
   }
   std::vector<TPoint> pts;

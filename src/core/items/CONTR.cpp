@@ -42,7 +42,7 @@ bool TContr::SelectInRect(TDrawContext& ctx, const TRect& r) {
 }
 
 bool TContr::FindAnchor(int x, int y, TDrawContext& ctx, std::uint32_t typeCode, double& AX, double& AY) {
-  if (typeCode != 5 || !NearScreenPoint(x, y, ctx.WorldToScreen(X, Y), ctx)) return false;
+  if (typeCode != 5 || !NearScreenPoint(ctx.WorldToScreen(X, Y), x, y, ctx.HitTolerance)) return false;
   AX = X;
   AY = Y;
   return true;
@@ -85,8 +85,7 @@ void TContr::DrawSymbol(TDrawContext& ctx, TPoint b, TPoint a) const {
       c.Polygon({at(0.5, 0.5), at(0.5, 0), at(-0.5, 0), at(-0.5, 0.5)});
       break;
     }
-    default:
-      break;
+    default: break;
   }
 }
 
@@ -96,7 +95,7 @@ void TContr::DrawOnScreen(TDrawContext& ctx, bool clearFill, TColor fill, bool h
   if (clearFill) ctx.Canvas->SetBrushStyle(TBrushStyle::Clear);
   const TPoint b = ctx.WorldToScreen(X, Y);
   DrawSymbol(ctx, b, ctx.WorldToScreen(DirX, DirY));
-  if (handle) DrawHandle(ctx, b, kHandle);
+  if (handle) DrawHandleSquare(ctx, b, kHandle);
 }
 
 void TContr::DrawActive(TDrawContext& ctx) {

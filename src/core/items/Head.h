@@ -39,7 +39,9 @@ class THead : public TAirSVItem {
   // The width of a head symbol in pixels: 12 symbol units.
   static double SymbolSize(const TDrawContext& ctx) { return 12 * ctx.SignScale; }
   static THeadFrame FrameAt(TPoint b, TPoint a, double length);
-  THeadFrame Frame(const TDrawContext& ctx, double length) const { return FrameAt(BasePoint(ctx), AimPoint(ctx), length); }
+  THeadFrame Frame(const TDrawContext& ctx, double length) const {
+    return FrameAt(BasePoint(ctx), AimPoint(ctx), length);
+  }
 
  protected:
   // How far the body reaches from B along u, in symbol widths.
@@ -60,10 +62,18 @@ class THead : public TAirSVItem {
   std::string NaprLine(TSVNapr* napr) const;
   void SaveHeadLabel(TTextWriter& f);
   void LoadHeadLabel(TTextReader& f);
-  void DrawLabelActive(TDrawContext& ctx) { if (Label) Label->DrawActive(ctx); }
-  void DrawLabelInactive(TDrawContext& ctx) { if (Label) Label->DrawInactive(ctx); }
-  void DrawLabelSelected(TDrawContext& ctx) { if (Label) Label->DrawSelected(ctx); }
-  void DrawLabelPrint(TDrawContext& ctx) { if (Label) Label->DrawPrint(ctx); }
+  void DrawLabelActive(TDrawContext& ctx) {
+    if (Label) Label->DrawActive(ctx);
+  }
+  void DrawLabelInactive(TDrawContext& ctx) {
+    if (Label) Label->DrawInactive(ctx);
+  }
+  void DrawLabelSelected(TDrawContext& ctx) {
+    if (Label) Label->DrawSelected(ctx);
+  }
+  void DrawLabelPrint(TDrawContext& ctx) {
+    if (Label) Label->DrawPrint(ctx);
+  }
 };
 
 // The colour of a direction's signal, dark grey when there is no direction.

@@ -39,9 +39,9 @@ bool TTStolb::SelectInRect(TDrawContext& ctx, const TRect& r) {
   return Selected;
 }
 
-bool TTStolb::FindAnchorEx(int x, int y, TDrawContext& ctx, std::uint32_t typeCode, double& AX, double& AY,
-                           double& X2, double& Y2) {
-  if (!HangsOnCarrier(typeCode) || !NearScreenPoint(x, y, ArmEnd(ctx), ctx)) return false;
+bool TTStolb::FindAnchorEx(int x, int y, TDrawContext& ctx, std::uint32_t typeCode, double& AX, double& AY, double& X2,
+                           double& Y2) {
+  if (!HangsOnCarrier(typeCode) || !NearScreenPoint(ArmEnd(ctx), x, y, ctx.HitTolerance)) return false;
   AX = X;
   AY = Y;
   X2 = DX;
@@ -59,7 +59,7 @@ void TTStolb::PlaceAt(TDrawContext& ctx, const TScreenPoints& pts, const TSnapRe
 void TTStolb::DrawActive(TDrawContext& ctx) {
   SetPen(*ctx.Canvas, clWhite, TPenMode::Copy, 1, TPenStyle::Solid);
   DrawStand(ctx, FootPoint(ctx), ArmEnd(ctx));
-  DrawHandle(ctx, ArmEnd(ctx), kHandleGrey);
+  DrawHandleSquare(ctx, ArmEnd(ctx), kHandleGrey);
 }
 
 void TTStolb::DrawInactive(TDrawContext& ctx) {
@@ -70,7 +70,7 @@ void TTStolb::DrawInactive(TDrawContext& ctx) {
 void TTStolb::DrawSelected(TDrawContext& ctx) {
   SetPen(*ctx.Canvas, clBlue, TPenMode::Copy, 1, TPenStyle::Solid);
   DrawStand(ctx, FootPoint(ctx), ArmEnd(ctx));
-  DrawHandle(ctx, ArmEnd(ctx), kHandleGrey);
+  DrawHandleSquare(ctx, ArmEnd(ctx), kHandleGrey);
 }
 
 void TTStolb::DrawPrint(TDrawContext& ctx) {

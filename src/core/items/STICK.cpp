@@ -25,13 +25,13 @@ bool TStick::FindAnchorEx(int x, int y, TDrawContext& ctx, std::uint32_t typeCod
                           double& Y2) {
   if (!HangsOnCarrier(typeCode)) return false;
   bool found = false;
-  if (NearScreenPoint(x, y, BasePoint(ctx), ctx)) {
+  if (NearScreenPoint(BasePoint(ctx), x, y, ctx.HitTolerance)) {
     X2 = Anchor2X;
     Y2 = Anchor2Y;
     found = true;
   }
   // The aim end wins over the base end when both are under the cursor.
-  if (NearScreenPoint(x, y, AimPoint(ctx), ctx)) {
+  if (NearScreenPoint(AimPoint(ctx), x, y, ctx.HitTolerance)) {
     X2 = OffsetX;
     Y2 = OffsetY;
     found = true;
@@ -40,9 +40,9 @@ bool TStick::FindAnchorEx(int x, int y, TDrawContext& ctx, std::uint32_t typeCod
     // A place along the stick, in symbol units from the stick's anchor.
     const TRealPoint w = ctx.ScreenToWorld(x, y);
     const double k = ctx.Zoom / ctx.SignScale;
-    const TRealPoint q = NearestPointOnSegment((w.x - AnchorX) * k, (w.y - AnchorY) * k, Anchor2X, Anchor2Y,
-                                               OffsetX, OffsetY);
-    if (!NearScreenPoint(x, y, ctx.WorldOffsetToScreen(AnchorX, AnchorY, q.x, q.y), ctx)) return false;
+    const TRealPoint q =
+        NearestPointOnSegment((w.x - AnchorX) * k, (w.y - AnchorY) * k, Anchor2X, Anchor2Y, OffsetX, OffsetY);
+    if (!NearScreenPoint(ctx.WorldOffsetToScreen(AnchorX, AnchorY, q.x, q.y), x, y, ctx.HitTolerance)) return false;
     X2 = q.x;
     Y2 = q.y;
   }
@@ -59,8 +59,8 @@ void TStick::DrawSegment(TDrawContext& ctx) {
 void TStick::DrawWithHandles(TDrawContext& ctx, TColor pen) {
   SetPen(*ctx.Canvas, pen, TPenMode::Copy, 1, TPenStyle::Solid);
   DrawSegment(ctx);
-  DrawHandle(ctx, BasePoint(ctx), kHandleGrey);
-  DrawHandle(ctx, AimPoint(ctx), kHandleGrey);
+  DrawHandleSquare(ctx, BasePoint(ctx), kHandleGrey);
+  DrawHandleSquare(ctx, AimPoint(ctx), kHandleGrey);
 }
 
 void TStick::DrawActive(TDrawContext& ctx) { DrawWithHandles(ctx, clWhite); }

@@ -1,7 +1,5 @@
 #include "STOLB.h"
 
-#include <cstdlib>
-
 #include "items/LabelIO.h"
 #include "model/Geometry.h"
 #include "platform/TextFile.h"
@@ -11,11 +9,7 @@ constexpr TColor kOwnFill = 0xCCCCCC;
 constexpr TColor kDarkGrey = 0x404040;
 }  // namespace
 
-bool NearScreenPoint(int x, int y, TPoint p, const TDrawContext& ctx) {
-  return std::abs(p.x - x) <= ctx.HitTolerance && std::abs(p.y - y) <= ctx.HitTolerance;
-}
-
-void DrawHandle(TDrawContext& ctx, TPoint p, TColor color) {
+void DrawHandleSquare(TDrawContext& ctx, TPoint p, TColor color) {
   const int h = ctx.HitTolerance;
   ctx.Canvas->SetBrushColor(color);
   ctx.Canvas->FillRect(TRect{p.x - h, p.y - h, p.x + h, p.y + h});
@@ -49,7 +43,7 @@ bool TSTOLB::SelectInRect(TDrawContext& ctx, const TRect& r) {
 bool TSTOLB::FindAnchor(int x, int y, TDrawContext& ctx, std::uint32_t typeCode, double& AX, double& AY) {
   // Cables, sticks, gantries and stays attach to poles; signs never do.
   if (typeCode != 5 && typeCode != 8 && typeCode != 17 && typeCode != 30) return false;
-  if (!NearScreenPoint(x, y, ctx.WorldToScreen(X, Y), ctx)) return false;
+  if (!NearScreenPoint(ctx.WorldToScreen(X, Y), x, y, ctx.HitTolerance)) return false;
   AX = X;
   AY = Y;
   return true;

@@ -31,8 +31,5 @@ class TSTOLB : public TSVItem {
   void DrawDisc(TDrawContext& ctx, int radius);
 };
 
-// Square hit test shared by the point-like carriers: the screen point lies
-// within the context's hit tolerance of (sx, sy) on both axes.
-bool NearScreenPoint(int x, int y, TPoint p, const TDrawContext& ctx);
 // A filled square of half side HitTolerance around p: the handles of the editor.
-void DrawHandle(TDrawContext& ctx, TPoint p, TColor color);
+void DrawHandleSquare(TDrawContext& ctx, TPoint p, TColor color);

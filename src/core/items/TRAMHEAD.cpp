@@ -44,8 +44,8 @@ void TTramHead::UpdateLamps() {
 void TTramHead::DrawBody(TDrawContext& ctx, TColor fill) {
   const THeadFrame f = Frame(ctx, SymbolSize(ctx));
   ctx.Canvas->SetBrushColor(fill);
-  ctx.Canvas->Polygon({f.At(0, 1), f.At(2.0 / 3, 1), f.At(4.0 / 3, 1.0 / 3), f.At(4.0 / 3, -1.0 / 3),
-                       f.At(2.0 / 3, -1), f.At(0, -1)});
+  ctx.Canvas->Polygon(
+      {f.At(0, 1), f.At(2.0 / 3, 1), f.At(4.0 / 3, 1.0 / 3), f.At(4.0 / 3, -1.0 / 3), f.At(2.0 / 3, -1), f.At(0, -1)});
 }
 
 void TTramHead::DrawAllLamps(TDrawContext& ctx, TColor lit, TColor dark, bool anyOpen, bool left, bool right,

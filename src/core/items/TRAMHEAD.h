@@ -34,6 +34,5 @@ class TTramHead : public THead {
   void DrawBody(TDrawContext& ctx, TColor fill);
   // The four lamps: lit ones in yellow, the others in `dark`.
   void DrawLamps(TDrawContext& ctx, TColor dark);
-  void DrawAllLamps(TDrawContext& ctx, TColor lit, TColor dark, bool anyOpen, bool left, bool right,
-                    bool straight);
+  void DrawAllLamps(TDrawContext& ctx, TColor lit, TColor dark, bool anyOpen, bool left, bool right, bool straight);
 };

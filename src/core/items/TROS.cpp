@@ -1,13 +1,12 @@
 #include "TROS.h"
 
-#include "items/STOLB.h"
 #include "model/Geometry.h"
 
 bool TTros::FindAnchor(int x, int y, TDrawContext& ctx, std::uint32_t typeCode, double& X, double& Y) {
   if (typeCode != 8) return false;
   const TRealPoint w = ctx.ScreenToWorld(x, y);
   const TRealPoint q = NearestPointOnSegment(w.x, w.y, X1, Y1, X2, Y2);
-  if (!NearScreenPoint(x, y, ctx.WorldToScreen(q.x, q.y), ctx)) return false;
+  if (!NearScreenPoint(ctx.WorldToScreen(q.x, q.y), x, y, ctx.HitTolerance)) return false;
   X = q.x;
   Y = q.y;
   return true;
