@@ -51,8 +51,10 @@ TRect TRoundSVItem::GetBounds(TDrawContext& ctx) {
     int dx, dy;
   } extremes[] = {{2 * kPi, r, 0}, {kPi / 2, 0, r}, {kPi, -r, 0}, {3 * kPi / 2, 0, -r}};
   for (const auto& e : extremes) {
-    if (AngleWithin(e.angle, a, b) || AngleWithin(e.angle + 2 * kPi, a, b))
-      bounds = UnionRects(bounds, TRect{c.x + e.dx, c.y + e.dy, c.x + e.dx, c.y + e.dy});
+    if (AngleWithin(e.angle, a, b) || AngleWithin(e.angle + 2 * kPi, a, b)) {
+      const int x = Round(0.0 + c.x + e.dx), y = Round(0.0 + c.y + e.dy);
+      bounds = UnionRects(bounds, TRect{x, y, x, y});
+    }
   }
   return bounds;
 }
