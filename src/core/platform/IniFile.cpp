@@ -138,6 +138,9 @@ std::vector<std::string> TIniFile::ReadSection(const std::string& section) const
 }
 
 bool TIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
+  // Another window's TIniFile over the same file may have written since this
+  // one read it; starting from the file as it is now keeps its keys.
+  Reload();
   const Found f = Find(section, key);
   const std::string line = key + "=" + value;
   if (f.KeyLine >= 0) {
@@ -164,6 +167,7 @@ bool TIniFile::WriteBool(const std::string& section, const std::string& key, boo
 }
 
 bool TIniFile::DeleteKey(const std::string& section, const std::string& key) {
+  Reload();
   const Found f = Find(section, key);
   if (f.KeyLine < 0) return true;
   Lines_.erase(Lines_.begin() + f.KeyLine);

@@ -23,6 +23,8 @@ bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' ||
 }  // namespace
 
 std::string ReadFileBytes(const std::string& path) {
+  // A directory opens for reading on some systems and then reads as empty.
+  if (DirectoryExists(path)) throw TInOutError(kIoAccessDenied, "is a directory: " + path);
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     const int code = (errno == EACCES) ? kIoAccessDenied : kIoFileNotFound;
