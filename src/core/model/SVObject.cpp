@@ -166,7 +166,11 @@ void TSVObject::LoadAll() {
   Info->LoadAll();
   const std::string path = Dir + "map.txt";
   const std::string context = "Источник ошибки - TSVObject.LoadAll(). Имя файла - " + path;
+  // The entry being read, and its layer. An item may leave its layer while
+  // it reads (a direction arrow of a phase the passport lacks), so the
+  // pointer is only compared, never followed.
   TSVItem* reading = nullptr;
+  TLayer* readingLayer = nullptr;
   try {
     if (!FileExists(path)) TTextWriter().SaveAtomically(path);
     TTextReader f(path);
@@ -179,8 +183,10 @@ void TSVObject::LoadAll() {
         return;
       }
       TSVItem* added = item.get();
-      if (AddItem(std::move(item)) == 0) continue;
+      const int n = AddItem(std::move(item));
+      if (n == 0) continue;
       reading = added;
+      readingLayer = &Layer(n);
       added->LoadFromText(f);
       reading = nullptr;
     }
@@ -192,8 +198,8 @@ void TSVObject::LoadAll() {
   // An entry broken off half-way would come back with made-up numbers and
   // be written back so on the next save; only whole entries stay.
   if (reading) {
-    TLayerOpened opened(*reading->Owner);
-    reading->Owner->RemoveLayerItem(reading);
+    TLayerOpened opened(*readingLayer);
+    readingLayer->RemoveLayerItem(reading);
   }
   Time->SetPhase(1);
   CopyTimingToDirections();
