@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "PlanFixture.h"
 #include "platform/Codec1251.h"
 #include "platform/Messages.h"
@@ -223,4 +225,38 @@ TEST_F(InfoLoad, ALongDirectionNameIsCutAndTheCountAt255Fits) {
   EXPECT_EQ(f.Direction(255).Name, "Напра");
   EXPECT_EQ(f.Direction(255).Number, 255);  // no digit in the kept name: slot number stays
   EXPECT_EQ(f.Info.Comment, "строка 1\r\nстрока 2");
+}
+
+TEST(InfoLoadDamage, DamagedCopiesOfASamplePassportNeverReadPastTheirSlots) {
+  const std::string sample = ReadBytes(SourcePath("data/Data/svo1/info.txt"));
+  std::mt19937 random(20240501);
+  for (int round = 0; round < 300; ++round) {
+    std::string bytes = sample;
+    const int edits = 1 + static_cast<int>(random() % 4);
+    for (int e = 0; e < edits; ++e) {
+      const std::size_t at = random() % bytes.size();
+      switch (random() % 3) {
+        case 0:
+          bytes[at] = static_cast<char>("0123456789 \r\n\0x-"[random() % 17]);
+          break;
+        case 1:
+          bytes.erase(at, 1 + random() % 8);
+          break;
+        default:
+          bytes.insert(at, std::to_string(random() % 400));
+      }
+      if (bytes.empty()) bytes = "0";
+    }
+    TPlanFixture f;
+    TMessageCapture messages;
+    WriteBytes(f.Info.FileName, bytes);
+    const bool loaded = f.Info.LoadAll();
+    EXPECT_EQ(loaded, messages.Messages.empty());
+    EXPECT_EQ(f.Info.Phases.Count, f.Info.PhaseCount);
+    EXPECT_LE(f.Info.EquipmentTable.ColCount, kMaxTableCols);
+    EXPECT_LE(f.Info.TramScheme.Count, kMaxTramSchemes);
+    for (int i = 1; i <= f.Info.Directions.Count; ++i) ASSERT_NE(f.Info.Directions.Item(i), nullptr);
+    f.Time.SetPhase(1);
+    for (int t = 0; t < 20; ++t) f.Time.Tick(0.5);
+  }
 }
