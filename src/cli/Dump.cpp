@@ -6,31 +6,16 @@
 #include <optional>
 
 #include "Commands.h"
+#include "CliMessages.h"
 #include "Json.h"
+#include "SchemeJson.h"
+#include "model/SVObject.h"
 #include "plan/SVInfo.h"
 #include "plan/SVTime.h"
 #include "platform/Messages.h"
 #include "platform/TextFile.h"
 
 namespace {
-
-// Messages go to stderr as they come and are kept for the report.
-class TDumpMessages : public TMessageSink {
- public:
-  TDumpMessages() : Previous_(SetMessageSink(this)) {}
-  ~TDumpMessages() override { SetMessageSink(Previous_); }
-  TDumpMessages(const TDumpMessages&) = delete;
-  TDumpMessages& operator=(const TDumpMessages&) = delete;
-
-  void Show(TMessageSeverity severity, const std::string& text) override {
-    std::cerr << (severity == TMessageSeverity::Info ? "info: " : "error: ") << text << '\n';
-    Messages.push_back({severity, text});
-  }
-  std::vector<TMessage> Messages;
-
- private:
-  TMessageSink* Previous_;
-};
 
 struct TDumpArgs {
   std::string Dir;
@@ -156,20 +141,21 @@ int CmdDump(const TArgs& args) {
   std::string dir = a.Dir;
   if (dir.back() != '/' && dir.back() != '\\') dir += '/';
 
-  TDumpMessages messages;
-  TSVInfo info(nullptr, dir);
-  TSVtime time(&info);
-  info.LoadAll();
+  // Loaded as the viewer loads it: the information, then the scheme, then
+  // the clock set to the phase and program asked for.
+  TCliMessages messages;
+  TSVObject scheme(dir);
+  scheme.SetInfoFileName();
+  scheme.LoadAll();
+  TSVInfo& info = *scheme.Info;
+  TSVtime& time = *scheme.Time;
   time.SetPhase(a.Phase.value_or(1));
   if (a.Program) {
     time.Program = static_cast<std::uint8_t>(*a.Program);
     time.SetPhase(time.Phase);
   }
   if (a.Remaining) time.Remaining = *a.Remaining;
-  for (int i = 1; i <= info.Directions.Count; ++i) {
-    info.Directions.Item(i)->CurrentPhase = static_cast<std::uint8_t>(time.Phase);
-    info.Directions.Item(i)->Remaining = time.Remaining;
-  }
+  scheme.CopyTimingToDirections();
 
   TJsonWriter json;
   json.BeginObject()
@@ -193,6 +179,7 @@ int CmdDump(const TArgs& args) {
       .Member("program", time.Program)
       .Member("remaining", time.Remaining)
       .EndObject();
+  WriteSchemeLayers(json, scheme);
   json.Key("messages").BeginArray();
   for (const TMessage& m : messages.Messages)
     json.BeginObject()

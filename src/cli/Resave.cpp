@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "CliMessages.h"
 #include "Commands.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
@@ -11,24 +12,6 @@
 #include "platform/TextFile.h"
 
 namespace {
-
-// Passes every message on to stderr and remembers whether one was an error.
-class TResaveMessages : public TMessageSink {
- public:
-  TResaveMessages() : Previous_(SetMessageSink(this)) {}
-  ~TResaveMessages() override { SetMessageSink(Previous_); }
-  TResaveMessages(const TResaveMessages&) = delete;
-  TResaveMessages& operator=(const TResaveMessages&) = delete;
-
-  void Show(TMessageSeverity severity, const std::string& text) override {
-    std::cerr << (severity == TMessageSeverity::Info ? "info: " : "error: ") << text << '\n';
-    if (severity == TMessageSeverity::Error) HadError = true;
-  }
-  bool HadError = false;
-
- private:
-  TMessageSink* Previous_;
-};
 
 struct TResaveArgs {
   std::string Dir;
@@ -76,7 +59,7 @@ int CmdResave(const TArgs& args) {
     return 1;
   }
 
-  TResaveMessages messages;
+  TCliMessages messages;
   TSVObject scheme(a.Dir);
   scheme.SetInfoFileName();
   scheme.LoadAll();
