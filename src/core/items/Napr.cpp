@@ -73,17 +73,12 @@ void DrawDashed(TCanvas& c, const TPoint* q, int n, double dash, double gap) {
 }
 
 // Takes a just-read arrow out of its layer and frees it, whatever the
-// layer's switches: what the user may do to a layer does not decide which
-// records of the file survive reading.
+// layer's switches. Nothing of the arrow may be touched afterwards.
 void DropFromLayer(TSVItem* item) {
   TLayer* layer = item->Owner;
   if (!layer) return;
-  const bool editable = layer->Editable, visible = layer->Visible;
-  layer->Editable = true;
-  layer->Visible = true;
+  TLayerOpened opened(*layer);
   layer->RemoveLayerItem(item);
-  layer->Editable = editable;
-  layer->Visible = visible;
 }
 
 }  // namespace

@@ -65,3 +65,24 @@ class TLayer : public TPreLayer {
  private:
   std::vector<std::unique_ptr<TSVItem>> Items_;
 };
+
+// Opens a layer's switches for the scope of a loader step and puts them back
+// afterwards: the switches guard what the user may do, not which records of
+// a file survive reading.
+class TLayerOpened {
+ public:
+  explicit TLayerOpened(TLayer& layer) : Layer_(layer), Editable_(layer.Editable), Visible_(layer.Visible) {
+    layer.Editable = true;
+    layer.Visible = true;
+  }
+  ~TLayerOpened() {
+    Layer_.Editable = Editable_;
+    Layer_.Visible = Visible_;
+  }
+  TLayerOpened(const TLayerOpened&) = delete;
+  TLayerOpened& operator=(const TLayerOpened&) = delete;
+
+ private:
+  TLayer& Layer_;
+  bool Editable_, Visible_;
+};

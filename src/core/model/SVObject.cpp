@@ -10,31 +10,6 @@
 #include "platform/ProgramDir.h"
 #include "platform/TextFile.h"
 
-namespace {
-
-// Opens a layer to the scheme's own changes whatever its switches, and puts
-// the switches back afterwards: they guard what the user may do, not what
-// loading does.
-class TLayerOpened {
- public:
-  explicit TLayerOpened(TLayer& layer) : Layer_(layer), Editable_(layer.Editable), Visible_(layer.Visible) {
-    layer.Editable = true;
-    layer.Visible = true;
-  }
-  ~TLayerOpened() {
-    Layer_.Editable = Editable_;
-    Layer_.Visible = Visible_;
-  }
-  TLayerOpened(const TLayerOpened&) = delete;
-  TLayerOpened& operator=(const TLayerOpened&) = delete;
-
- private:
-  TLayer& Layer_;
-  bool Editable_, Visible_;
-};
-
-}  // namespace
-
 TSVObject::TSVObject(const std::string& dir) : Dir(WithTrailingSep(dir)) {
   for (int n = 1; n <= kLayerCount; ++n) Layers[static_cast<std::size_t>(n)] = std::make_unique<TLayer>(this);
   Info = std::make_unique<TSVInfo>(this, Dir);

@@ -22,8 +22,9 @@ class TIniFile {
   // The keys of a section in file order.
   std::vector<std::string> ReadSection(const std::string& section) const;
 
-  // Returns false when the file cannot be written (the value is still kept
-  // in memory for this session).
+  // Each write reads the file afresh and changes only its own line, so two
+  // windows writing different keys never undo each other. Returns false
+  // when the file cannot be written.
   bool WriteString(const std::string& section, const std::string& key, const std::string& value);
   bool WriteInteger(const std::string& section, const std::string& key, int value);
   bool WriteBool(const std::string& section, const std::string& key, bool value);
