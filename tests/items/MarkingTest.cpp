@@ -401,3 +401,20 @@ TEST(MarkingAnchors, StopAndLaneLinesOfferTheirEndsOnlyToEachOther) {
   double x = 0, y = 0;
   EXPECT_FALSE(Line<TPedLine>(26, 0, 0, 100, 50)->FindAnchor(100, 50, v.Ctx, 26, x, y));
 }
+
+TEST(MarkingBounds, BandsStayInSightWhileTheirCentreLineIsJustOutsideTheWindow) {
+  // The canvas clip is 0..1000; each line runs 10 pixels above the window,
+  // and what it paints reaches down into it.
+  TView view;
+  auto zebra = Line<TZebra>(23, 100, -10, 300, -10);
+  auto stop = Line<TStopLine>(24, 100, -3, 300, -3);
+  for (TSVItem* item : {static_cast<TSVItem*>(zebra.get()), static_cast<TSVItem*>(stop.get())}) {
+    view.Canvas.Clear();
+    EXPECT_TRUE(item->IsVisibleIn(view.Ctx));
+    DrawItem(*item, view.Ctx, false);
+    EXPECT_FALSE(view.Polygons().empty());
+  }
+  // Far from the window nothing is drawn.
+  auto far = Line<TZebra>(23, 100, -200, 300, -200);
+  EXPECT_FALSE(far->IsVisibleIn(view.Ctx));
+}

@@ -76,3 +76,7 @@ void TRTram::DrawPrint(TDrawContext& ctx) {
   else
     DrawNormal(ctx, look.PenColor);
 }
+
+TRect TRTram::GetBounds(TDrawContext& ctx) {
+  return BandBounds(ctx, TRoundSVItem::GetBounds(ctx), kSleeperReach * TrackHalfGauge(ctx, *this));
+}

@@ -9,6 +9,7 @@ class TRTram : public TRoundSVItem {
   using TRoundSVItem::TRoundSVItem;
 
   bool FindAnchor(int x, int y, TDrawContext& ctx, std::uint32_t typeCode, double& X, double& Y) override;
+  TRect GetBounds(TDrawContext& ctx) override;
   void DrawActive(TDrawContext& ctx) override;
   void DrawInactive(TDrawContext& ctx) override;
   void DrawSelected(TDrawContext& ctx) override;

@@ -114,3 +114,13 @@ void TStopLine::DrawPrint(TDrawContext& ctx) {
   SetMarkLook(*ctx.Canvas, TMarkLook::Print);
   DrawBand(ctx);
 }
+
+TRect BandBounds(TDrawContext& ctx, TRect lineBounds, double halfWidth) {
+  if (!IsValidRect(lineBounds)) return lineBounds;
+  const int grow = MaxInt(ctx.HitTolerance, Round(halfWidth) + 1);
+  return TRect{lineBounds.Left - grow, lineBounds.Top - grow, lineBounds.Right + grow, lineBounds.Bottom + grow};
+}
+
+TRect TStopLine::GetBounds(TDrawContext& ctx) {
+  return BandBounds(ctx, TLineSVItem::GetBounds(ctx), MaxReal(0.5, 4 * RealPixels(ctx, *this)));
+}

@@ -41,6 +41,11 @@ void SetMarkLook(TCanvas& canvas, TMarkLook look);
 void DrawQuad(TCanvas& canvas, TPoint a, TPoint b, TPoint c, TPoint d);
 void DrawSegment(TCanvas& canvas, TPoint a, TPoint b);
 
+// Bounds of a piece drawn as a band `halfWidth` pixels to each side of its
+// line (stripes, rails, sleepers), grips included: the line alone would let
+// a band whose centre has just left the window vanish while still in sight.
+TRect BandBounds(TDrawContext& ctx, TRect lineBounds, double halfWidth);
+
 // The editor's grips on the two ends of a piece: grey squares of half side
 // HitTolerance.
 void DrawEndHandles(TDrawContext& ctx, TPoint p1, TPoint p2);
@@ -51,6 +56,7 @@ class TStopLine : public TLineSVItem {
 
   // Stop lines and lane lines join end to end.
   bool FindAnchor(int x, int y, TDrawContext& ctx, std::uint32_t typeCode, double& X, double& Y) override;
+  TRect GetBounds(TDrawContext& ctx) override;
   void DrawActive(TDrawContext& ctx) override;
   void DrawInactive(TDrawContext& ctx) override;
   void DrawSelected(TDrawContext& ctx) override;

@@ -78,3 +78,8 @@ void TSingleLine::DrawPrint(TDrawContext& ctx) {
   SetMarkLook(*ctx.Canvas, TMarkLook::Print);
   DrawLine(ctx);
 }
+
+TRect TSingleLine::GetBounds(TDrawContext& ctx) {
+  // The double line reaches four line widths to the side.
+  return BandBounds(ctx, TLineSVItem::GetBounds(ctx), 4 * MaxReal(0.5, RealPixels(ctx, *this)));
+}

@@ -16,6 +16,7 @@ class TSingleLine : public TLineSVItem {
   void LoadFromText(TTextReader& f) override;
   // Stop lines and lane lines join end to end.
   bool FindAnchor(int x, int y, TDrawContext& ctx, std::uint32_t typeCode, double& X, double& Y) override;
+  TRect GetBounds(TDrawContext& ctx) override;
   void DrawActive(TDrawContext& ctx) override;
   void DrawInactive(TDrawContext& ctx) override;
   void DrawSelected(TDrawContext& ctx) override;

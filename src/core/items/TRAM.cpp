@@ -88,3 +88,7 @@ void TTram::DrawPrint(TDrawContext& ctx) {
   else
     DrawNormal(ctx, look.PenColor);
 }
+
+TRect TTram::GetBounds(TDrawContext& ctx) {
+  return BandBounds(ctx, TLineSVItem::GetBounds(ctx), kSleeperReach * TrackHalfGauge(ctx, *this));
+}

@@ -31,6 +31,7 @@ class TTram : public TLineSVItem {
   using TLineSVItem::TLineSVItem;
 
   bool FindAnchor(int x, int y, TDrawContext& ctx, std::uint32_t typeCode, double& X, double& Y) override;
+  TRect GetBounds(TDrawContext& ctx) override;
   void DrawActive(TDrawContext& ctx) override;
   void DrawInactive(TDrawContext& ctx) override;
   void DrawSelected(TDrawContext& ctx) override;

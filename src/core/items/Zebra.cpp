@@ -47,3 +47,7 @@ void TZebra::DrawPrint(TDrawContext& ctx) {
   SetMarkLook(*ctx.Canvas, TMarkLook::Print);
   DrawStripes(ctx);
 }
+
+TRect TZebra::GetBounds(TDrawContext& ctx) {
+  return BandBounds(ctx, TLineSVItem::GetBounds(ctx), 25 * RealPixels(ctx, *this));
+}

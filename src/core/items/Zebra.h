@@ -8,6 +8,7 @@ class TZebra : public TLineSVItem {
 
   // A zebra is laid across the road where the user clicks, never snapped.
   void PlaceAt(TDrawContext& ctx, const TScreenPoints& pts, const TSnapRecord& snap, int count) override;
+  TRect GetBounds(TDrawContext& ctx) override;
   void DrawActive(TDrawContext& ctx) override;
   void DrawInactive(TDrawContext& ctx) override;
   void DrawSelected(TDrawContext& ctx) override;
