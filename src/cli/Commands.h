@@ -8,3 +8,5 @@ using TArgs = std::vector<std::string>;
 
 int CmdDump(const TArgs& args);
 int CmdResave(const TArgs& args);
+// Only in builds with the Qt canvas.
+int CmdRender(const TArgs& args);

@@ -13,7 +13,12 @@ int Usage() {
   std::cerr << "usage: svpass-cli <command> [arguments]\n"
                "commands:\n"
                "  dump <passport-dir> [--phase P] [--program K] [--remaining T]\n"
-               "  resave <passport-dir> --out <dir> [--info]\n";
+               "  resave <passport-dir> --out <dir> [--info]\n"
+#ifdef SVPASS_HAVE_RENDER
+               "  render <passport-dir> --out FILE.png [--width W --height H] [--phase P] [--program K]\n"
+               "         [--remaining T] [--preset all|cable|tsrd|odd] [--look view|edit|print] [--sign-scale S]\n"
+#endif
+               ;
   return 2;
 }
 
@@ -25,6 +30,9 @@ int main(int argc, char** argv) {
   const std::map<std::string, int (*)(const TArgs&)> commands = {
       {"dump", CmdDump},
       {"resave", CmdResave},
+#ifdef SVPASS_HAVE_RENDER
+      {"render", CmdRender},
+#endif
   };
   const auto it = commands.find(argv[1]);
   if (it == commands.end()) return Usage();

@@ -7,9 +7,20 @@
 
 #include "Modal.h"
 
+namespace {
+QString& Title() {
+  static QString title;
+  return title;
+}
+}  // namespace
+
+void SetApplicationTitle(const QString& title) { Title() = title; }
+
+QString ApplicationTitle() { return Title(); }
+
 void TQtMessageSink::Show(TMessageSeverity severity, const std::string& text) {
   const bool error = severity == TMessageSeverity::Error;
-  const QString title = error ? QStringLiteral("Ошибка") : QApplication::applicationDisplayName();
+  const QString title = error ? QStringLiteral("Ошибка") : ApplicationTitle();
   MessageBoxOk(QApplication::activeWindow(), error ? QMessageBox::Critical : QMessageBox::Information, title,
                QString::fromStdString(text));
 }

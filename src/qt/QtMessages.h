@@ -8,6 +8,11 @@
 
 class QWidget;
 
+// The application title: the caption of plain message boxes (the main
+// window sets it to the passport shown).
+void SetApplicationTitle(const QString& title);
+QString ApplicationTitle();
+
 class TQtMessageSink : public TMessageSink {
  public:
   void Show(TMessageSeverity severity, const std::string& text) override;

@@ -1,0 +1,138 @@
+// render: the picture the viewer shows of a passport at start-up, drawn into
+// a PNG file without a display.
+#include <QGuiApplication>
+#include <QImage>
+#include <charconv>
+#include <iostream>
+#include <optional>
+
+#include "CliMessages.h"
+#include "Commands.h"
+#include "model/SVObject.h"
+#include "plan/SVTime.h"
+#include "platform/TextFile.h"
+#include "qt/QtCanvas.h"
+#include "qt/SchemeView.h"
+
+namespace {
+
+struct TRenderArgs {
+  std::string Dir;
+  std::string Out;
+  int Width = 1280;
+  int Height = 800;
+  std::optional<int> Phase;
+  std::optional<int> Program;
+  std::optional<double> Remaining;
+  std::optional<TLayerPreset> Preset;
+  TSchemeLook Look = TSchemeLook::View;
+  std::optional<double> SignScale;
+};
+
+bool ParseInt(const std::string& s, int lo, int hi, std::optional<int>& out) {
+  int v = 0;
+  const auto res = std::from_chars(s.data(), s.data() + s.size(), v);
+  if (s.empty() || res.ec != std::errc() || res.ptr != s.data() + s.size() || v < lo || v > hi) return false;
+  out = v;
+  return true;
+}
+
+bool ParseReal(const std::string& s, std::optional<double>& out) {
+  if (s.empty() || s.find_first_of(" \t\r\n") != std::string::npos) return false;
+  try {
+    out = TTextReader::FromBytes(s).ReadReal();
+    return true;
+  } catch (const TInOutError&) {
+    return false;
+  }
+}
+
+bool ParseArgs(const TArgs& args, TRenderArgs& out) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    const bool hasValue = i + 1 < args.size();
+    const std::string value = hasValue ? args[i + 1] : std::string();
+    std::optional<int> n;
+    if (a == "--out") {
+      if (!hasValue || value.empty()) return false;
+      out.Out = value;
+    } else if (a == "--width" || a == "--height") {
+      if (!hasValue || !ParseInt(value, 16, 20000, n)) return false;
+      (a == "--width" ? out.Width : out.Height) = *n;
+    } else if (a == "--phase") {
+      if (!hasValue || !ParseInt(value, 1, 255, out.Phase)) return false;
+    } else if (a == "--program") {
+      if (!hasValue || !ParseInt(value, 0, 2, out.Program)) return false;
+    } else if (a == "--remaining") {
+      if (!hasValue || !ParseReal(value, out.Remaining)) return false;
+    } else if (a == "--preset") {
+      if (!hasValue || !(out.Preset = ParseLayerPreset(value))) return false;
+    } else if (a == "--look") {
+      const auto look = hasValue ? ParseSchemeLook(value) : std::nullopt;
+      if (!look) return false;
+      out.Look = *look;
+    } else if (a == "--sign-scale") {
+      if (!hasValue || !ParseReal(value, out.SignScale) || !(*out.SignScale > 0 && *out.SignScale < 100))
+        return false;
+    } else if (a.rfind("--", 0) == 0 || !out.Dir.empty()) {
+      return false;
+    } else {
+      out.Dir = a;
+      continue;
+    }
+    ++i;
+  }
+  return !out.Dir.empty() && !out.Out.empty();
+}
+
+int RenderUsage() {
+  std::cerr << "usage: svpass-cli render <passport-dir> --out FILE.png [--width W --height H]\n"
+               "         [--phase P] [--program K] [--remaining T] [--preset all|cable|tsrd|odd]\n"
+               "         [--look view|edit|print] [--sign-scale S]\n";
+  return 2;
+}
+
+}  // namespace
+
+int CmdRender(const TArgs& args) {
+  TRenderArgs a;
+  if (!ParseArgs(args, a)) return RenderUsage();
+  if (!DirectoryExists(a.Dir)) {
+    std::cerr << "render: cannot read the passport directory " << a.Dir << '\n';
+    return 1;
+  }
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "svpass-cli";
+  static char* argv[] = {name, nullptr};
+  QGuiApplication app(argc, argv);
+
+  TCliMessages messages;
+  TSVObject scheme(a.Dir);
+  scheme.ClearAll();
+  scheme.SetInfoFileName();
+  scheme.LoadAll();
+
+  QImage picture(a.Width, a.Height, QImage::Format_RGB32);
+  {
+    TQtCanvas canvas(&picture);
+    TDrawContext view;
+    InitViewContext(view, &canvas, scheme);
+    ShowPhase(scheme, a.Phase.value_or(1));
+    if (a.Program) ShowProgram(scheme, *a.Program);
+    if (a.Remaining) {
+      scheme.Time->Remaining = *a.Remaining;
+      scheme.CopyTimingToDirections();
+    }
+    if (a.SignScale) view.SetSignScale(*a.SignScale);
+    if (a.Preset) ApplyLayerPreset(scheme, *a.Preset);
+    if (a.Look == TSchemeLook::Print) view.ColorPrint = true;
+    FitShown(scheme, view, a.Width, a.Height);
+    PaintScheme(scheme, view, a.Look);
+  }
+  if (!picture.save(QString::fromStdString(a.Out), "PNG")) {
+    std::cerr << "render: cannot write " << a.Out << '\n';
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,64 @@
+#include "Cursors.h"
+
+#include <QFileInfo>
+#include <QMap>
+#include <QPixmap>
+
+#include "platform/ProgramDir.h"
+
+namespace {
+
+struct TCursorDef {
+  int Number;
+  const char* Name;
+  int HotX, HotY;
+  Qt::CursorShape Fallback;
+};
+
+// Tool cursors have their hot spot where the item goes: the cross centre of
+// the placing cursors, the finger tip, the centre of the magnifier.
+const TCursorDef kCursors[] = {
+    {crSLB, "SLBCursor", 15, 15, Qt::CrossCursor},       {crCB, "CBCursor", 15, 15, Qt::CrossCursor},
+    {crSV, "SVCursor", 15, 15, Qt::CrossCursor},         {crECable, "ECableCursor", 15, 15, Qt::CrossCursor},
+    {crHand, "HandCursor", 15, 15, Qt::OpenHandCursor},  {crFist, "FistCursor", 15, 15, Qt::ClosedHandCursor},
+    {crWell, "WellCursor", 15, 15, Qt::CrossCursor},     {crContr, "ContrCursor", 15, 15, Qt::CrossCursor},
+    {crStolb, "StolbCursor", 15, 15, Qt::CrossCursor},   {crZoomIn, "ZoomInCursor", 12, 12, Qt::CrossCursor},
+    {crZoomOut, "ZoomOutCursor", 12, 12, Qt::CrossCursor}, {crStick, "StickCursor", 15, 15, Qt::CrossCursor},
+    {crHead, "HeadCur", 15, 15, Qt::CrossCursor},        {crSign, "SignCursor", 15, 15, Qt::CrossCursor},
+    {crPlaceText, "PlaceTextCur", 15, 15, Qt::IBeamCursor}, {crNapr, "NaprCursor", 15, 15, Qt::CrossCursor},
+    {crFerma, "FermaCursor", 15, 15, Qt::CrossCursor},   {crRail, "RailCursor", 15, 15, Qt::CrossCursor},
+    {crBuild, "BuildCursor", 15, 15, Qt::CrossCursor},   {crZebra, "ZebraCursor", 15, 15, Qt::CrossCursor},
+};
+
+QMap<int, QCursor>& Registry() {
+  static QMap<int, QCursor> registry;
+  return registry;
+}
+
+}  // namespace
+
+void RegisterCursors() {
+  if (!Registry().isEmpty()) return;
+  for (const TCursorDef& def : kCursors) {
+    const QString file = QString::fromStdString(ProgramDir()) + QStringLiteral("cursors/") +
+                         QString::fromLatin1(def.Name) + QStringLiteral(".xpm");
+    const QPixmap image(file);
+    Registry().insert(def.Number, image.isNull() ? QCursor(def.Fallback) : QCursor(image, def.HotX, def.HotY));
+  }
+}
+
+QCursor SchemeCursor(int number) {
+  RegisterCursors();
+  return Registry().value(number, QCursor(Qt::ArrowCursor));
+}
+
+QString CursorName(int number) {
+  for (const TCursorDef& def : kCursors)
+    if (def.Number == number) return QString::fromLatin1(def.Name);
+  return QString();
+}
+
+QIcon ToolIcon(const QString& name) {
+  const QString file = QString::fromStdString(ProgramDir()) + QStringLiteral("icons/") + name + QStringLiteral(".xpm");
+  return QFileInfo::exists(file) ? QIcon(file) : QIcon();
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The scheme cursors, by their numbers: 5 SLBCursor, 6 CBCursor, 7 SVCursor,
+// 9 ECableCursor, 10 HandCursor, 11 FistCursor, 12 WellCursor, 14
+// ContrCursor, 15 StolbCursor, 16 ZoomInCursor, 17 ZoomOutCursor, 18
+// StickCursor, 19 HeadCur, 20 SignCursor, 21 PlaceTextCur, 22 NaprCursor, 23
+// FermaCursor, 24 RailCursor, 25 BuildCursor, 26 ZebraCursor. The images are
+// read from "cursors/<name>.xpm" beside the program.
+#include <QCursor>
+#include <QIcon>
+#include <QString>
+
+enum TCursorNumber {
+  crSLB = 5,
+  crCB = 6,
+  crSV = 7,
+  crECable = 9,
+  crHand = 10,
+  crFist = 11,
+  crWell = 12,
+  crContr = 14,
+  crStolb = 15,
+  crZoomIn = 16,
+  crZoomOut = 17,
+  crStick = 18,
+  crHead = 19,
+  crSign = 20,
+  crPlaceText = 21,
+  crNapr = 22,
+  crFerma = 23,
+  crRail = 24,
+  crBuild = 25,
+  crZebra = 26,
+};
+
+// Loads every cursor once; later calls do nothing.
+void RegisterCursors();
+// The cursor of the number, or the arrow for a number without one.
+QCursor SchemeCursor(int number);
+// The resource name of the number ("HandCursor"), empty when none.
+QString CursorName(int number);
+
+// A tool icon from "icons/<name>.xpm" beside the program; null when missing.
+QIcon ToolIcon(const QString& name);

@@ -1,0 +1,69 @@
+#include "DataPathFormUnit.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "PathFormUnit.h"
+#include "platform/IniFile.h"
+#include "qt/Modal.h"
+
+TDataPathForm::TDataPathForm(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Путь к базе данных"));
+  Local_ = new QRadioButton(QStringLiteral("База данных находится в подкаталоге \\Data\\ каталога  исполняемого файла"),
+                            this);
+  Other_ = new QRadioButton(QStringLiteral("База данных находится в другом каталоге"), this);
+  Edit_ = new QLineEdit(this);
+  Edit_->setMinimumWidth(360);
+  Browse_ = new QPushButton(QStringLiteral("Обзор"), this);
+  auto* buttons = new QDialogButtonBox(this);
+  buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
+  buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+
+  auto* row = new QHBoxLayout;
+  row->addWidget(Edit_, 1);
+  row->addWidget(Browse_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(Local_);
+  layout->addWidget(Other_);
+  layout->addLayout(row);
+  layout->addWidget(buttons);
+
+  connect(Local_, &QRadioButton::clicked, this, &TDataPathForm::RadioClick);
+  connect(Other_, &QRadioButton::clicked, this, &TDataPathForm::RadioClick);
+  connect(Browse_, &QPushButton::clicked, this, &TDataPathForm::BrowseClick);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+void TDataPathForm::RadioClick() {
+  const bool other = Other_->isChecked();
+  Edit_->setEnabled(other);
+  Browse_->setEnabled(other);
+}
+
+TPathForm* TDataPathForm::Browser() {
+  if (!Browser_) Browser_ = new TPathForm(this);
+  return Browser_;
+}
+
+void TDataPathForm::BrowseClick() {
+  TPathForm* browser = Browser();
+  browser->SetDirectory(Edit_->text());
+  if (ExecModal(*browser) == QDialog::Accepted) Edit_->setText(browser->Directory());
+}
+
+bool TDataPathForm::Execute(TIniFile& config) {
+  Edit_->setText(QString::fromStdString(config.ReadString("DataBase", "DataBaseDir", "")));
+  const bool local = config.ReadBool("DataBase", "LocalData", true);
+  Local_->setChecked(local);
+  Other_->setChecked(!local);
+  RadioClick();
+  if (ExecModal(*this) != QDialog::Accepted) return false;
+  config.WriteString("DataBase", "DataBaseDir", Edit_->text().toStdString());
+  config.WriteBool("DataBase", "LocalData", Local_->isChecked());
+  return true;
+}

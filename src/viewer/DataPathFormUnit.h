@@ -1,0 +1,38 @@
+#pragma once
+// "Путь к базе данных": whether the database is the program's own Data
+// directory or another one, and which.
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class TIniFile;
+class TPathForm;
+
+class TDataPathForm : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TDataPathForm(QWidget* parent = nullptr);
+
+  // Fills the dialog from [DataBase] of the configuration, runs it, and on
+  // "Ok" writes DataBaseDir and LocalData back. True when confirmed.
+  bool Execute(TIniFile& config);
+
+  QRadioButton* LocalButton() const { return Local_; }
+  QRadioButton* OtherButton() const { return Other_; }
+  QLineEdit* DirEdit() const { return Edit_; }
+  QPushButton* BrowseButton() const { return Browse_; }
+  // The browser, created on first use.
+  TPathForm* Browser();
+
+ private:
+  void RadioClick();
+  void BrowseClick();
+
+  QRadioButton* Local_;
+  QRadioButton* Other_;
+  QLineEdit* Edit_;
+  QPushButton* Browse_;
+  TPathForm* Browser_ = nullptr;
+};

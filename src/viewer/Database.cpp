@@ -1,0 +1,58 @@
+#include "Database.h"
+
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <cstdio>
+
+#include "platform/IniFile.h"
+#include "platform/ProgramDir.h"
+
+namespace {
+bool Writable(const QString& path) { return ::access(QFile::encodeName(path).constData(), W_OK) == 0; }
+}  // namespace
+
+std::string ConfigFilePath() {
+  const QString beside = QString::fromStdString(ProgramDir() + "config.ini");
+  const bool exists = QFileInfo::exists(beside);
+  if ((exists && Writable(beside)) || (!exists && Writable(QString::fromStdString(ProgramDir()))))
+    return beside.toStdString();
+  const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+  QDir().mkpath(dir);
+  const QString user = dir + QStringLiteral("/config.ini");
+  if (exists && !QFileInfo::exists(user)) QFile::copy(beside, user);
+  return user.toStdString();
+}
+
+std::string DatabaseDirFromConfig(const TIniFile& config) {
+  if (config.ReadBool("DataBase", "LocalData", true)) return ProgramDir() + "Data/";
+  const std::string dir = config.ReadString("DataBase", "DataBaseDir", ProgramDir() + "Data/");
+  if (QString::fromStdString(dir).trimmed().isEmpty()) return std::string();
+  return WithTrailingSep(dir);
+}
+
+bool DatabaseDirUsable(const std::string& dir) {
+  if (dir.empty()) return false;
+  const QFileInfo info(QString::fromStdString(dir));
+  return info.isDir() && info.isExecutable() && info.isReadable();
+}
+
+bool IsValidPassportNumber(const QString& number) {
+  if (number.isEmpty() || number.size() > 5) return false;
+  for (const QChar c : number)
+    if (!c.isLetter() && !c.isDigit()) return false;
+  return true;
+}
+
+std::string PassportDir(const std::string& databaseDir, const QString& number) {
+  return WithTrailingSep(databaseDir) + "svo" + number.toStdString() + "/";
+}
+
+std::string FormatLastTramscale(double realScale) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.3f", realScale);
+  return buf;
+}

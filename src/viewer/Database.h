@@ -1,0 +1,28 @@
+#pragma once
+// Where the viewer keeps its configuration and finds its passports.
+#include <QString>
+#include <string>
+
+class TIniFile;
+
+// config.ini in the program directory; when that directory cannot be
+// written, the user's configuration directory (starting from a copy of the
+// program directory's file, if there is one).
+std::string ConfigFilePath();
+
+// The database directory named by the configuration, with a trailing
+// separator: the program directory's "Data/" when [DataBase] LocalData is on
+// (the default), otherwise [DataBase] DataBaseDir. Empty when LocalData is
+// off and no directory is given.
+std::string DatabaseDirFromConfig(const TIniFile& config);
+// The directory exists and can be entered and listed.
+bool DatabaseDirUsable(const std::string& dir);
+
+// A passport number is 1 to 5 letters or digits, so that "svo" + number
+// always names a directory inside the database.
+bool IsValidPassportNumber(const QString& number);
+// database directory + "svo" + number + "/".
+std::string PassportDir(const std::string& databaseDir, const QString& number);
+
+// The real scale as written to [map] lastTramscale: three decimals.
+std::string FormatLastTramscale(double realScale);

@@ -1,0 +1,194 @@
+// The main window: layout, start-up, passports, painting, fit and presets.
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QToolButton>
+#include <QDir>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+
+#include "Database.h"
+#include "DataPathFormUnit.h"
+#include "ProgramInfo.h"
+#include "ToolPanel.h"
+#include "main.h"
+#include "model/SVObject.h"
+#include "plan/SVInfo.h"
+#include "plan/SVTime.h"
+#include "platform/IniFile.h"
+#include "platform/Messages.h"
+#include "qt/Cursors.h"
+#include "qt/Modal.h"
+#include "qt/PaintBox.h"
+#include "qt/QtMessages.h"
+
+QString SecondsText(double remaining) { return QString::number(remaining, 'g', 5); }
+
+TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
+  setWindowTitle(kNoPassportCaption);
+  auto* central = new QWidget(this);
+  Tools_ = new TToolPanel(central);
+  Map_ = new TPaintBox(central);
+  auto* layout = new QHBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(Tools_);
+  layout->addWidget(Map_, 1);
+  setCentralWidget(central);
+  resize(1024, 700);
+
+  View_.Canvas = Map_->Canvas();
+  View_.Normalize();
+  CreateMenus();
+
+  EdgeTimer_.setInterval(50);
+  AnimTimer_.setInterval(250);
+  connect(&EdgeTimer_, &QTimer::timeout, this, [this] { EdgeScrollTick(Map_->mapFromGlobal(QCursor::pos())); });
+  connect(&AnimTimer_, &QTimer::timeout, this, &TMainForm::AnimationTick);
+  connect(Map_, &TPaintBox::CanvasChanged, this, &TMainForm::CanvasChanged);
+  connect(Map_, &TPaintBox::MouseDown, this, [this](QPoint p, Qt::MouseButton b) {
+    if (b == Qt::LeftButton) MapMouseDown(p);
+  });
+  connect(Map_, &TPaintBox::MouseMove, this, &TMainForm::MapMouseMove);
+  connect(Map_, &TPaintBox::MouseUp, this, [this](QPoint p, Qt::MouseButton b) {
+    if (b == Qt::LeftButton) MapMouseUp(p);
+  });
+  connect(Map_, &TPaintBox::Wheel, this, &TMainForm::MapWheel);
+
+  connect(Tools_->PanButton, &QToolButton::clicked, this, [this] { SetMouseMode(TMouseMode::PanReady); });
+  connect(Tools_->ZoomInButton, &QToolButton::clicked, this, [this] { SetMouseMode(TMouseMode::ZoomInReady); });
+  connect(Tools_->ZoomOutButton, &QToolButton::clicked, this, [this] { SetMouseMode(TMouseMode::ZoomOut); });
+  connect(Tools_->PointerButton, &QToolButton::clicked, this, [this] { SetMouseMode(TMouseMode::Pointer); });
+  connect(Tools_->LayersButton, &QToolButton::clicked, this, &TMainForm::LayersClick);
+  connect(Tools_->ScaleButton, &QToolButton::clicked, this, &TMainForm::ScaleClick);
+  connect(Tools_->FitButton, &QToolButton::clicked, this, &TMainForm::FitWhole);
+  connect(Tools_->PlayButton, &QToolButton::clicked, this, &TMainForm::Play);
+  connect(Tools_->StopButton, &QToolButton::clicked, this, &TMainForm::Stop);
+  connect(Tools_->PhaseGroup, &QButtonGroup::idClicked, this, [this] { ChoosePhase(); });
+  connect(Tools_->ProgramGroup, &QButtonGroup::idClicked, this, [this] { ChooseProgram(); });
+}
+
+TMainForm::~TMainForm() { Finish(); }
+
+bool TMainForm::Start() {
+  RegisterCursors();
+  Config_ = std::make_unique<TIniFile>(ConfigFilePath());
+  if (!FindDatabase()) return false;
+  OpenPassport(QStringLiteral("1"));
+  return true;
+}
+
+// The database directory of the configuration; while it cannot be entered
+// the user is asked for another one, until it can or the user gives up.
+bool TMainForm::FindDatabase() {
+  DatabaseDir_ = DatabaseDirFromConfig(*Config_);
+  while (!DatabaseDirUsable(DatabaseDir_)) {
+    MessageBoxOk(this, QMessageBox::Critical, QStringLiteral("База данных не найдена."), QStringLiteral("Ошибка"));
+    if (!DataPathForm()->Execute(*Config_)) {
+      MessageBoxOk(this, QMessageBox::Critical,
+                   QStringLiteral("Не могу найти базу данных. Продолжение работы программы не возможно."),
+                   QStringLiteral("Ошибка"));
+      return false;
+    }
+    DatabaseDir_ = DatabaseDirFromConfig(*Config_);
+  }
+  return true;
+}
+
+bool TMainForm::OpenPassport(const QString& number) {
+  if (!IsValidPassportNumber(number)) {
+    ShowError("Номер объекта - от 1 до 5 букв или цифр.");
+    return false;
+  }
+  const std::string dir = PassportDir(DatabaseDir_, number);
+  if (!QDir().mkpath(QString::fromStdString(dir))) {
+    ShowError("Не могу создать каталог паспорта. Имя каталога - " + dir);
+    return false;
+  }
+  Scheme_.reset();
+  Scheme_ = std::make_unique<TSVObject>(dir);
+  Scheme_->ClearAll();
+  Scheme_->SetInfoFileName();
+  Scheme_->LoadAll();
+
+  const QString title = QString::fromStdString(Scheme_->Info->AddressText());
+  setWindowTitle(title);
+  SetApplicationTitle(title);
+  InitViewContext(View_, Map_->Canvas(), *Scheme_);
+  Map_->setCursor(Qt::ArrowCursor);
+  RebuildPhaseSelector(Scheme_->Info->PhaseCount);
+  UpdatePassportEntries();
+  FitShown(*Scheme_, View_, Map_->PictureWidth(), Map_->PictureHeight());
+  StartFitPending_ = !isVisible();
+  Repaint();
+  return true;
+}
+
+QString TMainForm::PassportTitle() const {
+  if (!Scheme_) return QString();
+  return QString::fromStdString(Scheme_->Info->AddressText() + " (Объект № " + Scheme_->Info->ObjectNumber() + ") ");
+}
+
+void TMainForm::CanvasChanged(TQtCanvas* canvas) {
+  View_.Canvas = canvas;
+  if (Scheme_ && StartFitPending_) {
+    const double sign = View_.SignScale;
+    InitViewContext(View_, canvas, *Scheme_);
+    View_.SignScale = sign;
+    FitShown(*Scheme_, View_, Map_->PictureWidth(), Map_->PictureHeight());
+  }
+  Repaint();
+}
+
+void TMainForm::MapPaint() {
+  if (!View_.Canvas) return;
+  if (!Scheme_) {
+    View_.Canvas->SetBrushColor(kViewBackground);
+    View_.Canvas->FillRect(View_.Canvas->ClipRect());
+    return;
+  }
+  PaintScheme(*Scheme_, View_, TSchemeLook::View);
+  Tools_->SelectPhaseSilently(Scheme_->Time->Phase - 1);
+  Tools_->SecondsLabel->setText(SecondsText(Scheme_->Time->Remaining));
+}
+
+void TMainForm::Repaint() {
+  MapPaint();
+  Map_->update();
+}
+
+void TMainForm::FitWhole() {
+  ViewTouched();
+  if (Scheme_) FitVisible(*Scheme_, View_, Map_->PictureWidth(), Map_->PictureHeight());
+  Repaint();
+}
+
+void TMainForm::ApplyPreset(TLayerPreset preset) {
+  if (Scheme_) ApplyLayerPreset(*Scheme_, preset);
+  Repaint();
+}
+
+void TMainForm::UpdatePassportEntries() {
+  const bool uk = Scheme_ && Scheme_->Info->IsUK();
+  // Both entries also wait for their windows; until then they stay off.
+  for (QObject* entry : {static_cast<QObject*>(Menu_.Organisation), static_cast<QObject*>(Menu_.PrintTimeDiagram)}) {
+    const bool available = entry->property("available").toBool();
+    entry->setProperty("enabled", available && !uk);
+  }
+}
+
+void TMainForm::Finish() {
+  if (Finished_) return;
+  Finished_ = true;
+  EdgeTimer_.stop();
+  AnimTimer_.stop();
+  if (Config_ && Scheme_) Config_->WriteString("map", "lastTramscale", FormatLastTramscale(Scheme_->Info->RealScale));
+  if (Scheme_) Scheme_->ClearAll();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  Finish();
+  QMainWindow::closeEvent(event);
+}

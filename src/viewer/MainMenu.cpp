@@ -1,0 +1,191 @@
+// The main window's menu and the dialogs it opens.
+#include <QMenuBar>
+
+#include "AboutFormUnit.h"
+#include "ChooseObjectUnit.h"
+#include "DataPathFormUnit.h"
+#include "Database.h"
+#include "HelpWindow.h"
+#include "LayControl.h"
+#include "SerScaleDlg.h"
+#include "main.h"
+#include "model/SVObject.h"
+#include "plan/SVInfo.h"
+#include "platform/IniFile.h"
+#include "qt/Modal.h"
+#include "qt/QtMessages.h"
+
+namespace {
+
+QAction* Entry(QMenu* menu, const char* caption, bool available = true) {
+  QAction* a = menu->addAction(QString::fromUtf8(caption));
+  a->setProperty("available", available);
+  a->setEnabled(available);
+  return a;
+}
+
+}  // namespace
+
+void TMainForm::CreateMenus() {
+  QMenuBar* bar = menuBar();
+  TMainMenu& m = Menu_;
+
+  QMenu* file = bar->addMenu(QStringLiteral("Файл"));
+  m.LoadPassport = Entry(file, "Загрузить паспорт");
+  m.ExportTables = Entry(file, "Экспорт таблиц в Word", false);
+  file->addSeparator();
+  m.Exit = Entry(file, "Выход");
+
+  // The table windows attach to these entries; until they do the entries are off.
+  QMenu* object = bar->addMenu(QStringLiteral("Светофорный объект"));
+  m.GeneralInfo = Entry(object, "Общая информация по СО", false);
+  m.GeneralInfo->setStatusTip(QStringLiteral("Адрес, число фаз и направлений и т.п."));
+  m.GeneralInfo->setToolTip(m.GeneralInfo->statusTip());
+  m.Organisation = object->addMenu(QStringLiteral("Организация движения"));
+  m.Organisation->setProperty("available", false);
+  m.Organisation->setEnabled(false);
+  m.ByPhases = Entry(m.Organisation, "По фазам", false);
+  m.ByDirections = Entry(m.Organisation, "По направлениям", false);
+  m.NonStandard = Entry(m.Organisation, "При нестандартной смене фаз", false);
+  m.ChangeTable = Entry(object, "Таблица изменений", false);
+  m.EquipmentTable = Entry(object, "Таблица комплектации", false);
+  m.TramHeads = Entry(object, "Подключение трамвайных головок", false);
+
+  QMenu* scheme = bar->addMenu(QStringLiteral("Схема"));
+  m.Edit = Entry(scheme, "&Изменить", false);
+  m.Edit->setShortcut(QKeySequence(Qt::Key_F4));
+  m.SetScale = Entry(scheme, "Задать масштаб");
+  m.ShowWhole = Entry(scheme, "Показать целиком");
+  scheme->addSeparator();
+  m.PresetAll = Entry(scheme, "Показать все слои");
+  m.PresetCable = Entry(scheme, "Кабельное хозяйство");
+  m.PresetTsrd = Entry(scheme, "Схема расстановки ТСРД");
+  m.PresetOdd = Entry(scheme, "Схема ОДД");
+
+  QMenu* print = bar->addMenu(QStringLiteral("Печать"));
+  m.PrintScheme = Entry(print, "Печать текущей схемы", false);
+  m.PrintTimeDiagram = Entry(print, "Печать временной диаграммы СО", false);
+  m.PrintTablesWord = Entry(print, "Печать таблиц через Word", false);
+  m.PrintTramHeads = Entry(print, "Печать схем распайки головок", false);
+  print->addSeparator();
+  m.PrintTsrd = Entry(print, "Печать схемы расстановки ТСРД", false);
+  m.PrintOdd = Entry(print, "Печать схемы ОДД", false);
+  m.PrintCable = Entry(print, "Печать кабельного хозяйства", false);
+
+  QMenu* options = bar->addMenu(QStringLiteral("Опции"));
+  m.DataPath = Entry(options, "Путь к базе данных");
+  m.PageSetup = Entry(options, "Параметры страницы", false);
+
+  QMenu* help = bar->addMenu(QStringLiteral("Помощь"));
+  m.HelpContents = Entry(help, "Содержание справки");
+  m.About = Entry(help, "О программе ");
+
+  connect(m.LoadPassport, &QAction::triggered, this, &TMainForm::LoadPassportClick);
+  connect(m.Exit, &QAction::triggered, this, &QWidget::close);
+  connect(m.SetScale, &QAction::triggered, this, &TMainForm::ScaleClick);
+  connect(m.ShowWhole, &QAction::triggered, this, &TMainForm::FitWhole);
+  connect(m.PresetAll, &QAction::triggered, this, [this] { ApplyPreset(TLayerPreset::All); });
+  connect(m.PresetCable, &QAction::triggered, this, [this] { ApplyPreset(TLayerPreset::Cable); });
+  connect(m.PresetTsrd, &QAction::triggered, this, [this] { ApplyPreset(TLayerPreset::Tsrd); });
+  connect(m.PresetOdd, &QAction::triggered, this, [this] { ApplyPreset(TLayerPreset::Odd); });
+  connect(m.PrintTsrd, &QAction::triggered, this, [this] { PrintPresetClick(TLayerPreset::Tsrd); });
+  connect(m.PrintOdd, &QAction::triggered, this, [this] { PrintPresetClick(TLayerPreset::Odd); });
+  connect(m.PrintCable, &QAction::triggered, this, [this] { PrintPresetClick(TLayerPreset::Cable); });
+  connect(m.PrintScheme, &QAction::triggered, this, [this] {
+    if (PrintHandler_) PrintHandler_(TPrintRequest{TPrintRequest::Scheme, PassportTitle()});
+  });
+  connect(m.DataPath, &QAction::triggered, this, &TMainForm::DataPathClick);
+  connect(m.HelpContents, &QAction::triggered, this, &TMainForm::HelpClick);
+  connect(m.About, &QAction::triggered, this, &TMainForm::AboutClick);
+}
+
+void TMainForm::SetPrintHandler(std::function<void(const TPrintRequest&)> handler) {
+  PrintHandler_ = std::move(handler);
+  const bool on = static_cast<bool>(PrintHandler_);
+  for (QAction* a : {Menu_.PrintScheme, Menu_.PrintTsrd, Menu_.PrintOdd, Menu_.PrintCable}) {
+    a->setProperty("available", on);
+    a->setEnabled(on);
+  }
+}
+
+TDataPathForm* TMainForm::DataPathForm() {
+  if (!DataPathForm_) DataPathForm_ = new TDataPathForm(this);
+  return DataPathForm_;
+}
+
+TChooseObjectForm* TMainForm::ChooseObjectForm() {
+  if (!ChooseObjectForm_) ChooseObjectForm_ = new TChooseObjectForm(this);
+  return ChooseObjectForm_;
+}
+
+TlayersDlg* TMainForm::LayersDialog() {
+  if (!LayersDialog_) LayersDialog_ = new TlayersDlg(this);
+  return LayersDialog_;
+}
+
+TSetScale* TMainForm::ScaleDialog() {
+  if (!ScaleDialog_) ScaleDialog_ = new TSetScale(this);
+  return ScaleDialog_;
+}
+
+void TMainForm::LayersClick() {
+  if (Scheme_) LayersDialog()->Execute(*Scheme_);
+  Repaint();
+}
+
+void TMainForm::ScaleClick() {
+  ViewTouched();
+  if (Scheme_) ScaleDialog()->Execute(View_, *Scheme_->Info);
+  Repaint();
+}
+
+void TMainForm::LoadPassportClick() {
+  const QString number = ChooseObjectForm()->Execute();
+  if (!number.isEmpty()) OpenPassport(number);
+}
+
+void TMainForm::DataPathClick() {
+  if (!Config_ || !DataPathForm()->Execute(*Config_)) return;
+  Config_->Reload();
+  const std::string dir = DatabaseDirFromConfig(*Config_);
+  if (!DatabaseDirUsable(dir)) {
+    MessageBoxOk(this, QMessageBox::Critical, QStringLiteral("База данных не найдена."), QStringLiteral("Ошибка"));
+    return;
+  }
+  DatabaseDir_ = dir;
+  LoadPassportClick();
+}
+
+void TMainForm::AboutClick() {
+  if (!AboutForm_) AboutForm_ = new TAboutForm(this);
+  ExecModal(*AboutForm_);
+}
+
+void TMainForm::HelpClick() {
+  if (!HelpWindow_) HelpWindow_ = new THelpWindow(this);
+  HelpWindow_->ShowContents();
+}
+
+void TMainForm::PrintPresetClick(TLayerPreset preset) {
+  QString question, heading;
+  switch (preset) {
+    case TLayerPreset::Tsrd:
+      question = QStringLiteral("Выбрать только слои входящие в схему расстановки ТСРД?");
+      heading = QStringLiteral("Схема расстановки ТСРД");
+      break;
+    case TLayerPreset::Odd:
+      question = QStringLiteral("Выбрать только слои входящие в схему расстановки ОДД?");
+      heading = QStringLiteral("Схема ОДД");
+      break;
+    case TLayerPreset::Cable:
+      question = QStringLiteral("Выбрать только слои входящие в схему кабельного хозяйства?");
+      heading = QStringLiteral("Схема кабельного хозяйства");
+      break;
+    case TLayerPreset::All:
+      return;
+  }
+  const auto answer = AskYesNoCancel(this, ApplicationTitle(), question);
+  if (answer == QMessageBox::Cancel) return;
+  if (answer == QMessageBox::Yes) ApplyPreset(preset);
+  if (PrintHandler_) PrintHandler_(TPrintRequest{TPrintRequest::Scheme, PassportTitle() + "\n" + heading});
+}

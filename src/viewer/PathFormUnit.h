@@ -1,0 +1,33 @@
+#pragma once
+// The directory browser of the database path dialog: a drive list, a
+// directory tree and an edit box with the chosen directory.
+#include <QDialog>
+
+class QComboBox;
+class QFileSystemModel;
+class QLineEdit;
+class QTreeView;
+
+class TPathForm : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TPathForm(QWidget* parent = nullptr);
+
+  // Shows `dir` (or the first drive when it does not exist).
+  void SetDirectory(const QString& dir);
+  QString Directory() const;
+
+  QComboBox* DriveBox() const { return Drives_; }
+  QTreeView* Tree() const { return Tree_; }
+  QLineEdit* PathEdit() const { return Edit_; }
+
+ private:
+  void DriveChange(int index);
+  void TreeClick(const QModelIndex& index);
+
+  QComboBox* Drives_;
+  QTreeView* Tree_;
+  QLineEdit* Edit_;
+  QFileSystemModel* Model_;
+};

@@ -1,0 +1,29 @@
+// svpass: the passport viewer.
+#include <QApplication>
+
+#include "ProgramInfo.h"
+#include "main.h"
+#include "platform/ProgramDir.h"
+#include "qt/QtMessages.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("svpass"));
+  SetProgramDir(ExecutableDir());
+  SetApplicationTitle(kProgramTitle);
+  TQtMessageSink messages;
+  SetMessageSink(&messages);
+  TQtSoundSink sound;
+  SetSoundSink(&sound);
+
+  int result = 0;
+  {
+    TMainForm form;
+    if (!form.Start()) return 0;
+    form.showMaximized();
+    result = QApplication::exec();
+  }
+  SetMessageSink(nullptr);
+  SetSoundSink(nullptr);
+  return result;
+}

@@ -1,0 +1,183 @@
+#pragma once
+// The main window: the viewer of one passport. It shows the scheme in a
+// paint box, pans and zooms it, switches layer presets, plays the signal
+// plan over it, and owns the program's start-up: the configuration, the
+// database directory and the first passport.
+#include <QMainWindow>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "model/Context.h"
+#include "qt/SchemeView.h"
+
+class QAction;
+class QMenu;
+class TAboutForm;
+class TChooseObjectForm;
+class TDataPathForm;
+class THelpWindow;
+class TIniFile;
+class TPaintBox;
+class TQtCanvas;
+class TSVObject;
+class TSetScale;
+class TToolPanel;
+class TlayersDlg;
+
+// The menu entries, for the windows that attach to them later.
+struct TMainMenu {
+  QAction* LoadPassport = nullptr;
+  QAction* ExportTables = nullptr;
+  QAction* Exit = nullptr;
+  QAction* GeneralInfo = nullptr;
+  QMenu* Organisation = nullptr;
+  QAction* ByPhases = nullptr;
+  QAction* ByDirections = nullptr;
+  QAction* NonStandard = nullptr;
+  QAction* ChangeTable = nullptr;
+  QAction* EquipmentTable = nullptr;
+  QAction* TramHeads = nullptr;
+  QAction* Edit = nullptr;
+  QAction* SetScale = nullptr;
+  QAction* ShowWhole = nullptr;
+  QAction* PresetAll = nullptr;
+  QAction* PresetCable = nullptr;
+  QAction* PresetTsrd = nullptr;
+  QAction* PresetOdd = nullptr;
+  QAction* PrintScheme = nullptr;
+  QAction* PrintTimeDiagram = nullptr;
+  QAction* PrintTablesWord = nullptr;
+  QAction* PrintTramHeads = nullptr;
+  QAction* PrintTsrd = nullptr;
+  QAction* PrintOdd = nullptr;
+  QAction* PrintCable = nullptr;
+  QAction* DataPath = nullptr;
+  QAction* PageSetup = nullptr;
+  QAction* HelpContents = nullptr;
+  QAction* About = nullptr;
+};
+
+// What the scheme printing entries hand to the print dialog.
+struct TPrintRequest {
+  enum TMode { Scheme, TimeDiagram, TramHeads };
+  TMode Mode = Scheme;
+  QString Title;
+};
+
+class TMainForm : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  enum class TMouseMode { Pointer, PanReady, Panning, ZoomInReady, ZoomInDragging, ZoomOut };
+  enum class TEdge { None, Up, Left, Down, Right };
+
+  explicit TMainForm(QWidget* parent = nullptr);
+  ~TMainForm() override;
+
+  // Configuration, database directory (asking for it when it is missing),
+  // the first passport and its fit. False when the user gave up finding the
+  // database: the program ends.
+  bool Start();
+
+  TSVObject* Scheme() const { return Scheme_.get(); }
+  TDrawContext& View() { return View_; }
+  TPaintBox* Map() const { return Map_; }
+  TToolPanel* Tools() const { return Tools_; }
+  const TMainMenu& Menu() const { return Menu_; }
+  TIniFile* Config() const { return Config_.get(); }
+  const std::string& DatabaseDir() const { return DatabaseDir_; }
+  // The dialogs, created on first use and kept.
+  TDataPathForm* DataPathForm();
+  TChooseObjectForm* ChooseObjectForm();
+  TlayersDlg* LayersDialog();
+  TSetScale* ScaleDialog();
+
+  // Opens database directory + "svo" + number, creating the directory when
+  // it is missing. A number that is not 1 to 5 letters or digits is refused.
+  bool OpenPassport(const QString& number);
+  // Passport title + " (Объект № N) ".
+  QString PassportTitle() const;
+
+  // The paint handler: background, every layer in the viewer's look, the
+  // phase selector and the seconds label.
+  void Repaint();
+  void FitWhole();
+  void ApplyPreset(TLayerPreset preset);
+
+  TMouseMode MouseMode() const { return Mode_; }
+  void SetMouseMode(TMouseMode mode);
+  void MapMouseDown(QPoint p);
+  void MapMouseMove(QPoint p);
+  void MapMouseUp(QPoint p);
+  // Zooms about the cursor by whole wheel notches.
+  void MapWheel(QPoint p, int steps);
+  // One tick of the edge scroll timer with the cursor at `cursor` (paint box coordinates).
+  void EdgeScrollTick(QPoint cursor);
+  TEdge EdgeDirection() const { return Edge_; }
+  QTimer& EdgeTimer() { return EdgeTimer_; }
+
+  void RebuildPhaseSelector(int n);
+  void ChoosePhase();
+  void ChooseProgram();
+  void Play();
+  void Stop();
+  void AnimationTick();
+  QTimer& AnimationTimer() { return AnimTimer_; }
+
+  void LayersClick();
+  void ScaleClick();
+  void LoadPassportClick();
+  void DataPathClick();
+  void AboutClick();
+  void HelpClick();
+  // "Печать схемы расстановки ТСРД" and its two siblings: the preset
+  // question, then the print dialog.
+  void PrintPresetClick(TLayerPreset preset);
+  // Where the print entries go; they stay disabled until one is set.
+  void SetPrintHandler(std::function<void(const TPrintRequest&)> handler);
+
+  // The end of the program: writes [map] lastTramscale once.
+  void Finish();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateMenus();
+  bool FindDatabase();
+  void CanvasChanged(TQtCanvas* canvas);
+  void MapPaint();
+  void UpdatePassportEntries();
+  void ViewTouched() { StartFitPending_ = false; }
+
+  std::unique_ptr<TIniFile> Config_;
+  std::string DatabaseDir_;
+  std::unique_ptr<TSVObject> Scheme_;
+  TDrawContext View_;
+  TPaintBox* Map_;
+  TToolPanel* Tools_;
+  TMainMenu Menu_;
+  TMouseMode Mode_ = TMouseMode::Pointer;
+  QPoint DragStart_;
+  TEdge Edge_ = TEdge::None;
+  int EdgeTicks_ = 0;
+  QTimer EdgeTimer_;
+  QTimer AnimTimer_;
+  // Until the user moves the view, resizing the window fits the scheme
+  // again (the window is laid out only after the passport is loaded).
+  bool StartFitPending_ = false;
+  bool Finished_ = false;
+  std::function<void(const TPrintRequest&)> PrintHandler_;
+
+  TDataPathForm* DataPathForm_ = nullptr;
+  TChooseObjectForm* ChooseObjectForm_ = nullptr;
+  TAboutForm* AboutForm_ = nullptr;
+  TlayersDlg* LayersDialog_ = nullptr;
+  TSetScale* ScaleDialog_ = nullptr;
+  THelpWindow* HelpWindow_ = nullptr;
+};
+
+// Remaining seconds as the label shows them: up to 5 significant digits.
+QString SecondsText(double remaining);
