@@ -1,0 +1,192 @@
+// The viewer's small dialogs: layers, scale and the database path, and the
+// rules behind their fields.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "QtTestSupport.h"
+#include "model/SVObject.h"
+#include "plan/SVInfo.h"
+#include "platform/IniFile.h"
+#include "platform/RecordingCanvas.h"
+#include "viewer/DataPathFormUnit.h"
+#include "viewer/Database.h"
+#include "viewer/LayControl.h"
+#include "viewer/PathFormUnit.h"
+#include "viewer/SerScaleDlg.h"
+#include "viewer/main.h"
+
+using namespace qtsupport;
+
+namespace {
+
+constexpr int kSignalsRow = 4;   // "Светофоры и знаки": layers 8, 11, 12
+constexpr int kMarkingsRow = 8;  // "Разметка": layer 3
+
+struct TView {
+  TRecordingCanvas Canvas{TRect{0, 0, 400, 300}};
+  TDrawContext Context;
+  TView() {
+    Context.Canvas = &Canvas;
+    Context.Normalize();
+  }
+};
+
+}  // namespace
+
+class ViewerDialogsTest : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir Dir_;
+
+ private slots:
+  void init() { SetProgramDir(Dir_.path().toStdString()); }
+
+  void TheLayerDialogShowsTheFirstLayerOfARowAndStoresIntoAllOfIt() {
+    TSVObject scheme(Dir_.path().toStdString() + "/svo1");
+    scheme.Layer(3).ShowText = false;
+    scheme.Layer(11).Visible = false;  // not the row's first layer: not shown
+    TlayersDlg dlg;
+    dlg.Fill(scheme);
+    QCOMPARE(TlayersDlg::RowLabel(kMarkingsRow), QStringLiteral("Разметка"));
+    QVERIFY(!dlg.Box(kMarkingsRow, TlayersDlg::kText)->isChecked());
+    QVERIFY(dlg.Box(kMarkingsRow, TlayersDlg::kVisible)->isChecked());
+    QVERIFY(dlg.Box(kSignalsRow, TlayersDlg::kVisible)->isChecked());
+
+    dlg.Box(kSignalsRow, TlayersDlg::kVisible)->click();
+    QVERIFY(!dlg.Box(kSignalsRow, TlayersDlg::kEditable)->isEnabled());
+    QVERIFY(!dlg.Box(kSignalsRow, TlayersDlg::kText)->isEnabled());
+    dlg.Box(kSignalsRow, TlayersDlg::kEditable)->setChecked(false);
+    dlg.Store(scheme);
+    for (int n : {8, 11, 12}) QVERIFY(!scheme.Layer(n).Visible && !scheme.Layer(n).Editable);
+    QVERIFY(scheme.Layer(10).Visible && !scheme.Layer(3).ShowText);
+  }
+
+  void ATypedCharacterConfirmsTheLayerDialogButTabOnlyMovesOn() {
+    TSVObject scheme(Dir_.path().toStdString() + "/svo1");
+    TlayersDlg dlg;
+    int tabResult = -1;
+    bool storedBeforeToggle = false;
+    TAnswerer answers([&](QDialog& d) {
+      auto& layers = dynamic_cast<TlayersDlg&>(d);
+      QTest::keyClick(layers.Box(0, TlayersDlg::kVisible), Qt::Key_Tab);
+      tabResult = layers.result();
+      // Space would toggle the focused box; the dialog takes the key first.
+      QCheckBox* box = layers.Box(1, TlayersDlg::kVisible);
+      box->setChecked(false);
+      QTest::keyClick(box, Qt::Key_Space);
+      storedBeforeToggle = !box->isChecked();
+      return layers.result();
+    });
+    QVERIFY(dlg.Execute(scheme));
+    QCOMPARE(tabResult, int(QDialog::Rejected));
+    QVERIFY(storedBeforeToggle);
+    QVERIFY(!scheme.Layer(5).Visible);  // "Колодцы"
+  }
+
+  void TheScaleDialogShowsTheViewAndThePassportScale() {
+    TView v;
+    v.Context.Zoom = 1.25;
+    v.Context.SignScale = 0.75;
+    TSVInfo info(nullptr, Dir_.path().toStdString() + "/");
+    info.RealScale = 0.75;
+    TSetScale dlg;
+    dlg.Fill(v.Context, info);
+    QCOMPARE(dlg.Edit1()->currentText(), QStringLiteral("125 %"));
+    QCOMPARE(dlg.edit2()->currentText(), QStringLiteral("75 %"));
+    QCOMPARE(dlg.realScaleBox()->text(), QStringLiteral("0.75"));
+    QCOMPARE(RealScaleText(1.0), QStringLiteral("1"));
+    QCOMPARE(RealScaleText(2.5), QStringLiteral("2.5"));
+  }
+
+  void TheScaleDialogReplacesValuesBelowItsLimitsByAHundredPercent() {
+    TSVInfo info(nullptr, Dir_.path().toStdString() + "/");
+    info.RealScale = 1.5;
+    TSetScale dlg;
+    struct TCase {
+      const char* Zoom;
+      const char* Sign;
+      const char* Real;
+      double WantZoom, WantSign, WantReal;
+    };
+    const TCase cases[] = {
+        {"3 %", "30 %", "", 1.0, 1.0, 1.5},          // too small: 100 %; empty real scale kept
+        {"250 %", "40 %", "-2", 2.5, 0.4, 1.5},      // 40 % is the smallest sign zoom; negative kept
+        {"5 %", "125%", "0.5", 1.0, 1.25, 0.5},      // 5 % passes the check but the view refuses it
+        {"abc", "200 % of", "2x", 1.0, 2.0, 2.0},    // the number a text starts with
+    };
+    for (const TCase& c : cases) {
+      TView v;
+      v.Context.ObjectScale = info.RealScale;
+      dlg.Edit1()->setEditText(c.Zoom);
+      dlg.edit2()->setEditText(c.Sign);
+      dlg.realScaleBox()->setText(c.Real);
+      dlg.Apply(v.Context, info);
+      QCOMPARE(v.Context.Zoom, c.WantZoom);
+      QCOMPARE(v.Context.SignScale, c.WantSign);
+      QCOMPARE(info.RealScale, c.WantReal);
+      QCOMPARE(v.Context.ObjectScale, c.WantReal);
+    }
+  }
+
+  void TheDatabasePathDialogEnablesTheDirectoryOnlyForAnotherDatabase() {
+    TIniFile config(Dir_.path().toStdString() + "/config.ini");
+    TDataPathForm dlg;
+    QString browsed;
+    TAnswerer answers([&](QDialog& d) {
+      if (auto* browser = qobject_cast<TPathForm*>(&d)) {
+        browser->PathEdit()->setText(Dir_.path() + "/db");
+        return int(QDialog::Accepted);
+      }
+      auto& path = dynamic_cast<TDataPathForm&>(d);
+      if (!path.LocalButton()->isChecked() || path.DirEdit()->isEnabled() || path.BrowseButton()->isEnabled())
+        return int(QDialog::Rejected);
+      path.OtherButton()->click();
+      path.BrowseButton()->click();
+      browsed = path.DirEdit()->text();
+      return int(QDialog::Accepted);
+    });
+    QVERIFY(dlg.Execute(config));
+    QCOMPARE(browsed, Dir_.path() + "/db");
+    QVERIFY(!config.ReadBool("DataBase", "LocalData", true));
+    QCOMPARE(config.ReadString("DataBase", "DataBaseDir", ""), (Dir_.path() + "/db").toStdString());
+    QCOMPARE(DatabaseDirFromConfig(config), (Dir_.path() + "/db/").toStdString());
+  }
+
+  void TheDatabaseIsTheProgramsDataDirectoryUnlessConfiguredOtherwise() {
+    TIniFile config(Dir_.path().toStdString() + "/fresh.ini");
+    const std::string program = Dir_.path().toStdString() + "/";
+    QCOMPARE(DatabaseDirFromConfig(config), program + "Data/");
+    config.WriteBool("DataBase", "LocalData", false);
+    QCOMPARE(DatabaseDirFromConfig(config), program + "Data/");
+    config.WriteString("DataBase", "DataBaseDir", "  ");
+    QCOMPARE(DatabaseDirFromConfig(config), std::string());
+    QVERIFY(!DatabaseDirUsable(""));
+    QVERIFY(DatabaseDirUsable(program));
+    QVERIFY(!DatabaseDirUsable(program + "missing/"));
+  }
+
+  void APassportNumberIsOneToFiveLettersOrDigits() {
+    for (const char* good : {"1", "12345", "A7", "Ц12"}) QVERIFY2(IsValidPassportNumber(QString::fromUtf8(good)), good);
+    for (const char* bad : {"", "123456", "../x", "..", "a/b", "a b", "x\\y", "1.2", "_1"})
+      QVERIFY2(!IsValidPassportNumber(QString::fromUtf8(bad)), bad);
+    QCOMPARE(PassportDir("/db/", "12"), std::string("/db/svo12/"));
+  }
+
+  void NumbersAreReadAndShownTheWayTheFieldsShowThem() {
+    QCOMPARE(LeadingNumber(" 125 %"), 125.0);
+    QCOMPARE(LeadingNumber("0.75x"), 0.75);
+    QCOMPARE(LeadingNumber("%"), 0.0);
+    QCOMPARE(PercentText(1.0), QStringLiteral("100 %"));
+    QCOMPARE(SecondsText(12.5), QStringLiteral("12.5"));
+    QCOMPARE(SecondsText(12), QStringLiteral("12"));
+    QCOMPARE(SecondsText(0), QStringLiteral("0"));
+    QCOMPARE(SecondsText(123.456), QStringLiteral("123.46"));
+    QCOMPARE(FormatLastTramscale(1), std::string("1.000"));
+  }
+};
+
+SVPASS_QTEST_MAIN(ViewerDialogsTest)
+#include "ViewerDialogsTest.moc"
