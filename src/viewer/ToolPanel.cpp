@@ -93,7 +93,7 @@ TToolPanel::TToolPanel(QWidget* parent) : QWidget(parent) {
   layout->addWidget(PhaseBox);
   layout->addWidget(ProgramBox);
   layout->addStretch(1);
-  setFixedWidth(84);
+  setFixedWidth(104);
 }
 
 void TToolPanel::SetPhaseItems(int n) {
