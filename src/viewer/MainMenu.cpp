@@ -11,6 +11,7 @@
 #include "main.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
+#include "plan/SVTime.h"
 #include "platform/IniFile.h"
 #include "qt/Modal.h"
 #include "qt/QtMessages.h"
@@ -80,6 +81,7 @@ void TMainForm::CreateMenus() {
   m.HelpContents = Entry(help, "Содержание справки");
   m.About = Entry(help, "О программе ");
 
+  connect(m.Edit, &QAction::triggered, this, &TMainForm::EditClick);
   connect(m.LoadPassport, &QAction::triggered, this, &TMainForm::LoadPassportClick);
   connect(m.Exit, &QAction::triggered, this, &QWidget::close);
   connect(m.SetScale, &QAction::triggered, this, &TMainForm::ScaleClick);
@@ -106,6 +108,29 @@ void TMainForm::SetPrintHandler(std::function<void(const TPrintRequest&)> handle
     a->setProperty("available", on);
     a->setEnabled(on);
   }
+}
+
+void TMainForm::SetEditorRunner(TEditorRunner runner) {
+  EditorRunner_ = std::move(runner);
+  Menu_.Edit->setProperty("available", static_cast<bool>(EditorRunner_));
+  Menu_.Edit->setEnabled(static_cast<bool>(EditorRunner_));
+}
+
+void TMainForm::EditClick() {
+  if (!EditorRunner_ || !Scheme_) return;
+  const int phase = Scheme_->Time->Phase;
+  const bool animating = AnimTimer_.isActive();
+  // The editor shares the phase clock; it must not run on behind its back.
+  AnimTimer_.stop();
+  ShowPhase(*Scheme_, phase);
+  hide();
+  EditorRunner_(*this, *Scheme_);
+  Scheme_->LoadAll();
+  View_.ObjectScale = Scheme_->Info->RealScale;
+  ShowPhase(*Scheme_, phase);
+  show();
+  Repaint();
+  if (animating) AnimTimer_.start();
 }
 
 TDataPathForm* TMainForm::DataPathForm() {

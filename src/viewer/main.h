@@ -138,6 +138,14 @@ class TMainForm : public QMainWindow {
   // Where the print entries go; they stay disabled until one is set.
   void SetPrintHandler(std::function<void(const TPrintRequest&)> handler);
 
+  // "&Изменить" (F4): the scheme editor on this window's scheme object. The
+  // runner shows the editor modally; meanwhile this window is hidden and its
+  // animation paused. Afterwards the passport is read again from disk (the
+  // editor saves what it keeps) and the phase shown before is shown again.
+  using TEditorRunner = std::function<void(TMainForm&, TSVObject&)>;
+  void SetEditorRunner(TEditorRunner runner);
+  void EditClick();
+
   // The end of the program: writes [map] lastTramscale once.
   void Finish();
 
@@ -170,6 +178,7 @@ class TMainForm : public QMainWindow {
   bool StartFitPending_ = false;
   bool Finished_ = false;
   std::function<void(const TPrintRequest&)> PrintHandler_;
+  TEditorRunner EditorRunner_;
 
   TDataPathForm* DataPathForm_ = nullptr;
   TChooseObjectForm* ChooseObjectForm_ = nullptr;

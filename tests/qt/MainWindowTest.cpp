@@ -354,6 +354,26 @@ class MainWindowTest : public QObject {
     QCOMPARE(config.ReadString("map", "lastTramscale", ""), std::string("0.750"));
   }
 
+  void AfterTheEditorThePassportIsReadAgainInThePhaseShownBefore() {
+    TMainForm& f = Started();
+    PhaseButton(f, 2)->click();
+    f.Play();
+    bool hiddenMeanwhile = false, pausedMeanwhile = false;
+    f.SetEditorRunner([&](TMainForm& main, TSVObject& scheme) {
+      hiddenMeanwhile = main.isHidden();
+      pausedMeanwhile = !main.AnimationTimer().isActive();
+      scheme.ClearAll();  // edits that were never saved
+      scheme.Time->SetPhase(1);
+    });
+    QVERIFY(f.Menu().Edit->isEnabled());
+    f.Menu().Edit->trigger();
+    QVERIFY(hiddenMeanwhile && pausedMeanwhile);
+    QCOMPARE(f.Scheme()->Layer(4).Count(), 2);
+    QCOMPARE(f.Scheme()->Time->Phase, 3);
+    QCOMPARE(f.Tools()->PhaseIndex(), 2);
+    QVERIFY(f.AnimationTimer().isActive());
+  }
+
   void EntriesOfWindowsStillToComeAreDisabled() {
     TMainForm& f = Started();
     QVERIFY(!f.Menu().Edit->isEnabled());

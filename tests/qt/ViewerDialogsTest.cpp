@@ -5,13 +5,18 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextBrowser>
 
 #include "QtTestSupport.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
 #include "platform/IniFile.h"
+#include "platform/Messages.h"
 #include "platform/RecordingCanvas.h"
+#include "qt/Cursors.h"
+#include "qt/QtMessages.h"
 #include "viewer/DataPathFormUnit.h"
+#include "viewer/HelpWindow.h"
 #include "viewer/Database.h"
 #include "viewer/LayControl.h"
 #include "viewer/PathFormUnit.h"
@@ -173,6 +178,37 @@ class ViewerDialogsTest : public QObject {
     for (const char* bad : {"", "123456", "../x", "..", "a/b", "a b", "x\\y", "1.2", "_1"})
       QVERIFY2(!IsValidPassportNumber(QString::fromUtf8(bad)), bad);
     QCOMPARE(PassportDir("/db/", "12"), std::string("/db/svo12/"));
+  }
+
+  void TheHelpPageAndTheCursorsAreFoundBesideTheProgram() {
+    TMessageCapture messages;
+    THelpWindow help;
+    QVERIFY(!help.ShowContents());
+    QCOMPARE(messages.Messages.size(), std::size_t{1});
+    SetProgramDir(SVPASS_SOURCE_DIR "/resources");
+    QVERIFY(help.ShowContents());
+    QVERIFY(help.Browser()->toPlainText().contains(QStringLiteral("Фазы и имитация работы СО")));
+    help.close();
+    QCOMPARE(SchemeCursor(crHand).shape(), Qt::BitmapCursor);
+    QCOMPARE(SchemeCursor(crZoomIn).hotSpot(), QPoint(12, 12));
+    QCOMPARE(SchemeCursor(3).shape(), Qt::ArrowCursor);
+    QVERIFY(!ToolIcon("play").isNull());
+  }
+
+  void ModelMessagesBecomeBoxesWithOneOkButton() {
+    TQtMessageSink sink;
+    TMessageSink* previous = SetMessageSink(&sink);
+    SetApplicationTitle("ул. Тестовая - пр. Проверочный");
+    TAnswerer answers([](QDialog& d) {
+      auto& box = dynamic_cast<QMessageBox&>(d);
+      return box.standardButtons() == QMessageBox::Ok ? int(QMessageBox::Ok) : -1;
+    });
+    ShowError("Не могу считать из файла.");
+    ShowInfo("Неизвестный код предмета.");
+    SetMessageSink(previous);
+    const std::vector<QString> boxes{"Ошибка|Не могу считать из файла.",
+                                     "ул. Тестовая - пр. Проверочный|Неизвестный код предмета."};
+    QCOMPARE(answers.Boxes, boxes);
   }
 
   void NumbersAreReadAndShownTheWayTheFieldsShowThem() {
