@@ -462,11 +462,9 @@ def build_svo1():
     # The yard of no. 20-22: no entry from the street, exit to the right only.
     sign_post((874, 578), (12, 0), S, [(16, "3.1", None)], (-40, 18))
     sign_post((974, 626), (-10, 0), N, [(10, "4.1.2", None)], (14, -4))
-    # Pedestrian crossing signs hang on poles.
+    # The pedestrian crossing sign of the north approach hangs on the span's pole.
     s.stick(fw, (0, 0), (14, 0))
     s.sign(fw, (14, 0), S, 3, Label((-40, 22), "5.19.1"))
-    s.stick(cant, (0, 0), (14, 0))
-    s.sign(cant, (14, 0), E, 3, Label((12, 28), "5.19.1"))
 
     # --- cabinets and cable plant ------------------------------------------------
     board, ctrl, phone = (262, 304), (317, 304), (372, 304)
@@ -476,15 +474,15 @@ def build_svo1():
     # Wells with the side their number is written on.
     wells = {
         "К1": ((317, 332), (6, -4)), "К2": ((477, 323), (-24, 4)), "К3": ((723, 323), (8, 4)),
-        "К4": ((723, 577), (8, 12)), "К5": ((477, 577), (-24, 12)), "К6": ((420, 572), (6, -6)),
-        "К7": ((830, 330), (6, -6)), "К8": ((830, 570), (6, 12)), "К9": ((712, 722), (8, 12)),
+        "К4": ((723, 577), (8, 12)), "К5": ((477, 577), (-24, 12)), "К6": ((425, 574), (-22, -2)),
+        "К7": ((830, 330), (6, -6)), "К8": ((830, 570), (6, 12)), "К9": ((725, 716), (8, 12)),
     }
     for name, (at, side) in wells.items():
         s.well(at, Label(side, name))
     k = {name: at for name, (at, _) in wells.items()}
     # Power from the substation underground; the telephone line runs on the
     # wall of no. 15 to its box.
-    s.cable((0, 322), (262, 322), POWER, Label((-40, -60), "АВБбШв 4х16", "от ТП-118"), label_at=(220, 322))
+    s.cable((0, 322), (262, 322), POWER, Label((0, -64), "АВБбШв 4х16", "от ТП-118"), label_at=(100, 322))
     s.cable((262, 322), board, POWER)
     s.cable(board, ctrl, POWER)
     s.cable((0, 294), (372, 294), AIR_COMM, Label((0, -20), "ВЛС", "связь"), label_at=(40, 294))
@@ -508,7 +506,7 @@ def build_svo1():
     s.cable(k["К4"], se, CONTROL)
     s.cable(k["К5"], sw, CONTROL)
     s.cable(k["К2"], fw, CONTROL)
-    s.cable(fw, (565, 224), AIR_CONTROL, Label((-110, -30), "КВВГ 7х1,5", "по тросу"), label_at=(535, 224))
+    s.cable(fw, (565, 224), AIR_CONTROL, Label((-90, -16), "КВВГ 7х1,5", "по тросу"), label_at=(535, 224))
 
     # --- traffic directions, one set per phase ----------------------------------
     def dl(text):
@@ -584,7 +582,6 @@ def build_svo2():
     s.lane_line((0, 300), (140, 300), LONG_DASH)
     s.lane_line((140, 300), (205, 300), SOLID)
     s.lane_line((295, 300), (380, 300), SOLID)
-    s.lane_line((380, 300), (520, 300), SHORT_DASH)
     s.lane_line((520, 300), (660, 300), SOLID)
     s.lane_line((660, 300), (900, 300), LONG_DASH)
     s.lane_line((450, 524), (450, 660), SOLID)
@@ -616,7 +613,7 @@ def build_svo2():
     head_on(s.ped_head, pl, (32, -40), E, "3")
 
     s.stand((110, 378), (0, -12))
-    s.sign((110, 378), (0, -12), E, 4, Label((0, 32), "2.1"))
+    s.sign((110, 378), (0, -12), E, 4, Label((-30, -6), "2.1"))
     s.stand((740, 222), (0, 12))
     s.sign((740, 222), (0, 12), W, 4, Label((-24, -14), "2.1"))
     s.stand((520, 600), (-12, 0))
@@ -628,12 +625,12 @@ def build_svo2():
 
     ctrl = (380, 205)
     s.cabinet(ctrl, (420, 205), CONTROLLER, Label((-20, -20), "ДК КС-2"))
-    wells = {"К1": (380, 232), "К2": (240, 232), "К3": (240, 392), "К4": (470, 236), "К5": (376, 545),
+    wells = {"К1": (380, 232), "К2": (240, 232), "К3": (240, 392), "К4": (505, 234), "К5": (376, 545),
              "К6": (518, 540)}
     for name, at in wells.items():
         s.well(at, Label((6, -6), name))
     k = wells
-    s.cable(light, ctrl, AIR_POWER, Label((0, -50), "СИП 2х16", "от сети освещения"), label_at=(405, 213))
+    s.cable(light, ctrl, AIR_POWER, Label((0, -66), "СИП 2х16", "от сети освещения"), label_at=(405, 213))
     s.cable(ctrl, (0, 200), COMM, Label((10, -20), "ТПП 5х2", "к АСУДД"), label_at=(60, 200))
     s.cable(ctrl, k["К1"], CONTROL)
     s.cable_route([k["К1"], k["К2"], k["К3"], pw], CONTROL)
@@ -714,9 +711,9 @@ def build_svo3():
     s.cable((230, 390), ctrl, POWER, Label((-40, 50), "АВВГ 2х6", "от ВРУ д. 12"), label_at=(265, 382))
     s.cable(ctrl, k1, CONTROL)
     s.cable(k1, south, CONTROL)
-    s.cable(k1, k2, CONTROL, Label((-110, -20), "КВВГ 7х1,5", "L=12 м"), label_at=(380, 292))
+    s.cable(k1, k2, CONTROL)
     s.cable(k2, north, CONTROL)
-    s.cable(k1, yard, CONTROL)
+    s.cable(k1, yard, CONTROL, Label((-40, 40), "КВВГ 4х1,5", "L=26 м"), label_at=(480, 346))
 
     s.napr([(300, 302), (700, 302)], 1, label=Label((14, -22), "1"), label_at=(600, 302))
     s.napr([(500, 268), (200, 268)], 1)
