@@ -417,15 +417,15 @@ def build_svo1():
     head_on(s.car_head, (405, 519), (-8, 0), W, "1", label=Label((-30, 22), "Т1"))
     head_on(s.car_head, se, (-24, -22), W, "1", label=Label((-30, -40), "Т2"))
     head_on(s.tram_head, (405, 468), (-8, 0), W, "no napr", "9", "10", label=Label((-36, -12), "Г2"))
-    # Lenina westbound on the portal.
-    head_on(s.car_head, (815, 381), (16, 0), E, "2", label=Label((34, 5), "Т3"))
-    head_on(s.car_head, nw, (24, 22), E, "2", label=Label((40, 40), "Т4"))
+    # Lenina westbound on the portal; only straight on is allowed there.
+    head_on(s.car_head, (815, 381), (16, 0), E, "2", H_STRAIGHT, label=Label((34, 5), "Т3"))
+    head_on(s.car_head, nw, (24, 22), E, "2", H_STRAIGHT, label=Label((40, 40), "Т4"))
     head_on(s.tram_head, (815, 433), (16, 0), E, "no napr", "9", "no napr", label=Label((40, 5), "Г1"))
     # Mira southbound on the span; Mira northbound at the stop line.
     head_on(s.car_head, (565, 224), (0, -10), N, "4", label=Label((14, -14), "Т5"))
     head_on(s.car_head, sw, (22, -24), N, "4", label=Label((38, -24), "Т6"))
     head_on(s.car_head, south, (-30, 0), S, "3", H_RIGHT_STRAIGHT, label=Label((-62, 24), "Т7"))
-    head_on(s.car_head, ne, (-22, 24), S, "3", label=Label((-56, 30), "Т8"))
+    head_on(s.car_head, ne, (-22, 24), S, "3", H_RIGHT_STRAIGHT, label=Label((-56, 30), "Т8"))
     # Pedestrian heads at both ends of every crossing.
     head_on(s.ped_head, nw, (-40, 28), S, "7")
     head_on(s.ped_head, sw, (-40, -28), N, "7")
