@@ -1,11 +1,11 @@
 // dump: the passport information and the signal plan at one moment of the
 // phase clock, as one JSON object.
-#include <charconv>
 #include <cstdio>
 #include <iostream>
 #include <optional>
 
 #include "Commands.h"
+#include "CliArgs.h"
 #include "CliMessages.h"
 #include "Json.h"
 #include "SchemeJson.h"
@@ -23,24 +23,6 @@ struct TDumpArgs {
   std::optional<int> Program;
   std::optional<double> Remaining;
 };
-
-bool ParseInt(const std::string& s, int lo, int hi, std::optional<int>& out) {
-  int v = 0;
-  const auto res = std::from_chars(s.data(), s.data() + s.size(), v);
-  if (s.empty() || res.ec != std::errc() || res.ptr != s.data() + s.size() || v < lo || v > hi) return false;
-  out = v;
-  return true;
-}
-
-bool ParseReal(const std::string& s, std::optional<double>& out) {
-  if (s.empty() || s.find_first_of(" \t\r\n") != std::string::npos) return false;
-  try {
-    out = TTextReader::FromBytes(s).ReadReal();
-    return true;
-  } catch (const TInOutError&) {
-    return false;
-  }
-}
 
 bool ParseArgs(const TArgs& args, TDumpArgs& out) {
   for (std::size_t i = 0; i < args.size(); ++i) {

@@ -2,10 +2,10 @@
 // a PNG file without a display.
 #include <QGuiApplication>
 #include <QImage>
-#include <charconv>
 #include <iostream>
 #include <optional>
 
+#include "CliArgs.h"
 #include "CliMessages.h"
 #include "Commands.h"
 #include "model/SVObject.h"
@@ -28,24 +28,6 @@ struct TRenderArgs {
   TSchemeLook Look = TSchemeLook::View;
   std::optional<double> SignScale;
 };
-
-bool ParseInt(const std::string& s, int lo, int hi, std::optional<int>& out) {
-  int v = 0;
-  const auto res = std::from_chars(s.data(), s.data() + s.size(), v);
-  if (s.empty() || res.ec != std::errc() || res.ptr != s.data() + s.size() || v < lo || v > hi) return false;
-  out = v;
-  return true;
-}
-
-bool ParseReal(const std::string& s, std::optional<double>& out) {
-  if (s.empty() || s.find_first_of(" \t\r\n") != std::string::npos) return false;
-  try {
-    out = TTextReader::FromBytes(s).ReadReal();
-    return true;
-  } catch (const TInOutError&) {
-    return false;
-  }
-}
 
 bool ParseArgs(const TArgs& args, TRenderArgs& out) {
   for (std::size_t i = 0; i < args.size(); ++i) {
