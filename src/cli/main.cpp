@@ -14,6 +14,7 @@ int Usage() {
                "commands:\n"
                "  dump <passport-dir> [--phase P] [--program K] [--remaining T]\n"
                "  resave <passport-dir> --out <dir> [--info]\n"
+               "  generate --items N --seed S --out <dir>\n"
 #ifdef SVPASS_HAVE_RENDER
                "  render <passport-dir> --out FILE.png [--width W --height H] [--phase P] [--program K]\n"
                "         [--remaining T] [--preset all|cable|tsrd|odd] [--look view|edit|print] [--sign-scale S]\n"
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
   const std::map<std::string, int (*)(const TArgs&)> commands = {
       {"dump", CmdDump},
       {"resave", CmdResave},
+      {"generate", CmdGenerate},
 #ifdef SVPASS_HAVE_RENDER
       {"render", CmdRender},
 #endif
