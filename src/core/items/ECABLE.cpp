@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "LabelIO.h"
+#include "STOPLine.h"
 #include "model/Geometry.h"
 #include "platform/TextFile.h"
 
@@ -128,7 +129,9 @@ void TECable::DrawRun(TDrawContext& ctx, const TLook& look) {
   c.SetBrushColor(look.Fill);
   const TPoint p1 = ctx.WorldToScreen(X1, Y1), p2 = ctx.WorldToScreen(X2, Y2);
   const TPiecePattern& pattern = PatternOf(CableType);
-  const int count = look.PieceLength > 0 ? Round(PointDistance(p1, p2) / look.PieceLength) : 0;
+  // Capped like the markings' patterns: a run from a damaged scheme can be
+  // millions of pieces long on the screen.
+  const int count = look.PieceLength > 0 ? RoundedPieces(PointDistance(p1, p2) / look.PieceLength) : 0;
   // A cable of a type without a symbol is still shown as a plain run, so it
   // can be found and retyped.
   if (count <= 0 || pattern.Dashes.empty()) {

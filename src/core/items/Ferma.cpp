@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "STOPLine.h"
 #include "model/Geometry.h"
 #include "platform/TextFile.h"
 
@@ -55,7 +56,8 @@ void TFerma::DrawTruss(TDrawContext& ctx, TColor pen, int width, TColor fill) {
   c.Polygon(std::vector<TPoint>{At(p1.x + wx, p1.y + wy), At(p1.x - wx, p1.y - wy), At(p2.x - wx, p2.y - wy),
                                 At(p2.x + wx, p2.y + wy)});
   if (h <= 0) return;
-  const int n = Round(PointDistance(p1, p2) / (6.0 * h));
+  // Capped like the markings' patterns, for a gantry from a damaged scheme.
+  const int n = RoundedPieces(PointDistance(p1, p2) / (6.0 * h));
   const double dx = p2.x - p1.x, dy = p2.y - p1.y;
   // One V of the truss per panel, its point on the far edge of the band.
   for (int d = 1; d <= n; ++d) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "LabelIO.h"
+#include "STOPLine.h"
 #include "model/Geometry.h"
 #include "model/Layer.h"
 #include "model/SVObject.h"
@@ -216,8 +217,13 @@ void TNapr::DrawArrow(TDrawContext& ctx, const TArrowLook& look) {
   for (int i = 0; i < n; ++i) q[static_cast<std::size_t>(i)] = ScreenVertex(ctx, i);
   SetPen(c, look.Pen, TPenMode::Copy, Round(look.Width), TPenStyle::Solid);
   c.SetBrushColor(look.Fill);
-  // A pattern under a pixel long would crawl along the shaft; draw it solid.
-  if (Dashed == 0 || look.Dash + look.Gap < 1)
+  // A pattern under a pixel long would crawl along the shaft, and one
+  // repeated more often than any marking pattern (a shaft from a damaged
+  // scheme, millions of pixels long) would stall the window: draw it solid.
+  double length = 0;
+  for (int i = 0; i + 1 < n; ++i)
+    length += PointDistance(q[static_cast<std::size_t>(i)], q[static_cast<std::size_t>(i + 1)]);
+  if (Dashed == 0 || look.Dash + look.Gap < 1 || length / (look.Dash + look.Gap) > kMaxPieces)
     c.Polyline(q.data(), n);
   else
     DrawDashed(c, q.data(), n, look.Dash, look.Gap);

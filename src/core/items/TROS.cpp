@@ -1,5 +1,6 @@
 #include "TROS.h"
 
+#include "STOPLine.h"
 #include "model/Geometry.h"
 
 bool TTros::FindAnchor(int x, int y, TDrawContext& ctx, std::uint32_t typeCode, double& X, double& Y) {
@@ -20,7 +21,8 @@ void TTros::DrawDotted(TDrawContext& ctx, TColor color) {
 
 void TTros::DrawPieces(TDrawContext& ctx, double pieceLength) {
   const TPoint p1 = ctx.WorldToScreen(X1, Y1), p2 = ctx.WorldToScreen(X2, Y2);
-  const int n = Round(PointDistance(p1, p2) / pieceLength);
+  // Capped like the markings' patterns, for a stay from a damaged scheme.
+  const int n = RoundedPieces(PointDistance(p1, p2) / pieceLength);
   if (n <= 0) return;
   const double dx = static_cast<double>(p2.x - p1.x) / n, dy = static_cast<double>(p2.y - p1.y) / n;
   for (int i = 0; i < n; ++i) {

@@ -4,10 +4,22 @@
 
 #include "Geometry.h"
 
+namespace {
+
+// Screen coordinates stay within what a device context can address (27
+// bits), however far a damaged or zoomed scheme puts a point: items add
+// their symbol sizes to screen points and take differences of two of them,
+// and that must not leave the int range.
+constexpr double kScreenLimit = 134217727.0;
+
+int ScreenCoord(double v) { return Round(v < -kScreenLimit ? -kScreenLimit : v > kScreenLimit ? kScreenLimit : v); }
+
+}  // namespace
+
 void TDrawContext::WorldToScreen(double x, double y, int& sx, int& sy) const {
   const double k = BaseScale * Zoom;
-  sx = Round((x * CosAngle - y * SinAngle) * k + OriginX);
-  sy = Round((x * SinAngle + y * CosAngle) * k + OriginY);
+  sx = ScreenCoord((x * CosAngle - y * SinAngle) * k + OriginX);
+  sy = ScreenCoord((x * SinAngle + y * CosAngle) * k + OriginY);
 }
 
 TPoint TDrawContext::WorldToScreen(double x, double y) const {

@@ -102,7 +102,7 @@ bool SegmentMeetsRect(const TRect& r, int x1, int y1, int x2, int y2) {
   } else {
     for (const int ex : {r.Right, r.Left}) {
       if (!InRange(x1, x2, ex)) continue;
-      const double y = y1 + static_cast<double>(y2 - y1) * (ex - x1) / static_cast<double>(x2 - x1);
+      const double y = y1 + (0.0 + y2 - y1) * (0.0 + ex - x1) / (0.0 + x2 - x1);
       if (InRange(r.Top, r.Bottom, y)) return true;
     }
   }
@@ -111,7 +111,7 @@ bool SegmentMeetsRect(const TRect& r, int x1, int y1, int x2, int y2) {
   } else {
     for (const int ey : {r.Top, r.Bottom}) {
       if (!InRange(y1, y2, ey)) continue;
-      const double x = x1 + static_cast<double>(x2 - x1) * (ey - y1) / static_cast<double>(y2 - y1);
+      const double x = x1 + (0.0 + x2 - x1) * (0.0 + ey - y1) / (0.0 + y2 - y1);
       if (InRange(r.Left, r.Right, x)) return true;
     }
   }
