@@ -202,7 +202,7 @@ const TQtCanvas::TCachedFont& TQtCanvas::CurrentFont() {
       const double avg = natural.averageCharWidth();
       if (avg > 0) font.setStretch(std::clamp(static_cast<int>(std::lround(d.Width * 100.0 / avg)), 1, 4000));
     }
-    auto cached = std::make_unique<TCachedFont>(TCachedFont{font, QFontMetricsF(font, Painter_.device())});
+    auto cached = std::make_unique<TCachedFont>(TCachedFont{font, QFontMetricsF(font, Painter_.device()), {}});
     it = Fonts_.emplace(key, std::move(cached)).first;
   }
   Current_ = it->second.get();
@@ -215,8 +215,9 @@ void TQtCanvas::TextOut(int x, int y, const std::string& text) {
   const QString s = QString::fromStdString(text);
   // Whole pixels, so that the cell of an opaque text is exactly what
   // TextExtent reports.
-  const int width = static_cast<int>(std::ceil(f.Metrics.horizontalAdvance(s)));
-  const int height = static_cast<int>(std::ceil(f.Metrics.ascent() + f.Metrics.descent()));
+  const TSize extent = Measure(text);
+  const int width = extent.cx;
+  const int height = extent.cy;
   const int ascent = static_cast<int>(std::lround(f.Metrics.ascent()));
   int dx = 0, baseline = 0;
   switch (TextAlign) {
@@ -242,11 +243,19 @@ void TQtCanvas::TextOut(int x, int y, const std::string& text) {
   Painter_.restore();
 }
 
-TSize TQtCanvas::TextExtent(const std::string& text) {
-  const TCachedFont& f = CurrentFont();
-  const QString s = QString::fromStdString(text);
-  return TSize{static_cast<int>(std::ceil(f.Metrics.horizontalAdvance(s))),
-               static_cast<int>(std::ceil(f.Metrics.ascent() + f.Metrics.descent()))};
+TSize TQtCanvas::TextExtent(const std::string& text) { return Measure(text); }
+
+TSize TQtCanvas::Measure(const std::string& text) {
+  const TCachedFont& font = CurrentFont();
+  const auto it = font.Extents.find(text);
+  if (it != font.Extents.end()) return it->second;
+  // A scheme has a few thousand distinct label texts at most; a stream of
+  // ever new ones must not grow the cache without end.
+  if (font.Extents.size() >= 65536) font.Extents.clear();
+  const TSize extent{static_cast<int>(std::ceil(font.Metrics.horizontalAdvance(QString::fromStdString(text)))),
+                     static_cast<int>(std::ceil(font.Metrics.ascent() + font.Metrics.descent()))};
+  font.Extents.emplace(text, extent);
+  return extent;
 }
 
 void TQtCanvas::SetClipRect(const TRect& r) {

@@ -16,6 +16,7 @@
 #include <map>
 #include <memory>
 #include <tuple>
+#include <unordered_map>
 
 #include "platform/Canvas.h"
 
@@ -53,6 +54,10 @@ class TQtCanvas : public TCanvas {
   struct TCachedFont {
     QFont Font;
     QFontMetricsF Metrics;
+    // Extents of the texts measured in this font. Every repaint asks for the
+    // bounds of every label to decide whether it is in the window, and
+    // shaping the text each time costs more than drawing it.
+    mutable std::unordered_map<std::string, TSize> Extents;
   };
   using TFontKey = std::tuple<int, int, int, int, bool, bool, bool, std::string>;
 
@@ -61,6 +66,7 @@ class TQtCanvas : public TCanvas {
   void PreparePath(bool filled);
   void PrepareCopy();
   const TCachedFont& CurrentFont();
+  TSize Measure(const std::string& text);
   QPainterPath ArcPath(int l, int t, int r, int b, int x3, int y3, int x4, int y4, bool pie) const;
 
   QPainter Painter_;

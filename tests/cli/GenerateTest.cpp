@@ -137,18 +137,26 @@ TEST_F(GeneratedPassport, WritesBackByteForByteOnceRead) {
   EXPECT_EQ(ReadBytes(Tmp.File("info.txt")), info);
 }
 
-TEST_F(GeneratedPassport, LaysItsCrossingsSideBySideInASquareGrid) {
+TEST_F(GeneratedPassport, LaysItsCrossingsSideBySideInAGridShapedLikeTheWindow) {
   TDrawContext ctx;
   ctx.Normalize();
   const int per = GeneratedItemsPerCrossing();
   const TRect one = Load(per).BoundsShown(ctx);
-  const int crossings = GeneratedCrossingCount(9 * per);
-  ASSERT_EQ(crossings, 9);
+  ASSERT_EQ(GeneratedCrossingCount(9 * per), 9);
+  ASSERT_EQ(GeneratedCrossingCount(9 * per + 1), 10);
+  // Nine crossings: four a row, three rows, 800 units apart.
   const TRect nine = Load(9 * per).BoundsShown(ctx);
-  // Three crossings a side: the grid is about three times as wide and as
-  // tall as one crossing plus the streets between them.
-  EXPECT_NEAR(RectWidth(nine), RectWidth(one) + 2 * 800, 80);
+  EXPECT_NEAR(RectWidth(nine), RectWidth(one) + 3 * 800, 80);
   EXPECT_NEAR(RectHeight(nine), RectHeight(one) + 2 * 800, 80);
+}
+
+TEST_F(GeneratedPassport, OfAHundredThousandItemsStillFitsAFullHdWindow) {
+  TSVObject& scheme = Load(100000);
+  TDrawContext ctx;
+  ctx.Normalize();
+  ctx.FitRect(scheme.BoundsShown(ctx), TRect{0, 0, 1920, 1080});
+  EXPECT_GT(ctx.Zoom, 0.05);
+  EXPECT_LT(ctx.Zoom, 0.1);
 }
 
 }  // namespace

@@ -29,7 +29,9 @@ void GeneratePassport(TSVObject& scheme, const TGeneratorOptions& options) {
   TGenRandom rng(options.Seed);
   FillGeneratedPlan(*scheme.Info, rng);
   const int crossings = GeneratedCrossingCount(options.Items);
-  const int columns = static_cast<int>(std::ceil(std::sqrt(static_cast<double>(crossings))));
+  // Wider than tall, like the window, so that even a hundred thousand items
+  // fit into it within the viewer's smallest zoom.
+  const int columns = static_cast<int>(std::ceil(std::sqrt(crossings * 16.0 / 9.0)));
   int left = options.Items;
   for (int i = 0; i < crossings && left > 0; ++i) {
     const double cx = (i % (columns > 0 ? columns : 1)) * kCrossingPitch;

@@ -28,6 +28,10 @@ TTextFrame MakeTextFrame(const TAirSVItem& item, const TDrawContext& ctx) {
 }
 
 int TextEscapement(TPoint p1, TPoint p2) {
+  // Most labels run straight across or up the screen, and every repaint asks
+  // every label for its direction: those need no arc tangent.
+  if (p1.y == p2.y && p1.x != p2.x) return p2.x > p1.x ? 0 : 1800;
+  if (p1.x == p2.x && p1.y != p2.y) return p2.y < p1.y ? 900 : 2700;
   // Screen y grows downwards; the font's escapement counts counter-clockwise
   // as seen, so the angle is taken with y turned up.
   const double a = VectorAngle(p1.x, -p1.y, p2.x, -p2.y);

@@ -62,15 +62,15 @@ int TTextReader::PeekByte() const {
   return Eof() ? -1 : static_cast<unsigned char>(Data_[Pos_]);
 }
 
-std::string TTextReader::NextToken() {
+std::string_view TTextReader::NextToken() {
   while (Pos_ < Data_.size() && IsBlank(Data_[Pos_])) ++Pos_;
   const std::size_t start = Pos_;
   while (Pos_ < Data_.size() && !IsBlank(Data_[Pos_])) ++Pos_;
-  return Data_.substr(start, Pos_ - start);
+  return std::string_view(Data_).substr(start, Pos_ - start);
 }
 
 std::int64_t TTextReader::ReadInt() {
-  const std::string tok = NextToken();
+  const std::string_view tok = NextToken();
   if (tok.empty()) return 0;
   std::size_t i = 0;
   bool neg = false;
@@ -91,13 +91,13 @@ std::int64_t TTextReader::ReadInt() {
   const char* last = tok.data() + tok.size();
   const auto res = std::from_chars(first, last, v, base);
   if (first == last || res.ec != std::errc() || res.ptr != last || v > (std::uint64_t{1} << 62))
-    throw TInOutError(kIoInvalidNumber, "invalid numeric format: " + tok);
+    throw TInOutError(kIoInvalidNumber, "invalid numeric format: " + std::string(tok));
   const auto sv = static_cast<std::int64_t>(v);
   return neg ? -sv : sv;
 }
 
 double TTextReader::ReadReal() {
-  const std::string tok = NextToken();
+  const std::string_view tok = NextToken();
   if (tok.empty()) return 0.0;
   // strtod follows the C locale, which the program never changes; still,
   // parse by hand-checked grammar so a stray "," or "1.2.3" is an error.
@@ -116,10 +116,17 @@ double TTextReader::ReadReal() {
     while (j < tok.size() && tok[j] >= '0' && tok[j] <= '9') ++j, ++ed;
     if (ed > 0) i = j;
   }
-  if (digits == 0 || i != tok.size()) throw TInOutError(kIoInvalidNumber, "invalid numeric format: " + tok);
-  std::istringstream ss(tok);
-  ss.imbue(std::locale::classic());
+  if (digits == 0 || i != tok.size()) throw TInOutError(kIoInvalidNumber, "invalid numeric format: " + std::string(tok));
+  // Every coordinate of a scheme passes here: convert without building a
+  // stream (and its locale) per number. Only a value beyond the range of a
+  // double takes the stream, which gives the largest finite value or 0.
   double v = 0.0;
+  const char* first = tok.data() + (tok[0] == '+' ? 1 : 0);
+  const auto res = std::from_chars(first, tok.data() + tok.size(), v);
+  if (res.ec == std::errc() && res.ptr == tok.data() + tok.size()) return v;
+  std::istringstream ss{std::string(tok)};
+  ss.imbue(std::locale::classic());
+  v = 0.0;
   ss >> v;
   return v;
 }

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 // An input/output failure with the system error number users are shown.
 class TInOutError : public std::runtime_error {
@@ -51,7 +52,8 @@ class TTextReader {
 
  private:
   TTextReader() = default;
-  std::string NextToken();
+  // The next blank-delimited token, a view into the file's bytes.
+  std::string_view NextToken();
   std::string Data_;
   std::size_t Pos_ = 0;
 };

@@ -1,0 +1,84 @@
+// Repainting a 1920x1080 window through the Qt canvas in the three looks,
+// each against the floor of the same primitives drawn straight with
+// QPainter; a repaint zoomed in to about 1 % of the scheme; the animation
+// tick; fitting.
+#include <benchmark/benchmark.h>
+
+#include "BenchSupport.h"
+#include "plan/SVTime.h"
+#include "qt/QtCanvas.h"
+
+namespace {
+
+void Paint(benchmark::State& state, TSchemeLook look) {
+  TSVObject& scheme = LoadedPassport(static_cast<int>(state.range(0)));
+  TWindow window(scheme);
+  for (auto _ : state) PaintScheme(scheme, window.Ctx, look);
+}
+
+void PaintFloor(benchmark::State& state, TSchemeLook look) {
+  TSVObject& scheme = LoadedPassport(static_cast<int>(state.range(0)));
+  TWindow window(scheme);
+  const TReplay replay(scheme, window.Ctx, look);
+  QPainter& painter = window.Canvas->Painter();
+  painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  for (auto _ : state) replay.Draw(painter);
+  state.counters["primitives"] = static_cast<double>(replay.Count());
+}
+
+void PaintZoomed(benchmark::State& state) {
+  TSVObject& scheme = LoadedPassport(static_cast<int>(state.range(0)));
+  TWindow window(scheme);
+  // Ten times the fitted zoom: the window shows a hundredth of the area.
+  window.Ctx.ZoomAtCentre(window.Ctx.Zoom * 10);
+  for (auto _ : state) PaintScheme(scheme, window.Ctx, TSchemeLook::View);
+  state.counters["primitives"] = static_cast<double>(TReplay(scheme, window.Ctx, TSchemeLook::View).Count());
+}
+
+void AnimationTick(benchmark::State& state) {
+  TSVObject& scheme = LoadedPassport(static_cast<int>(state.range(0)));
+  TWindow window(scheme);
+  PaintScheme(scheme, window.Ctx, TSchemeLook::View);
+  for (auto _ : state) {
+    scheme.Time->Tick(0.25);
+    scheme.CopyTimingToDirections();
+    scheme.DrawLayer(12, window.Ctx, false);
+  }
+}
+
+// The heads' own primitives drawn straight: what a tick costs at the least.
+void AnimationTickFloor(benchmark::State& state) {
+  TSVObject& scheme = LoadedPassport(static_cast<int>(state.range(0)));
+  TWindow window(scheme);
+  const TReplay replay(scheme, window.Ctx, TSchemeLook::View, 12);
+  QPainter& painter = window.Canvas->Painter();
+  painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  for (auto _ : state) replay.Draw(painter);
+  state.counters["primitives"] = static_cast<double>(replay.Count());
+}
+
+void Fit(benchmark::State& state) {
+  TSVObject& scheme = LoadedPassport(static_cast<int>(state.range(0)));
+  TWindow window(scheme);
+  for (auto _ : state) {
+    TDrawContext ctx;
+    InitViewContext(ctx, window.Canvas.get(), scheme);
+    FitShown(scheme, ctx, kPictureWidth, kPictureHeight);
+    benchmark::DoNotOptimize(ctx.Zoom);
+  }
+}
+
+}  // namespace
+
+#define SVPASS_SIZES ->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)
+
+BENCHMARK_CAPTURE(Paint, view, TSchemeLook::View)->Name("paint_view") SVPASS_SIZES;
+BENCHMARK_CAPTURE(PaintFloor, view, TSchemeLook::View)->Name("paint_view_floor") SVPASS_SIZES;
+BENCHMARK_CAPTURE(Paint, edit, TSchemeLook::Edit)->Name("paint_edit") SVPASS_SIZES;
+BENCHMARK_CAPTURE(PaintFloor, edit, TSchemeLook::Edit)->Name("paint_edit_floor") SVPASS_SIZES;
+BENCHMARK_CAPTURE(Paint, print, TSchemeLook::Print)->Name("paint_print") SVPASS_SIZES;
+BENCHMARK_CAPTURE(PaintFloor, print, TSchemeLook::Print)->Name("paint_print_floor") SVPASS_SIZES;
+BENCHMARK(PaintZoomed)->Name("paint_zoomed_1pct")->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(AnimationTick)->Name("animation_tick") SVPASS_SIZES;
+BENCHMARK(AnimationTickFloor)->Name("animation_tick_floor") SVPASS_SIZES;
+BENCHMARK(Fit)->Name("fit") SVPASS_SIZES;
