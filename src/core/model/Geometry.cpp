@@ -1,5 +1,6 @@
 #include "Geometry.h"
 
+#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -200,16 +201,12 @@ void SetPen(TCanvas& canvas, TColor color, TPenMode mode, int width, TPenStyle s
 }
 
 std::string FormatCoord(double x) {
-  // Wide enough for the largest double in fixed notation.
+  // Wide enough for the largest double in fixed notation. to_chars gives the
+  // digits of "%.5f" without a locale and without the cost of printf, which
+  // a save pays for every number of the map.
   char buf[400];
-  std::snprintf(buf, sizeof buf, "%12.5f", x);
-  std::string s(buf);
-  // snprintf follows the C locale, which the program never changes; guard anyway.
-  for (char& c : s)
-    if (c == ',') c = '.';
-  const auto b = s.find_first_not_of(' ');
-  const auto e = s.find_last_not_of(' ');
-  s = (b == std::string::npos) ? std::string() : s.substr(b, e - b + 1);
+  const auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, 5);
+  std::string s(buf, res.ptr);
   while (!s.empty() && s.back() == '0') s.pop_back();
   if (!s.empty() && s.back() == '.') s.pop_back();
   if (s.empty() || s == "-") s = "0";
