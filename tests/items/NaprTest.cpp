@@ -124,6 +124,13 @@ TEST(NaprRecord, AWrongLabelKeywordIsReportedAndTheArrowStaysWithoutALabel) {
   EXPECT_FALSE(napr->Label);
   ASSERT_EQ(messages.Messages.size(), 1u);
   EXPECT_EQ(messages.Messages[0].Text, "Нарушение целостности базы. Ошибка в указании текстадля направления.");
+
+  // The reported word ends the record: an arrow of a phase beyond the
+  // passport's is not dropped on top of it.
+  TNapr* beyond = passport.Read(Record(3, "txt"));
+  ASSERT_TRUE(beyond);
+  EXPECT_EQ(beyond->Phase, 3);
+  EXPECT_EQ(messages.Messages.size(), 2u);
 }
 
 TEST(NaprRecord, AVertexCountOutsideTwoToAHundredRejectsTheArrowBeforeItsPoints) {

@@ -16,17 +16,18 @@ namespace {
 
 // Reads the keyword; true when a label's lines follow. A wrong keyword is
 // reported and the owner stays without a label.
-bool LabelFollows(TTextReader& f, const std::string& message) {
+bool LabelFollows(TTextReader& f, const std::string& message, bool* wrongWord) {
   const std::string keyword = f.ReadLine();
-  if (keyword == "text") return true;
-  if (keyword != "notext") ShowInfo(message);
-  return false;
+  const bool wrong = keyword != "text" && keyword != "notext";
+  if (wrongWord) *wrongWord = wrong;
+  if (wrong) ShowInfo(message);
+  return keyword == "text";
 }
 
 template <class TLabel>
 std::unique_ptr<TLabel> LoadLabel(TTextReader& f, TSVItem* owner, std::uint32_t labelCode, TColor color,
-                                  const std::string& message) {
-  if (!LabelFollows(f, message)) return nullptr;
+                                  const std::string& message, bool* wrongWord) {
+  if (!LabelFollows(f, message, wrongWord)) return nullptr;
   auto label = std::make_unique<TLabel>(labelCode);
   label->LoadFromText(f);
   label->OwnerItem = owner;
@@ -37,11 +38,11 @@ std::unique_ptr<TLabel> LoadLabel(TTextReader& f, TSVItem* owner, std::uint32_t 
 }  // namespace
 
 std::unique_ptr<TSVText> LoadTextLabel(TTextReader& f, TSVItem* owner, std::uint32_t labelCode, TColor color,
-                                       const std::string& message) {
-  return LoadLabel<TSVText>(f, owner, labelCode, color, message);
+                                       const std::string& message, bool* wrongWord) {
+  return LoadLabel<TSVText>(f, owner, labelCode, color, message, wrongWord);
 }
 
 std::unique_ptr<TLinedText> LoadLinedLabel(TTextReader& f, TSVItem* owner, std::uint32_t labelCode, TColor color,
-                                           const std::string& message) {
-  return LoadLabel<TLinedText>(f, owner, labelCode, color, message);
+                                           const std::string& message, bool* wrongWord) {
+  return LoadLabel<TLinedText>(f, owner, labelCode, color, message, wrongWord);
 }

@@ -138,7 +138,11 @@ void TNapr::LoadFromText(TTextReader& f) {
   f.SkipLine();
   Phase = static_cast<std::uint8_t>(f.ReadInt() & 0xFF);
   f.SkipLine();
-  Label = LoadLinedLabel(f, this, kLinedTextCode, TextColor(), kLabelMessage);
+  bool wrongWord = false;
+  Label = LoadLinedLabel(f, this, kLinedTextCode, TextColor(), kLabelMessage, &wrongWord);
+  // A damaged record has been reported and ends here: the arrow stays, so
+  // the user sees what was read and nothing goes without a word.
+  if (wrongWord) return;
   // An arrow of a phase the passport no longer has could never be shown.
   const TSVInfo* info = Info();
   if (info && Phase > info->PhaseCount) DropFromLayer(this);
