@@ -155,5 +155,10 @@ TEST(PassportInfo, ObjectNumberFollowsSvoInTheDirectoryName) {
   EXPECT_EQ(TSVInfo(nullptr, "/db/svo42").ObjectNumber(), "42");
   EXPECT_EQ(TSVInfo(nullptr, "/db/object7/").ObjectNumber(), "");
   ASSERT_EQ(messages.Messages.size(), 2u);
+  // The last 8 characters, not bytes: Cyrillic letters count once and are
+  // never cut in half.
+  EXPECT_EQ(TSVInfo(nullptr, "/db/svo1ЖЖЖЖ/").ObjectNumber(), "1ЖЖЖЖ");
+  EXPECT_EQ(TSVInfo(nullptr, "/db/svo12ЖЖЖЖ/").ObjectNumber(), "");
+  ASSERT_EQ(messages.Messages.size(), 3u);
   EXPECT_EQ(messages.Messages[1].Text, "Нарушение в базе. Директория с началом на svo не найдена!");
 }

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <fstream>
 
+#include "platform/Codec1251.h"
 #include "platform/Messages.h"
 #include "platform/TextFile.h"
 
@@ -137,11 +138,15 @@ std::string TSVInfo::AddressText() const { return TrimText(Address1) + " - " + T
 std::string TSVInfo::ObjectNumber() const {
   const std::size_t sep = FileName.find_last_of("/\\");
   const std::string dir = sep == std::string::npos ? std::string() : FileName.substr(0, sep);
-  const std::string tail = dir.size() > 8 ? dir.substr(dir.size() - 8) : dir;
+  // Counted in characters, not bytes: a Cyrillic letter near the end of the
+  // name must neither shift the window nor be cut in half.
+  const std::size_t length = Utf8Length(dir);
+  const std::size_t skip = length > 8 ? Utf8Left(dir, length - 8).size() : 0;
+  const std::string tail = dir.substr(skip);
   const std::size_t p = tail.find("svo");
   if (p == std::string::npos) {
     ShowInfo("Нарушение в базе. Директория с началом на svo не найдена!");
     return "";
   }
-  return tail.substr(p + 3, 5);
+  return Utf8Left(std::string_view(tail).substr(p + 3), 5);
 }
