@@ -8,6 +8,7 @@
 #include "TestSupport.h"
 #include "items/ECABLE.h"
 #include "items/WELL.h"
+#include "model/Geometry.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
 #include "platform/Codec1251.h"
@@ -328,6 +329,24 @@ TEST(Well, OnAPassportDrawsAtTheRealScaleAndHidesItsLabelWithTheLayerTexts) {
   w->DrawInactive(v.Ctx);
   EXPECT_TRUE(v.Canvas.Texts().empty());
   EXPECT_EQ(w->GetBounds(v.Ctx), (TRect{92, 92, 108, 108}));
+}
+
+TEST(Well, OnAPassportOfAbsurdScaleIsStillACircleAroundItsCentre) {
+  TTempDir dir;
+  TSVObject scheme(dir.Path());
+  scheme.Info->RealScale = 1e12;
+  auto owned = std::make_unique<TWELL>(2);
+  TWELL* w = owned.get();
+  w->X = 100, w->Y = 100;
+  scheme.AddItem(std::move(owned));
+  TView v;
+  const TRect r = w->GetBounds(v.Ctx);
+  EXPECT_TRUE(IsValidRect(r));
+  EXPECT_TRUE(PointInRect(100, 100, r));
+  w->DrawInactive(v.Ctx);
+  const TCanvasOp circle = v.Canvas.OpsOf(TCanvasOpKind::Ellipse).at(0);
+  EXPECT_LT(circle.Points[0].x, 100);
+  EXPECT_GT(circle.Points[1].x, 100);
 }
 
 TEST(CablePlant, AWellPlacedNearTheMiddleOfACableSnapsOntoIt) {

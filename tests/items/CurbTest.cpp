@@ -12,6 +12,7 @@
 #include "items/RTRAM.h"
 #include "items/SLB.h"
 #include "items/TRAM.h"
+#include "model/Geometry.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
 #include "platform/RecordingCanvas.h"
@@ -268,6 +269,24 @@ TEST(CurvedTrack, RailsFollowTheArcAtEitherSideAndSleepersSpanTheSweep) {
   ASSERT_EQ(sleepers.size(), 16u);
   EXPECT_EQ(sleepers.front().Points, Pts({{313, 200}, {287, 200}}));
   EXPECT_EQ(sleepers.back().Points, Pts({{200, 87}, {200, 113}}));
+}
+
+TEST(CurvedTrack, OnAPassportOfAbsurdScaleKeepsItsRailArcsAndBoundsAroundTheCentre) {
+  TTempDir dir;
+  TSVObject scheme(dir.Path());
+  scheme.Info->RealScale = 1e12;
+  auto owned = Quarter<TRTram>(20);
+  TRTram* track = owned.get();
+  scheme.AddItem(std::move(owned));
+  TView v;
+  EXPECT_TRUE(IsValidRect(track->GetBounds(v.Ctx)));
+  track->DrawInactive(v.Ctx);
+  const auto arcs = v.Of(TCanvasOpKind::Arc);
+  ASSERT_FALSE(arcs.empty());
+  for (const TCanvasOp& arc : arcs) {
+    EXPECT_LT(arc.Points[0].x, 200);
+    EXPECT_GT(arc.Points[1].x, 200);
+  }
 }
 
 // --- tracks in print ------------------------------------------------------------

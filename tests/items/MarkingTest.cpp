@@ -13,6 +13,7 @@
 #include "items/SingleLine.h"
 #include "items/Zebra.h"
 #include "items/pedline.h"
+#include "model/Geometry.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
 #include "platform/RecordingCanvas.h"
@@ -417,4 +418,30 @@ TEST(MarkingBounds, BandsStayInSightWhileTheirCentreLineIsJustOutsideTheWindow) 
   // Far from the window nothing is drawn.
   auto far = Line<TZebra>(23, 100, -200, 300, -200);
   EXPECT_FALSE(far->IsVisibleIn(view.Ctx));
+}
+
+TEST(MarkingBounds, AnAbsurdPassportScaleStillGivesBoundsAroundWhatIsPainted) {
+  TTempDir dir;
+  TSVObject scheme(dir.Path());
+  scheme.Info->RealScale = 1e12;
+  auto arrow = std::make_unique<TMarkArrow>(27);
+  arrow->BaseX = 100, arrow->BaseY = 100, arrow->AimX = 200, arrow->AimY = 100;
+  std::vector<TSVItem*> items{arrow.get()};
+  scheme.AddItem(std::move(arrow));
+  for (const std::uint32_t code : {23u, 24u, 25u}) {
+    std::unique_ptr<TLineSVItem> line;
+    if (code == 23) line = Line<TZebra>(code, 100, 100, 300, 100);
+    if (code == 24) line = Line<TStopLine>(code, 100, 100, 300, 100);
+    if (code == 25) line = Line<TSingleLine>(code, 100, 100, 300, 100);
+    items.push_back(line.get());
+    scheme.AddItem(std::move(line));
+  }
+  TView v;
+  for (TSVItem* item : items) {
+    const TRect r = item->GetBounds(v.Ctx);
+    EXPECT_TRUE(IsValidRect(r)) << item->TypeCode;
+    EXPECT_LT(r.Top, -1000) << item->TypeCode;
+    EXPECT_GT(r.Bottom, 1000) << item->TypeCode;
+    EXPECT_TRUE(item->IsVisibleIn(v.Ctx)) << item->TypeCode;
+  }
 }

@@ -25,7 +25,7 @@ TArcFrame ArcFrame(TDrawContext& ctx, const TRoundSVItem& item) {
 }
 
 void DrawArcOf(TCanvas& canvas, const TArcFrame& arc, double radius) {
-  const int r = Round(radius);
+  const int r = PixelLength(radius);
   if (r <= 0) return;
   canvas.Arc(arc.C.x - r, arc.C.y - r, arc.C.x + r, arc.C.y + r, arc.E1.x, arc.E1.y, arc.E2.x, arc.E2.y);
 }

@@ -42,7 +42,7 @@ constexpr int kShapeCount = static_cast<int>(sizeof kShapes / sizeof kShapes[0])
 
 TRect TMarkArrow::GetBounds(TDrawContext& ctx) {
   const TPoint p = ctx.WorldToScreen(BaseX, BaseY);
-  const int h = Round(64 * RealPixels(ctx, *this));
+  const int h = PixelLength(64 * RealPixels(ctx, *this));
   return TRect{p.x - h, p.y - h, p.x + h, p.y + h};
 }
 

@@ -12,6 +12,13 @@ constexpr TColor kHandleGrey = 0x707070;
 
 double RealPixels(const TDrawContext& ctx, const TSVItem& item) { return ctx.Zoom * item.RealScale(); }
 
+int PixelLength(double pixels) {
+  constexpr double kLimit = 134217727.0;
+  if (pixels > kLimit) return static_cast<int>(kLimit);
+  if (pixels < -kLimit) return -static_cast<int>(kLimit);
+  return Round(pixels);
+}
+
 TPoint TLineFrame::At(double along, double across) const { return LocalToScreen(Ox, Oy, Ux, Uy, across, along); }
 
 TLineFrame TLineFrame::MovedTo(double along) const {
@@ -117,7 +124,7 @@ void TStopLine::DrawPrint(TDrawContext& ctx) {
 
 TRect BandBounds(TDrawContext& ctx, TRect lineBounds, double halfWidth) {
   if (!IsValidRect(lineBounds)) return lineBounds;
-  const int grow = MaxInt(ctx.HitTolerance, Round(halfWidth) + 1);
+  const int grow = MaxInt(ctx.HitTolerance, PixelLength(halfWidth) + 1);
   return TRect{lineBounds.Left - grow, lineBounds.Top - grow, lineBounds.Right + grow, lineBounds.Bottom + grow};
 }
 

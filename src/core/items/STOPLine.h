@@ -9,6 +9,11 @@
 // Pixels per world unit at real size: Zoom × the passport's RealScale.
 double RealPixels(const TDrawContext& ctx, const TSVItem& item);
 
+// A real-size length in whole pixels, kept within the 27-bit range that
+// screen points keep to, so that it can be added to any screen point: the
+// real scale comes from the passport file and may be absurd.
+int PixelLength(double pixels);
+
 // A screen frame on a line: origin p1, along-axis û towards p2, across-axis
 // ŵ = û turned a quarter turn (for a line running right, ŵ points down, the
 // right-hand side of traffic moving from p1 to p2).

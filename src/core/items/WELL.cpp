@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "LabelIO.h"
+#include "STOPLine.h"
 #include "model/Geometry.h"
 #include "platform/TextFile.h"
 
@@ -22,7 +23,7 @@ TColor TWELL::TextColor() { return kWellColor; }
 
 int TWELL::Radius(const TDrawContext& ctx, double printExtra) const {
   const double real = 4.0 * ctx.Zoom * RealScale();
-  return Round(MaxReal(MaxReal(real, 4.0 * ctx.SignScale), printExtra));
+  return PixelLength(MaxReal(MaxReal(real, 4.0 * ctx.SignScale), printExtra));
 }
 
 TRect TWELL::GetBounds(TDrawContext& ctx) {
