@@ -251,6 +251,18 @@ TEST(ArcItem, RubberDrawsTheChordFirstAndNothingForADegenerateThirdPoint) {
   EXPECT_TRUE(s.Canvas.OpsOf(TCanvasOpKind::Arc).empty());
 }
 
+TEST(ArcItem, RubberOfThreeClicksAllButOnOneLineStaysWithinTheDeviceRange) {
+  TScreen s;
+  TRoundSVItem arc(3);
+  // One pixel off the line over 8000 pixels: a radius of about 6e10.
+  arc.DrawRubber(s.Ctx, Points({{0, 0}, {8001, 2}, {4000, 1}}), 2);
+  for (const TCanvasOp& op : s.Canvas.Ops())
+    for (const TPoint& p : op.Points) {
+      EXPECT_LE(std::abs(p.x), 134217727);
+      EXPECT_LE(std::abs(p.y), 134217727);
+    }
+}
+
 TEST(HangingItem, PlacedOnACarrierTakesItsAnchorAndOffsetAndAimsInSymbolUnits) {
   TScreen s;
   s.Ctx.Zoom = 2;

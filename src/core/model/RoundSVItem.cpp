@@ -1,5 +1,6 @@
 #include "RoundSVItem.h"
 
+#include <cmath>
 #include <utility>
 
 #include "Geometry.h"
@@ -8,6 +9,8 @@
 namespace {
 
 constexpr TColor kRubberColor = 0x10FFFF;
+// The screen coordinates a device context can address (27 bits).
+constexpr double kDeviceRange = 134217727.0;
 
 TRealPoint PlacedPoint(const TDrawContext& ctx, const TPoint& p, const TSnapEntry& snap) {
   return snap.Found ? TRealPoint{snap.X, snap.Y} : ctx.ScreenToWorld(p.x, p.y);
@@ -132,6 +135,10 @@ void TRoundSVItem::DrawRubber(TDrawContext& ctx, const TScreenPoints& pts, int m
   if (mode != 2 || pts[2] == pts[0] || pts[2] == pts[1]) return;
   double fx = 0, fy = 0, fr = 0;
   CircleThrough(pts[0].x, pts[0].y, pts[1].x, pts[1].y, pts[2].x, pts[2].y, fx, fy, fr);
+  // Three clicks all but on one line give a circle far beyond what a device
+  // context addresses; its centre mark and box would overflow the screen
+  // coordinates, and the arc would show as the chord anyway.
+  if (std::fabs(fx) + fr > kDeviceRange || std::fabs(fy) + fr > kDeviceRange) return;
   const TPoint c{Round(fx), Round(fy)};
   const int r = Round(fr);
   const TPoint square[] = {{c.x - 2, c.y - 2}, {c.x + 2, c.y - 2}, {c.x + 2, c.y + 2}, {c.x - 2, c.y + 2},
