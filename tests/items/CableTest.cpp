@@ -331,7 +331,7 @@ TEST(Well, OnAPassportDrawsAtTheRealScaleAndHidesItsLabelWithTheLayerTexts) {
   EXPECT_EQ(w->GetBounds(v.Ctx), (TRect{92, 92, 108, 108}));
 }
 
-TEST(Well, OnAPassportOfAbsurdScaleIsStillACircleAroundItsCentre) {
+TEST(Well, AtAnAbsurdRealOrSymbolScaleIsStillACircleAroundItsCentre) {
   TTempDir dir;
   TSVObject scheme(dir.Path());
   scheme.Info->RealScale = 1e12;
@@ -347,6 +347,8 @@ TEST(Well, OnAPassportOfAbsurdScaleIsStillACircleAroundItsCentre) {
   const TCanvasOp circle = v.Canvas.OpsOf(TCanvasOpKind::Ellipse).at(0);
   EXPECT_LT(circle.Points[0].x, 100);
   EXPECT_GT(circle.Points[1].x, 100);
+  v.Ctx.SignScale = 1e12;
+  EXPECT_TRUE(IsValidRect(w->GetBounds(v.Ctx)));
 }
 
 TEST(CablePlant, AWellPlacedNearTheMiddleOfACableSnapsOntoIt) {

@@ -30,7 +30,7 @@ TRect TWELL::GetBounds(TDrawContext& ctx) {
   const TPoint c = ctx.WorldToScreen(X, Y);
   // The circle is never smaller than the symbol square, and may be larger
   // when the real size wins; the bounds hold all of it.
-  const int half = MaxInt(Round(3.0 * ctx.SignScale), Radius(ctx, 0));
+  const int half = MaxInt(PixelLength(3.0 * ctx.SignScale), Radius(ctx, 0));
   TRect r{c.x - half, c.y - half, c.x + half, c.y + half};
   if (Label) r = UnionRects(r, Label->GetBounds(ctx));
   return r;
