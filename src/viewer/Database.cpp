@@ -52,7 +52,7 @@ std::string PassportDir(const std::string& databaseDir, const QString& number) {
 }
 
 std::string FormatLastTramscale(double realScale) {
-  char buf[64];
+  char buf[400];  // the largest double in fixed notation
   std::snprintf(buf, sizeof buf, "%.3f", realScale);
   return buf;
 }

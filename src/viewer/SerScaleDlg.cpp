@@ -24,16 +24,22 @@ double LeadingNumber(const QString& text) {
   return ok ? v : 0.0;
 }
 
-QString PercentText(double factor) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.0f", factor * 100);
-  return QString::fromLatin1(buf) + QStringLiteral(" %");
+namespace {
+// Halves go to even, as the rest of the program rounds; the buffer holds the
+// largest double in fixed notation, so no digit is cut off.
+QString Fixed(double value, int decimals) {
+  char buf[400];
+  std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
+  return QString::fromLatin1(buf);
 }
+}  // namespace
+
+QString PercentText(double factor) { return Fixed(factor * 100, 0) + QStringLiteral(" %"); }
 
 QString RealScaleText(double value) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.3f", value);
-  QString s = QString::fromLatin1(buf);
+  QString s = Fixed(value, 3);
+  // Only the decimals lose their zeros: 1000 stays 1000.
+  if (!s.contains('.')) return s;
   while (s.endsWith('0')) s.chop(1);
   if (s.endsWith('.')) s.chop(1);
   return s;

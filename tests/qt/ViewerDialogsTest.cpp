@@ -221,6 +221,12 @@ class ViewerDialogsTest : public QObject {
     QCOMPARE(SecondsText(0), QStringLiteral("0"));
     QCOMPARE(SecondsText(123.456), QStringLiteral("123.46"));
     QCOMPARE(FormatLastTramscale(1), std::string("1.000"));
+    QCOMPARE(PercentText(0.125), QStringLiteral("12 %"));  // halves to even
+    // Zeros go only from the decimals, and no digit of a large value is lost.
+    QCOMPARE(RealScaleText(1000), QStringLiteral("1000"));
+    const QString huge = QStringLiteral("10000000000000000725314363815292351261583744096465219555182101554790400");
+    QCOMPARE(RealScaleText(1e70), huge);
+    QCOMPARE(FormatLastTramscale(1e70), huge.toStdString() + ".000");
   }
 };
 
