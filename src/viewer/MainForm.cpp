@@ -117,7 +117,10 @@ bool TMainForm::OpenPassport(const QString& number) {
   setWindowTitle(title);
   SetApplicationTitle(title);
   InitViewContext(View_, Map_->Canvas(), *Scheme_);
-  Map_->setCursor(Qt::ArrowCursor);
+  // A new passport's clock starts in program I; the selector must say so,
+  // and the cursor keeps showing the mouse mode, which stays as it was.
+  Tools_->SelectProgramSilently(Scheme_->Time->Program);
+  SetMouseMode(Mode_);
   RebuildPhaseSelector(Scheme_->Info->PhaseCount);
   UpdatePassportEntries();
   FitShown(*Scheme_, View_, Map_->PictureWidth(), Map_->PictureHeight());

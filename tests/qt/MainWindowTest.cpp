@@ -16,6 +16,7 @@
 #include "plan/SVTime.h"
 #include "platform/IniFile.h"
 #include "platform/Messages.h"
+#include "qt/Cursors.h"
 #include "qt/PaintBox.h"
 #include "viewer/ChooseObjectUnit.h"
 #include "viewer/DataPathFormUnit.h"
@@ -158,6 +159,17 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.Scheme()->Time->Program, std::uint8_t{1});
     QCOMPARE(f.Scheme()->Time->Remaining, 22.0);
     QCOMPARE(f.Tools()->PhaseIndex(), 1);
+  }
+
+  void ANewPassportStartsInProgramIAndKeepsTheCursorOfTheMouseMode() {
+    TMainForm& f = Started();
+    f.Tools()->ProgramGroup->button(1)->click();
+    f.Tools()->PanButton->click();
+    QVERIFY(f.OpenPassport("2"));
+    QCOMPARE(f.Tools()->ProgramIndex(), 0);
+    QCOMPARE(f.Scheme()->Time->Program, std::uint8_t{0});
+    QVERIFY(f.MouseMode() == TMode::PanReady);
+    QCOMPARE(f.Map()->cursor().shape(), SchemeCursor(crHand).shape());
   }
 
   void TheProgramSelectorIsHiddenForSystemAndUkObjects() {
