@@ -113,9 +113,7 @@ bool TMainForm::OpenPassport(const QString& number) {
   Scheme_->SetInfoFileName();
   Scheme_->LoadAll();
 
-  const QString title = QString::fromStdString(Scheme_->Info->AddressText());
-  setWindowTitle(title);
-  SetApplicationTitle(title);
+  ShowPassportTitle();
   InitViewContext(View_, Map_->Canvas(), *Scheme_);
   // A new passport's clock starts in program I; the selector must say so,
   // and the cursor keeps showing the mouse mode, which stays as it was.
@@ -127,6 +125,12 @@ bool TMainForm::OpenPassport(const QString& number) {
   StartFitPending_ = !isVisible();
   Repaint();
   return true;
+}
+
+void TMainForm::ShowPassportTitle() {
+  const QString title = QString::fromStdString(Scheme_->Info->AddressText());
+  setWindowTitle(title);
+  SetApplicationTitle(title);
 }
 
 QString TMainForm::PassportTitle() const {

@@ -127,7 +127,12 @@ void TMainForm::EditClick() {
   EditorRunner_(*this, *Scheme_);
   Scheme_->LoadAll();
   View_.ObjectScale = Scheme_->Info->RealScale;
-  ShowPhase(*Scheme_, phase);
+  // The reload also drops what the table dialogs changed in memory: the
+  // title, the phase items and the entries follow the passport as read.
+  ShowPassportTitle();
+  RebuildPhaseSelector(Scheme_->Info->PhaseCount);
+  UpdatePassportEntries();
+  ShowPhase(*Scheme_, phase <= Scheme_->Info->PhaseCount ? phase : 1);
   show();
   Repaint();
   if (animating) AnimTimer_.start();

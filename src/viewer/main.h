@@ -158,6 +158,7 @@ class TMainForm : public QMainWindow {
   void CanvasChanged(TQtCanvas* canvas);
   void MapPaint();
   void UpdatePassportEntries();
+  void ShowPassportTitle();
   void ViewTouched() { StartFitPending_ = false; }
 
   std::unique_ptr<TIniFile> Config_;

@@ -386,6 +386,27 @@ class MainWindowTest : public QObject {
     QVERIFY(f.AnimationTimer().isActive());
   }
 
+  void AfterTheEditorTheWindowFollowsThePassportAsReadNotTheTablesInMemory() {
+    TMainForm& f = Started();
+    // What the information dialog would leave in memory: another address,
+    // a УК object with a fourth phase, shown.
+    TSVInfo& info = *f.Scheme()->Info;
+    info.Address1 = "ул. Новая";
+    info.ObjectType = 2;
+    info.SetPhaseCount(4);
+    f.RebuildPhaseSelector(4);
+    PhaseButton(f, 3)->click();
+    f.SetEditorRunner([](TMainForm&, TSVObject&) {});
+    f.EditClick();
+    QCOMPARE(f.windowTitle(), QStringLiteral("ул. Тестовая - пр. Проверочный"));
+    QCOMPARE(f.Tools()->PhaseCount(), 3);
+    QVERIFY(!f.Tools()->ProgramBox->isHidden());
+    // The phase shown before is gone: the first phase is shown.
+    QCOMPARE(f.Scheme()->Time->Phase, 1);
+    QCOMPARE(f.Tools()->PhaseIndex(), 0);
+    QCOMPARE(f.Tools()->SecondsLabel->text(), QStringLiteral("13"));
+  }
+
   void EntriesOfWindowsStillToComeAreDisabled() {
     TMainForm& f = Started();
     QVERIFY(!f.Menu().Edit->isEnabled());
