@@ -122,6 +122,13 @@ TEST(Building, RejectsAnOutlineTheBuildingCannotHoldButStaysInStepWithTheFile) {
   EXPECT_TRUE(none.Messages.empty());
   EXPECT_EQ(b.VertexCount, 100);
   EXPECT_EQ(Saved(b), full);
+
+  // A count byte set past the slots by other code still uses only the slots.
+  b.VertexCount = 200;
+  EXPECT_EQ(Saved(b), full);
+  TView v;
+  b.DrawInactive(v.Ctx);
+  EXPECT_EQ(v.Canvas.OpsOf(TCanvasOpKind::Polygon).at(0).Points.size(), 100u);
 }
 
 TEST(Building, OffersTheNearestPointOfAnyWallToSticksAndStays) {

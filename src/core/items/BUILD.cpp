@@ -41,8 +41,9 @@ bool NearWallPoint(int x, int y, const TDrawContext& ctx, TRealPoint a, TRealPoi
 
 std::vector<TPoint> TBuild::ScreenOutline(const TDrawContext& ctx) const {
   std::vector<TPoint> q;
-  q.reserve(VertexCount);
-  for (int i = 0; i < VertexCount; ++i) q.push_back(ctx.WorldToScreen(Vertices[i].x, Vertices[i].y));
+  const int n = UsedVertices();
+  q.reserve(static_cast<std::size_t>(n));
+  for (int i = 0; i < n; ++i) q.push_back(ctx.WorldToScreen(Vertices[i].x, Vertices[i].y));
   return q;
 }
 
@@ -59,8 +60,9 @@ TRect TBuild::GetBounds(TDrawContext& ctx) {
 }
 
 void TBuild::SaveToText(TTextWriter& f) {
-  f.WriteIntLine(VertexCount);
-  for (int i = 0; i < VertexCount; ++i) WriteRealPair(f, Vertices[i].x, Vertices[i].y);
+  const int n = UsedVertices();
+  f.WriteIntLine(n);
+  for (int i = 0; i < n; ++i) WriteRealPair(f, Vertices[i].x, Vertices[i].y);
   SaveLabel(f, Label.get());
 }
 
@@ -96,8 +98,9 @@ bool TBuild::SelectInRect(TDrawContext& ctx, const TRect& r) {
 
 bool TBuild::FindAnchor(int x, int y, TDrawContext& ctx, std::uint32_t typeCode, double& X, double& Y) {
   if (typeCode != kStickCode && typeCode != kStayCode) return false;
-  for (int i = 0; i < VertexCount; ++i) {
-    const TRealPoint a = Vertices[i], b = Vertices[(i + 1) % VertexCount];
+  const int n = UsedVertices();
+  for (int i = 0; i < n; ++i) {
+    const TRealPoint a = Vertices[i], b = Vertices[(i + 1) % n];
     if (NearWallPoint(x, y, ctx, a, b, X, Y)) return true;
   }
   return false;

@@ -18,6 +18,8 @@ class TBuild : public TSVItem {
   std::array<TRealPoint, kMaxBuildVertices> Vertices{};
   // Only the first VertexCount slots are used.
   std::uint8_t VertexCount = 0;
+  // The vertices in use: a count byte can say more than the slots hold.
+  int UsedVertices() const { return VertexCount < kMaxBuildVertices ? VertexCount : kMaxBuildVertices; }
   std::unique_ptr<TSVText> Label;
 
   TRect GetBounds(TDrawContext& ctx) override;
