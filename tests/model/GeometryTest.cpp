@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <climits>
 #include <cmath>
 #include <limits>
@@ -138,4 +139,8 @@ TEST(CoordinateText, KeepsFiveDecimalsWithoutTrailingZerosWhateverTheWidth) {
   EXPECT_EQ(FormatCoord(1234567.123456), "1234567.12346");
   EXPECT_EQ(FormatCoord(0.00001), "0.00001");
   EXPECT_EQ(FormatCoord(1e20), "100000000000000000000");
+  // What is not a number is still written as one the map reader takes.
+  EXPECT_EQ(FormatCoord(std::numeric_limits<double>::quiet_NaN()), "0");
+  EXPECT_EQ(FormatCoord(std::numeric_limits<double>::infinity()), FormatCoord(DBL_MAX));
+  EXPECT_EQ(FormatCoord(-std::numeric_limits<double>::infinity()), FormatCoord(-DBL_MAX));
 }

@@ -222,6 +222,20 @@ TEST(ArcItem, WritesCentreRadiusPointAndEndsAndReadsThemBack) {
   EXPECT_EQ(Saved(back), text);
 }
 
+TEST(ArcItem, PlacedOnEndsFarBeyondAnyScreenIsStillWrittenAsNumbersTheMapReads) {
+  TScreen s;
+  TSnapRecord snap{};
+  snap[0] = TSnapEntry{1e300, 0, true, 0, 0};
+  snap[1] = TSnapEntry{0, 1e300, true, 0, 0};
+  TRoundSVItem arc(3);
+  arc.PlaceAt(s.Ctx, Points({{0, 0}, {10, 10}, {5, 0}}), snap, 3);
+  TTextReader r = TTextReader::FromBytes(Saved(arc) + "1\r\n");
+  TRoundSVItem back(3);
+  back.LoadFromText(r);
+  EXPECT_EQ(back.X1 + back.X2, 1e300);
+  EXPECT_EQ(r.ReadInt(), 1);  // the next entry is still there
+}
+
 TEST(ArcItem, RubberArcPassesTheThirdPointOnEitherSide) {
   for (const TPoint q : {TPoint{200, 0}, TPoint{200, 200}, TPoint{260, 20}, TPoint{140, 180}, TPoint{280, 160}}) {
     TScreen s;

@@ -1,5 +1,6 @@
 #include "Geometry.h"
 
+#include <cfloat>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -201,6 +202,11 @@ void SetPen(TCanvas& canvas, TColor color, TPenMode mode, int width, TPenStyle s
 }
 
 std::string FormatCoord(double x) {
+  // The map reader takes only numbers: a value that overflowed is written as
+  // the largest one and a NaN as 0, so that the entry and every entry after
+  // it still read back.
+  if (std::isnan(x)) x = 0;
+  if (std::isinf(x)) x = x > 0 ? DBL_MAX : -DBL_MAX;
   // Wide enough for the largest double in fixed notation. to_chars gives the
   // digits of "%.5f" without a locale and without the cost of printf, which
   // a save pays for every number of the map.
