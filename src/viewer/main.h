@@ -141,7 +141,8 @@ class TMainForm : public QMainWindow {
   // "&Изменить" (F4): the scheme editor on this window's scheme object. The
   // runner shows the editor modally; meanwhile this window is hidden and its
   // animation paused. Afterwards the passport is read again from disk (the
-  // editor saves what it keeps) and the phase shown before is shown again.
+  // editor saves what it keeps) and the phase shown before is shown again,
+  // when the passport still has it.
   using TEditorRunner = std::function<void(TMainForm&, TSVObject&)>;
   void SetEditorRunner(TEditorRunner runner);
   void EditClick();
