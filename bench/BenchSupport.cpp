@@ -144,7 +144,8 @@ TReplay::TReplay(TSVObject& scheme, const TDrawContext& ctx, TSchemeLook look, i
   for (const TCanvasOp& r : recorder.Ops()) {
     TOp op{r.Kind, PenOf(r.Pen), BrushOf(r.Brush), {}, {}, 0, 0, nullptr, {}, 0};
     for (const TPoint& p : r.Points) op.Points << QPoint(p.x, p.y);
-    if (r.Points.size() >= 2) op.Box = QRect(QPoint(r.Points[0].x, r.Points[0].y), QPoint(r.Points[1].x, r.Points[1].y));
+    if (r.Points.size() >= 2)
+      op.Box = QRect(QPoint(r.Points[0].x, r.Points[0].y), QPoint(r.Points[1].x, r.Points[1].y));
     if ((r.Kind == TCanvasOpKind::Arc || r.Kind == TCanvasOpKind::Pie) && r.Points.size() == 4) {
       const QPointF c = QRectF(op.Box).center();
       op.Start = Degrees16(r.Points[2].x - c.x(), r.Points[2].y - c.y());

@@ -134,7 +134,8 @@ void TNullCanvas::Pie(int l, int t, int r, int b, int x3, int y3, int x4, int y4
 void TNullCanvas::FillRect(const TRect& r) { Ellipse(r.Left, r.Top, r.Right, r.Bottom); }
 
 void TNullCanvas::StretchDraw(const TRect& dest, const TRasterImage& image) {
-  if (!image.Empty() && image.Pixels.size() < static_cast<std::size_t>(image.Width) * static_cast<std::size_t>(image.Height))
+  const std::size_t pixels = static_cast<std::size_t>(image.Width) * static_cast<std::size_t>(image.Height);
+  if (!image.Empty() && image.Pixels.size() < pixels)
     FuzzFail("a raster image smaller than its size");
   FillRect(dest);
 }

@@ -60,7 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Messages().Reset();
   TSVObject reloaded(second);
   reloaded.LoadAll();
-  if (Messages().Infos + Messages().Errors > 0) FuzzFail("a written scheme reads back with a message: " + Messages().Last);
+  if (Messages().Infos + Messages().Errors > 0)
+    FuzzFail("a written scheme reads back with a message: " + Messages().Last);
   Compare(entries, Entries(reloaded));
 
   const std::string& third = ScratchDir("svo3");
