@@ -16,18 +16,17 @@ namespace {
 
 // Reads the keyword; true when a label's lines follow. A wrong keyword is
 // reported and the owner stays without a label.
-bool LabelFollows(TTextReader& f, const std::string& message, bool* wrongWord) {
+bool LabelFollows(TTextReader& f, const std::string& message) {
   const std::string keyword = f.ReadLine();
-  const bool wrong = keyword != "text" && keyword != "notext";
-  if (wrongWord) *wrongWord = wrong;
-  if (wrong) ShowInfo(message);
-  return keyword == "text";
+  if (keyword == "text") return true;
+  if (keyword != "notext") ShowInfo(message);
+  return false;
 }
 
 template <class TLabel>
 std::unique_ptr<TLabel> LoadLabel(TTextReader& f, TSVItem* owner, std::uint32_t labelCode, TColor color,
-                                  const std::string& message, bool* wrongWord) {
-  if (!LabelFollows(f, message, wrongWord)) return nullptr;
+                                  const std::string& message) {
+  if (!LabelFollows(f, message)) return nullptr;
   auto label = std::make_unique<TLabel>(labelCode);
   label->LoadFromText(f);
   label->OwnerItem = owner;
@@ -38,11 +37,11 @@ std::unique_ptr<TLabel> LoadLabel(TTextReader& f, TSVItem* owner, std::uint32_t 
 }  // namespace
 
 std::unique_ptr<TSVText> LoadTextLabel(TTextReader& f, TSVItem* owner, std::uint32_t labelCode, TColor color,
-                                       const std::string& message, bool* wrongWord) {
-  return LoadLabel<TSVText>(f, owner, labelCode, color, message, wrongWord);
+                                       const std::string& message) {
+  return LoadLabel<TSVText>(f, owner, labelCode, color, message);
 }
 
 std::unique_ptr<TLinedText> LoadLinedLabel(TTextReader& f, TSVItem* owner, std::uint32_t labelCode, TColor color,
-                                           const std::string& message, bool* wrongWord) {
-  return LoadLabel<TLinedText>(f, owner, labelCode, color, message, wrongWord);
+                                           const std::string& message) {
+  return LoadLabel<TLinedText>(f, owner, labelCode, color, message);
 }

@@ -17,9 +17,9 @@ void SaveLabel(TTextWriter& f, TSVText* label);
 
 // Reads the keyword line. "text": a new label with the given type code reads
 // its lines and gets the owner and the colour. "notext": no label. Any other
-// word: `message` is shown in a plain box, there is no label, reading goes
-// on with the next line, and `wrongWord` (when given) is set.
+// word: `message` is shown in a plain box, there is no label, and reading
+// goes on with the next line.
 std::unique_ptr<TSVText> LoadTextLabel(TTextReader& f, TSVItem* owner, std::uint32_t labelCode, TColor color,
-                                       const std::string& message, bool* wrongWord = nullptr);
+                                       const std::string& message);
 std::unique_ptr<TLinedText> LoadLinedLabel(TTextReader& f, TSVItem* owner, std::uint32_t labelCode, TColor color,
-                                           const std::string& message, bool* wrongWord = nullptr);
+                                           const std::string& message);

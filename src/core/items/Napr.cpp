@@ -138,12 +138,12 @@ void TNapr::LoadFromText(TTextReader& f) {
   f.SkipLine();
   Phase = static_cast<std::uint8_t>(f.ReadInt() & 0xFF);
   f.SkipLine();
-  bool wrongWord = false;
-  Label = LoadLinedLabel(f, this, kLinedTextCode, TextColor(), kLabelMessage, &wrongWord);
-  // A damaged record has been reported and ends here: the arrow stays, so
-  // the user sees what was read and nothing goes without a word.
-  if (wrongWord) return;
-  // An arrow of a phase the passport no longer has could never be shown.
+  // A wrong label word is reported by the loader and ends the record; the
+  // arrow is kept without a label.
+  Label = LoadLinedLabel(f, this, kLinedTextCode, TextColor(), kLabelMessage);
+  // An arrow of a phase the passport no longer has could never be shown, and
+  // it goes whatever its label line said: kept now, it would be written back
+  // and silently dropped at the next reading.
   const TSVInfo* info = Info();
   if (info && Phase > info->PhaseCount) DropFromLayer(this);
 }
