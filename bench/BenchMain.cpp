@@ -31,6 +31,7 @@ class TSummary : public benchmark::ConsoleReporter {
         Row(n, look, arg, std::string(look) + "_floor");
       Row(n, "paint_zoomed_1pct", arg, "paint_view", "of full repaint");
       Row(n, "animation_tick", arg, "paint_view", "of full repaint");
+      Row(n, "animation_tick_redraw", arg, "paint_view", "of full repaint");
       Row(n, "animation_tick_floor", arg, "paint_view_floor", "of the full repaint's floor");
       Row(n, "fit", arg, "");
       Row(n, "save", arg, "");

@@ -101,3 +101,22 @@ void ShowProgram(TSVObject& scheme, int program) {
   scheme.Time->SetPhase(scheme.Time->Phase);
   scheme.CopyTimingToDirections();
 }
+
+std::vector<std::uint32_t> SignalState(const TSVObject& scheme) {
+  std::vector<std::uint32_t> state;
+  const TNaprSet& directions = scheme.Info->Directions;
+  state.reserve(directions.Count);
+  for (int i = 1; i <= directions.Count; ++i) {
+    const TSVNapr* d = directions.Item(i);
+    state.push_back((d->SignalColor() & 0xFFFFFFu) | (d->IsGreenNow() ? 0x1000000u : 0u));
+  }
+  return state;
+}
+
+bool THeadRedraw::Update(TSVObject& scheme, TDrawContext& ctx) {
+  std::vector<std::uint32_t> now = SignalState(scheme);
+  if (now == Shown_) return false;
+  scheme.DrawLayer(12, ctx, false);
+  Shown_ = std::move(now);
+  return true;
+}

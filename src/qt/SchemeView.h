@@ -3,8 +3,10 @@
 // view context is set up for a passport, how the whole scheme is fitted into
 // the paint box, how the picture is painted in each look, and the four
 // standard layer presets.
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/Context.h"
 
@@ -48,3 +50,21 @@ void ShowPhase(TSVObject& scheme, int phase);
 // Picks a timing program (0 = I, 1 = II, 2 = III) and restarts the current
 // phase with its duration in that program.
 void ShowProgram(TSVObject& scheme, int program);
+
+// What the signal heads show at the clock's moment: the colour and the
+// green-now state of every direction, the only parts of the plan they read.
+std::vector<std::uint32_t> SignalState(const TSVObject& scheme);
+
+// The animation's redraw of the signal heads (layer 12) over the picture.
+// Most ticks change no head, only the seconds; then nothing is drawn.
+class THeadRedraw {
+ public:
+  // The whole picture was just painted with the clock as it is now.
+  void PictureTaken(const TSVObject& scheme) { Shown_ = SignalState(scheme); }
+  // Draws layer 12 over the picture when what the heads show has changed
+  // since it was last drawn; true when it drew.
+  bool Update(TSVObject& scheme, TDrawContext& ctx);
+
+ private:
+  std::vector<std::uint32_t> Shown_;
+};

@@ -157,6 +157,7 @@ void TMainForm::MapPaint() {
     return;
   }
   PaintScheme(*Scheme_, View_, TSchemeLook::View);
+  Heads_.PictureTaken(*Scheme_);
   Tools_->SelectPhaseSilently(Scheme_->Time->Phase - 1);
   Tools_->SecondsLabel->setText(SecondsText(Scheme_->Time->Remaining));
 }

@@ -48,8 +48,8 @@ void TMainForm::AnimationTick() {
   Scheme_->Time->Tick(kTickSeconds);
   Scheme_->CopyTimingToDirections();
   // Only the signal heads change between phase changes: they are drawn over
-  // the picture already there.
-  Scheme_->DrawLayer(12, View_, false);
+  // the picture already there, and only when one of them changed.
+  Heads_.Update(*Scheme_, View_);
   Map_->update();
   const int index = Scheme_->Time->Phase - 1;
   if (index != Tools_->PhaseIndex()) {

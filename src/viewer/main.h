@@ -166,6 +166,7 @@ class TMainForm : public QMainWindow {
   std::string DatabaseDir_;
   std::unique_ptr<TSVObject> Scheme_;
   TDrawContext View_;
+  THeadRedraw Heads_;
   TPaintBox* Map_;
   TToolPanel* Tools_;
   TMainMenu Menu_;

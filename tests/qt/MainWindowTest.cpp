@@ -220,6 +220,23 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.Map()->Picture().pixel(1, 1), qRgb(255, 0, 0));
   }
 
+  void ATickThatChangesNoSignalHeadDrawsNothing() {
+    TMainForm& f = Started();
+    f.Scheme()->Time->Remaining = 20.0;
+    f.Scheme()->CopyTimingToDirections();
+    f.Repaint();
+    // Blank the picture: whatever a tick draws shows up on it.
+    TCanvas& c = *f.View().Canvas;
+    c.SetBrushColor(clBlack);
+    c.FillRect(c.ClipRect());
+    const QImage blank = f.Map()->Picture().copy();
+    f.AnimationTick();  // 19.5 s left: every head shows what it showed
+    QCOMPARE(f.Map()->Picture(), blank);
+    QCOMPARE(f.Tools()->SecondsLabel->text(), QStringLiteral("19.5"));
+    for (int i = 0; i < 40 && f.Map()->Picture() == blank; ++i) f.AnimationTick();
+    QVERIFY(f.Map()->Picture() != blank);  // a head changed and was drawn
+  }
+
   void AZoomInDragFitsTheDraggedRectangleIntoTheBox() {
     TMainForm& f = Started();
     f.Tools()->ZoomInButton->click();
