@@ -3,58 +3,57 @@
 #include <memory>
 
 #include "SVObject.h"
-// item-headers: each family adds its includes below this line.
-#include "items/CB.h"
-#include "items/MarkArrow.h"
-#include "items/RTRAM.h"
-#include "items/SLB.h"
-#include "items/STOPLine.h"
-#include "items/SingleLine.h"
-#include "items/TRAM.h"
-#include "items/Zebra.h"
-#include "items/pedline.h"
-#include "items/LinedText.h"
-#include "items/Napr.h"
-#include "items/SVrealText.h"
+#include "items/arrowsign.h"
+#include "items/BrickSign.h"
+#include "items/BUILD.h"
 #include "items/CARHEAD.h"
+#include "items/CB.h"
 #include "items/CONTR.h"
+#include "items/ECABLE.h"
+#include "items/Ferma.h"
+#include "items/LeaveSign.h"
+#include "items/LinedText.h"
+#include "items/MainSign.h"
+#include "items/MarkArrow.h"
+#include "items/Napr.h"
 #include "items/PEDHead.h"
+#include "items/pedline.h"
+#include "items/RTRAM.h"
+#include "items/SIGN.h"
+#include "items/SingleLine.h"
+#include "items/SLB.h"
 #include "items/SStolb.h"
 #include "items/STICK.h"
 #include "items/STOLB.h"
+#include "items/STOPLine.h"
+#include "items/StopSign.h"
+#include "items/SVrealText.h"
+#include "items/TableSign.h"
+#include "items/TRAM.h"
 #include "items/TRAMHEAD.h"
 #include "items/TROS.h"
-#include "items/BrickSign.h"
-#include "items/LeaveSign.h"
-#include "items/MainSign.h"
-#include "items/SIGN.h"
-#include "items/StopSign.h"
-#include "items/TableSign.h"
-#include "items/WhiteSign.h"
-#include "items/arrowsign.h"
-#include "items/BUILD.h"
-#include "items/ECABLE.h"
-#include "items/Ferma.h"
 #include "items/WELL.h"
+#include "items/WhiteSign.h"
+#include "items/Zebra.h"
 
 std::unique_ptr<TSVItem> TSVObject::CreateItem(std::uint32_t code) {
   switch (code) {
-    // family: texts
+    // texts
     case 18: return std::make_unique<TSVRealText>(code);
     case 33: return std::make_unique<TLinedText>(code);
-    // family: poles, sticks, stands, stays, cabinets
+    // poles, sticks, stands, stays, cabinets
     case 6: return std::make_unique<TContr>(code);
     case 7: return std::make_unique<TSTOLB>(code);
     case 8: return std::make_unique<TStick>(code);
     case 28: return std::make_unique<TTStolb>(code);
     case 30: return std::make_unique<TTros>(code);
-    // family: signal heads
+    // signal heads
     case 10: return std::make_unique<TCarHead>(code);
     case 11: return std::make_unique<TTramHead>(code);
     case 12: return std::make_unique<TPedHead>(code);
-    // family: direction arrows
+    // direction arrows
     case 16: return std::make_unique<TNapr>(code);
-    // family: road signs
+    // road signs
     case 13: return std::make_unique<TSign>(code);
     case 14: return std::make_unique<TMainSign>(code);
     case 15: return std::make_unique<TLeaveSign>(code);
@@ -63,21 +62,21 @@ std::unique_ptr<TSVItem> TSVObject::CreateItem(std::uint32_t code) {
     case 32: return std::make_unique<TArrowSign>(code);
     case 34: return std::make_unique<TWhiteSign>(code);
     case 35: return std::make_unique<TTableSign>(code);
-    // family: curbs and tram tracks
+    // curbs and tram tracks
     case 1: return std::make_unique<TSLB>(code);
     case 3: return std::make_unique<TCB>(code);
     case 19: return std::make_unique<TTram>(code);
     case 20: return std::make_unique<TRTram>(code);
-    // family: road markings
+    // road markings
     case 23: return std::make_unique<TZebra>(code);
     case 24: return std::make_unique<TStopLine>(code);
     case 25: return std::make_unique<TSingleLine>(code);
     case 26: return std::make_unique<TPedLine>(code);
     case 27: return std::make_unique<TMarkArrow>(code);
-    // family: buildings and gantries
+    // buildings and gantries
     case 17: return std::make_unique<TFerma>(code);
     case 21: return std::make_unique<TBuild>(code);
-    // family: cable plant
+    // cable plant
     case 2: return std::make_unique<TWELL>(code);
     case 5: return std::make_unique<TECable>(code);
     default:

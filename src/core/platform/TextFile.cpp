@@ -5,7 +5,6 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
-#include <fstream>
 #include <sstream>
 
 #include "Codec1251.h"
@@ -25,15 +24,22 @@ bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' ||
 std::string ReadFileBytes(const std::string& path) {
   // A directory opens for reading on some systems and then reads as empty.
   if (DirectoryExists(path)) throw TInOutError(kIoAccessDenied, "is a directory: " + path);
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) {
     const int code = (errno == EACCES) ? kIoAccessDenied : kIoFileNotFound;
     throw TInOutError(code, "cannot open " + path);
   }
-  std::ostringstream ss;
-  ss << in.rdbuf();
-  if (in.bad()) throw TInOutError(kIoReadFault, "cannot read " + path);
-  return ss.str();
+  // Straight into the string, in blocks: no second copy of a large scheme.
+  std::string bytes;
+  struct stat st {};
+  if (::fstat(fileno(f), &st) == 0 && st.st_size > 0) bytes.reserve(static_cast<std::size_t>(st.st_size));
+  char block[1 << 16];
+  std::size_t n = 0;
+  while ((n = std::fread(block, 1, sizeof block, f)) > 0) bytes.append(block, n);
+  const bool failed = std::ferror(f) != 0;
+  std::fclose(f);
+  if (failed) throw TInOutError(kIoReadFault, "cannot read " + path);
+  return bytes;
 }
 
 bool FileExists(const std::string& path) {
@@ -99,8 +105,19 @@ std::int64_t TTextReader::ReadInt() {
 double TTextReader::ReadReal() {
   const std::string_view tok = NextToken();
   if (tok.empty()) return 0.0;
-  // strtod follows the C locale, which the program never changes; still,
-  // parse by hand-checked grammar so a stray "," or "1.2.3" is an error.
+  // Every coordinate of a scheme passes here, so the usual plain decimal is
+  // converted in one pass. from_chars would also take "inf" or "nan", which
+  // are no numbers of these files: a token not starting with a digit, a
+  // point or a minus and a digit or point goes the checked way below.
+  const char* end = tok.data() + tok.size();
+  const auto digitOrPoint = [](char c) { return (c >= '0' && c <= '9') || c == '.'; };
+  if (digitOrPoint(tok[0]) || (tok[0] == '-' && tok.size() > 1 && digitOrPoint(tok[1]))) {
+    double fast = 0.0;
+    const auto res = std::from_chars(tok.data(), end, fast);
+    if (res.ec == std::errc() && res.ptr == end) return fast;
+  }
+  // The checked way: a hand-written grammar, so a stray "," or "1.2.3" is an
+  // error whatever the locale.
   std::size_t i = 0;
   if (tok[i] == '+' || tok[i] == '-') ++i;
   std::size_t digits = 0;
@@ -122,8 +139,8 @@ double TTextReader::ReadReal() {
   // double takes the stream, which gives the largest finite value or 0.
   double v = 0.0;
   const char* first = tok.data() + (tok[0] == '+' ? 1 : 0);
-  const auto res = std::from_chars(first, tok.data() + tok.size(), v);
-  if (res.ec == std::errc() && res.ptr == tok.data() + tok.size()) return v;
+  const auto res = std::from_chars(first, end, v);
+  if (res.ec == std::errc() && res.ptr == end) return v;
   std::istringstream ss{std::string(tok)};
   ss.imbue(std::locale::classic());
   v = 0.0;
