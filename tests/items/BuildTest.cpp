@@ -26,12 +26,6 @@ struct TView {
   }
 };
 
-std::string Saved(TSVItem& item) {
-  TTextWriter w;
-  item.SaveToText(w);
-  return w.Bytes();
-}
-
 std::unique_ptr<TBuild> SquareBuilding() {
   auto b = std::make_unique<TBuild>(21);
   b->Vertices[0] = {0, 0};

@@ -28,12 +28,6 @@ struct TView {
   }
 };
 
-std::string Saved(TSVItem& item) {
-  TTextWriter w;
-  item.SaveToText(w);
-  return w.Bytes();
-}
-
 std::unique_ptr<TECable> Cable(int type, double x1, double y1, double x2, double y2) {
   auto c = std::make_unique<TECable>(5);
   c->CableType = static_cast<std::uint8_t>(type);

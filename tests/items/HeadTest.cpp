@@ -71,12 +71,6 @@ void ShowPhase(TSVNapr* napr, bool openNow, bool openNext, double t) {
   napr->Remaining = t;
 }
 
-std::string Saved(TSVItem& item) {
-  TTextWriter w;
-  item.SaveToText(w);
-  return w.Bytes();
-}
-
 std::string Record(std::initializer_list<std::string> lines) { return Encode1251(CrLf(lines)); }
 
 TScreenPoints Points(std::initializer_list<TPoint> list) {

@@ -33,12 +33,6 @@ struct TView {
   std::vector<TCanvasOp> Polygons() const { return Canvas.OpsOf(TCanvasOpKind::Polygon); }
 };
 
-std::string Saved(TSVItem& item) {
-  TTextWriter w;
-  item.SaveToText(w);
-  return w.Bytes();
-}
-
 template <class T>
 std::unique_ptr<T> Line(std::uint32_t code, double x1, double y1, double x2, double y2) {
   auto item = std::make_unique<T>(code);

@@ -30,12 +30,6 @@ struct TView {
   }
 };
 
-std::string Saved(TSVItem& item) {
-  TTextWriter w;
-  item.SaveToText(w);
-  return w.Bytes();
-}
-
 // Lines as they stand in map.txt: Windows-1251, CR LF.
 std::string Record(std::initializer_list<std::string> lines) { return Encode1251(CrLf(lines)); }
 

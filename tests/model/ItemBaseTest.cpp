@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "ProbeItems.h"
+#include "TestSupport.h"
 #include "model/AirSVItem.h"
 #include "model/Geometry.h"
 #include "model/RoundSVItem.h"
@@ -26,12 +27,6 @@ TScreenPoints Points(std::initializer_list<TPoint> pts) {
   int i = 0;
   for (const TPoint& p : pts) out[static_cast<std::size_t>(i++)] = p;
   return out;
-}
-
-std::string Saved(TSVItem& item) {
-  TTextWriter w;
-  item.SaveToText(w);
-  return w.Bytes();
 }
 
 // The counter-clockwise sweep (decreasing angle, y down) that the canvas

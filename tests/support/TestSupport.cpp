@@ -6,6 +6,9 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "model/SVItem.h"
+#include "platform/TextFile.h"
+
 TTempDir::TTempDir() {
   std::string templ = (std::filesystem::temp_directory_path() / "svpass-test-XXXXXX").string();
   if (!::mkdtemp(templ.data())) throw std::runtime_error("mkdtemp failed");
@@ -36,3 +39,9 @@ std::string CrLf(std::initializer_list<std::string> lines) {
 }
 
 std::string SourcePath(const std::string& relative) { return std::string(SVPASS_SOURCE_DIR) + "/" + relative; }
+
+std::string Saved(TSVItem& item) {
+  TTextWriter w;
+  item.SaveToText(w);
+  return w.Bytes();
+}

@@ -23,5 +23,9 @@ void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
 // Lines joined with CR LF, with a CR LF after the last one.
 std::string CrLf(std::initializer_list<std::string> lines);
+class TSVItem;
+// The item's own lines as its writer stores them in map.txt.
+std::string Saved(TSVItem& item);
+
 // A file of the repository.
 std::string SourcePath(const std::string& relative);
