@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "RecordingView.h"
 #include "TestSupport.h"
 #include "items/BUILD.h"
 #include "items/Ferma.h"
@@ -16,15 +17,7 @@
 
 namespace {
 
-struct TView {
-  TRecordingCanvas Canvas;
-  TDrawContext Ctx;
-  TView() {
-    Ctx.Canvas = &Canvas;
-    Ctx.Normalize();
-    Ctx.HitTolerance = 3;
-  }
-};
+using TView = TRecordingView;
 
 std::unique_ptr<TBuild> SquareBuilding() {
   auto b = std::make_unique<TBuild>(21);

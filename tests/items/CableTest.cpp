@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "RecordingView.h"
 #include "TestSupport.h"
 #include "items/ECABLE.h"
 #include "items/WELL.h"
@@ -18,15 +19,7 @@
 
 namespace {
 
-struct TView {
-  TRecordingCanvas Canvas;
-  TDrawContext Ctx;
-  TView() {
-    Ctx.Canvas = &Canvas;
-    Ctx.Normalize();
-    Ctx.HitTolerance = 3;
-  }
-};
+using TView = TRecordingView;
 
 std::unique_ptr<TECable> Cable(int type, double x1, double y1, double x2, double y2) {
   auto c = std::make_unique<TECable>(5);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "RecordingView.h"
 #include "TestSupport.h"
 #include "items/CB.h"
 #include "items/RTRAM.h"
@@ -20,15 +21,8 @@
 
 namespace {
 
-struct TView {
-  TRecordingCanvas Canvas;
-  TDrawContext Ctx;
-  explicit TView(double zoom = 1) {
-    Ctx.Canvas = &Canvas;
-    Ctx.Zoom = zoom;
-    Ctx.Normalize();
-    Ctx.HitTolerance = 3;
-  }
+struct TView : TRecordingView {
+  using TRecordingView::TRecordingView;
   void PrintWith(bool colour, bool greyBorder, double lineFactor) {
     Ctx.ColorPrint = colour;
     Ctx.GrayBorder = greyBorder;

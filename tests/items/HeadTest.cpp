@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "RecordingView.h"
 #include "TestSupport.h"
 #include "items/CARHEAD.h"
 #include "items/PEDHead.h"
@@ -20,17 +21,7 @@ namespace {
 
 constexpr TColor kDark = 0x404040;
 
-struct TView {
-  TRecordingCanvas Canvas;
-  TDrawContext Ctx;
-  explicit TView(double zoom = 1, double signScale = 1) {
-    Ctx.Canvas = &Canvas;
-    Ctx.Zoom = zoom;
-    Ctx.SignScale = signScale;
-    Ctx.HitTolerance = 3;
-    Ctx.Normalize();
-  }
-};
+using TView = TRecordingView;
 
 // A passport with directions 1, 2 and "3а" and two phases; heads added to
 // it resolve their direction names there.

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "RecordingView.h"
 #include "TestSupport.h"
 #include "items/MarkArrow.h"
 #include "items/STOPLine.h"
@@ -21,15 +22,8 @@
 
 namespace {
 
-struct TView {
-  TRecordingCanvas Canvas;
-  TDrawContext Ctx;
-  explicit TView(double zoom = 1) {
-    Ctx.Canvas = &Canvas;
-    Ctx.Zoom = zoom;
-    Ctx.Normalize();
-    Ctx.HitTolerance = 3;
-  }
+struct TView : TRecordingView {
+  using TRecordingView::TRecordingView;
   std::vector<TCanvasOp> Polygons() const { return Canvas.OpsOf(TCanvasOpKind::Polygon); }
 };
 

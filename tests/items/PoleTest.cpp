@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "RecordingView.h"
 #include "TestSupport.h"
 #include "items/CONTR.h"
 #include "items/SStolb.h"
@@ -18,17 +19,7 @@
 
 namespace {
 
-struct TView {
-  TRecordingCanvas Canvas;
-  TDrawContext Ctx;
-  explicit TView(double zoom = 1, double signScale = 1) {
-    Ctx.Canvas = &Canvas;
-    Ctx.Zoom = zoom;
-    Ctx.SignScale = signScale;
-    Ctx.HitTolerance = 3;
-    Ctx.Normalize();
-  }
-};
+using TView = TRecordingView;
 
 // Lines as they stand in map.txt: Windows-1251, CR LF.
 std::string Record(std::initializer_list<std::string> lines) { return Encode1251(CrLf(lines)); }
