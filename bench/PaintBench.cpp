@@ -5,7 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "BenchSupport.h"
-#include "plan/SVTime.h"
+#include "plan/SVtime.h"
 #include "qt/QtCanvas.h"
 
 namespace {

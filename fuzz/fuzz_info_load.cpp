@@ -9,7 +9,7 @@
 #include "FuzzSupport.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
-#include "plan/SVTime.h"
+#include "plan/SVtime.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "FuzzSupport.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
-#include "plan/SVTime.h"
+#include "plan/SVtime.h"
 
 namespace {
 

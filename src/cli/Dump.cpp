@@ -11,7 +11,7 @@
 #include "SchemeJson.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
-#include "plan/SVTime.h"
+#include "plan/SVtime.h"
 #include "platform/Messages.h"
 #include "platform/TextFile.h"
 

@@ -9,7 +9,7 @@
 #include "CliMessages.h"
 #include "Commands.h"
 #include "model/SVObject.h"
-#include "plan/SVTime.h"
+#include "plan/SVtime.h"
 #include "platform/TextFile.h"
 #include "qt/QtCanvas.h"
 #include "qt/SchemeView.h"

@@ -4,7 +4,7 @@
 
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
-#include "plan/SVTime.h"
+#include "plan/SVtime.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "model/Context.h"
+#include "model/DrawContext.h"
 
 class TSVObject;
 

@@ -16,7 +16,7 @@
 #include "main.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
-#include "plan/SVTime.h"
+#include "plan/SVtime.h"
 #include "platform/IniFile.h"
 #include "platform/Messages.h"
 #include "qt/Cursors.h"

@@ -11,7 +11,7 @@
 #include "main.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
-#include "plan/SVTime.h"
+#include "plan/SVtime.h"
 #include "platform/IniFile.h"
 #include "qt/Modal.h"
 #include "qt/QtMessages.h"

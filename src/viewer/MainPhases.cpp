@@ -7,7 +7,7 @@
 #include "main.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
-#include "plan/SVTime.h"
+#include "plan/SVtime.h"
 #include "qt/PaintBox.h"
 
 namespace {

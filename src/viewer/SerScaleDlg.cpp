@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <cstdio>
 
-#include "model/Context.h"
+#include "model/DrawContext.h"
 #include "plan/SVInfo.h"
 #include "qt/Modal.h"
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "model/Context.h"
+#include "model/DrawContext.h"
 #include "qt/SchemeView.h"
 
 class QAction;

@@ -8,10 +8,10 @@
 
 #include "TestSupport.h"
 #include "gen/PassportGenerator.h"
-#include "items/CARHEAD.h"
+#include "items/CarHead.h"
 #include "items/Napr.h"
-#include "items/PEDHead.h"
-#include "items/TRAMHEAD.h"
+#include "items/PedHead.h"
+#include "items/TramHead.h"
 #include "model/Geometry.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "items/CARHEAD.h"
+#include "items/CarHead.h"
 #include "items/Napr.h"
-#include "items/PEDHead.h"
-#include "items/TRAMHEAD.h"
+#include "items/PedHead.h"
+#include "items/TramHead.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
 #include "plan/SVNapr.h"

@@ -7,7 +7,7 @@
 
 #include "RecordingView.h"
 #include "TestSupport.h"
-#include "items/BUILD.h"
+#include "items/Build.h"
 #include "items/Ferma.h"
 #include "model/Geometry.h"
 #include "platform/Codec1251.h"

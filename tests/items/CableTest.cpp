@@ -7,7 +7,7 @@
 
 #include "RecordingView.h"
 #include "TestSupport.h"
-#include "items/ECABLE.h"
+#include "items/ECable.h"
 #include "items/WELL.h"
 #include "model/Geometry.h"
 #include "model/SVObject.h"

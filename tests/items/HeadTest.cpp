@@ -6,9 +6,9 @@
 
 #include "RecordingView.h"
 #include "TestSupport.h"
-#include "items/CARHEAD.h"
-#include "items/PEDHead.h"
-#include "items/TRAMHEAD.h"
+#include "items/CarHead.h"
+#include "items/PedHead.h"
+#include "items/TramHead.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
 #include "plan/SVNapr.h"

@@ -9,7 +9,7 @@
 #include "model/Geometry.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
-#include "plan/SVTime.h"
+#include "plan/SVtime.h"
 #include "platform/Codec1251.h"
 #include "platform/Messages.h"
 #include "platform/RecordingCanvas.h"

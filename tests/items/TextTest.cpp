@@ -7,7 +7,7 @@
 #include "items/LabelIO.h"
 #include "items/LinedText.h"
 #include "items/SVText.h"
-#include "items/SVrealText.h"
+#include "items/SVRealText.h"
 #include "model/Geometry.h"
 #include "model/SVObject.h"
 #include "platform/Codec1251.h"

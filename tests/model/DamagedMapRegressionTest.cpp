@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "TestSupport.h"
-#include "items/STOPLine.h"
+#include "items/StopLine.h"
 #include "model/Geometry.h"
 #include "model/SVObject.h"
 #include "platform/Codec1251.h"

@@ -5,7 +5,7 @@
 #include "ProbeItems.h"
 #include "TestSupport.h"
 #include "model/SVObject.h"
-#include "plan/SVTime.h"
+#include "plan/SVtime.h"
 #include "platform/Messages.h"
 
 namespace {

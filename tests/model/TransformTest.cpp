@@ -3,7 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "model/Context.h"
+#include "model/DrawContext.h"
 #include "model/Geometry.h"
 #include "platform/RecordingCanvas.h"
 

@@ -6,7 +6,7 @@
 
 #include "TestSupport.h"
 #include "plan/SVInfo.h"
-#include "plan/SVTime.h"
+#include "plan/SVtime.h"
 
 struct TPhaseTimes {
   int TMin;

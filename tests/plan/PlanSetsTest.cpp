@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PlanFixture.h"
-#include "plan/TramScheme.h"
+#include "plan/Tramscheme.h"
 #include "platform/Messages.h"
 
 TEST(PhaseSet, ShrinkingFreesTheDroppedPhasesAndGrowingCreatesFreshOnes) {

@@ -13,7 +13,7 @@
 #include "model/Geometry.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
-#include "plan/SVTime.h"
+#include "plan/SVtime.h"
 #include "platform/IniFile.h"
 #include "platform/Messages.h"
 #include "qt/Cursors.h"

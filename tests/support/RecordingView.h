@@ -1,7 +1,7 @@
 #pragma once
 // A view for item tests: a recording canvas and a normalised context on it,
 // with the editor's hit tolerance.
-#include "model/Context.h"
+#include "model/DrawContext.h"
 #include "platform/RecordingCanvas.h"
 
 struct TRecordingView {

@@ -5,10 +5,10 @@
 
 #include "CrossingGenerator.h"
 #include "GenRandom.h"
-#include "items/BUILD.h"
+#include "items/Build.h"
 #include "items/MarkArrow.h"
 #include "items/SVText.h"
-#include "items/SVrealText.h"
+#include "items/SVRealText.h"
 #include "items/SingleLine.h"
 #include "model/LineSVItem.h"
 #include "model/RoundSVItem.h"

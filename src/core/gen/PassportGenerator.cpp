@@ -7,7 +7,7 @@
 #include "PlanGenerator.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
-#include "plan/SVTime.h"
+#include "plan/SVtime.h"
 
 int GeneratedItemsPerCrossing() {
   static const int count = [] {

@@ -1,6 +1,6 @@
 #pragma once
 // "Въезд запрещен" (kind 16): a red disc with a white bar across it.
-#include "SIGN.h"
+#include "Sign.h"
 
 class TBrickSign : public TSign {
  public:

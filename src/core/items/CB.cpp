@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "SLB.h"
-#include "STOPLine.h"
+#include "StopLine.h"
 #include "model/Geometry.h"
 
 TPoint TArcFrame::At(double radius, double theta, double along) const {

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "STOPLine.h"
+#include "StopLine.h"
 #include "model/Geometry.h"
 #include "platform/TextFile.h"
 

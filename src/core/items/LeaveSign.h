@@ -1,6 +1,6 @@
 #pragma once
 // "Уступи дорогу" (kind 6): a triangle standing on its apex at the stick.
-#include "SIGN.h"
+#include "Sign.h"
 
 class TLeaveSign : public TSign {
  public:

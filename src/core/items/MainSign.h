@@ -1,7 +1,7 @@
 #pragma once
 // "Главная дорога" (kind 4) and "Конец главной дороги" (kind 8): a yellow
 // diamond in a white one, the end of the main road struck through.
-#include "SIGN.h"
+#include "Sign.h"
 
 class TMainSign : public TSign {
  public:

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "STOPLine.h"
+#include "StopLine.h"
 #include "model/Geometry.h"
 #include "platform/TextFile.h"
 

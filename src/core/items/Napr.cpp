@@ -4,12 +4,12 @@
 #include <string>
 
 #include "LabelIO.h"
-#include "STOPLine.h"
+#include "StopLine.h"
 #include "model/Geometry.h"
 #include "model/Layer.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
-#include "plan/SVTime.h"
+#include "plan/SVtime.h"
 #include "platform/Messages.h"
 #include "platform/TextFile.h"
 

@@ -1,6 +1,6 @@
 #include "SLB.h"
 
-#include "STOPLine.h"
+#include "StopLine.h"
 #include "model/Geometry.h"
 
 bool IsCurbCode(std::uint32_t typeCode) { return typeCode == 1 || typeCode == 3; }

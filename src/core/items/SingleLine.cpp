@@ -1,6 +1,6 @@
 #include "SingleLine.h"
 
-#include "STOPLine.h"
+#include "StopLine.h"
 #include "model/Geometry.h"
 #include "platform/TextFile.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // "Stop" (kind 7): a red octagon with the word STOP.
-#include "SIGN.h"
+#include "Sign.h"
 
 class TStopSign : public TSign {
  public:

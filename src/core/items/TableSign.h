@@ -1,7 +1,7 @@
 #pragma once
 // "Табличка" (kind 18): a plain plate, twice as wide as it is deep, its
 // long side on the stick; its number is its label.
-#include "SIGN.h"
+#include "Sign.h"
 
 class TTableSign : public TSign {
  public:

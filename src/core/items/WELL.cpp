@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "LabelIO.h"
-#include "STOPLine.h"
+#include "StopLine.h"
 #include "model/Geometry.h"
 #include "platform/TextFile.h"
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "SIGN.h"
+#include "Sign.h"
 
 class TWhiteSign : public TSign {
  public:

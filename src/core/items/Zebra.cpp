@@ -1,6 +1,6 @@
 #include "Zebra.h"
 
-#include "STOPLine.h"
+#include "StopLine.h"
 #include "model/Geometry.h"
 
 void TZebra::PlaceAt(TDrawContext& ctx, const TScreenPoints& pts, const TSnapRecord&, int) {

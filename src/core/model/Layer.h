@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "SVItem.h"
-#include "pre.h"
+#include "PreLayer.h"
 
 class TSVObject;
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "Context.h"
+#include "DrawContext.h"
 #include "platform/Types.h"
 
 class TLayer;

@@ -5,7 +5,7 @@
 
 #include "Geometry.h"
 #include "plan/SVInfo.h"
-#include "plan/SVTime.h"
+#include "plan/SVtime.h"
 #include "platform/Messages.h"
 #include "platform/ProgramDir.h"
 #include "platform/TextFile.h"

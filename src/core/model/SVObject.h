@@ -8,7 +8,7 @@
 #include <string>
 
 #include "Layer.h"
-#include "pre.h"
+#include "PreLayer.h"
 
 class TSVInfo;
 class TSVtime;

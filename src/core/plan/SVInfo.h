@@ -27,8 +27,8 @@
 
 #include "SVNapr.h"
 #include "SVTable.h"
-#include "SVphase.h"
-#include "TramScheme.h"
+#include "SVPhase.h"
+#include "Tramscheme.h"
 
 class TSVObject;
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "SVphase.h"
+#include "SVPhase.h"
 #include "platform/Types.h"
 
 class TNaprSet;

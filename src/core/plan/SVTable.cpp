@@ -1,6 +1,6 @@
 #include "SVTable.h"
 
-#include "SVphase.h"
+#include "SVPhase.h"
 #include "platform/TextFile.h"
 
 namespace {

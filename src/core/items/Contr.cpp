@@ -1,4 +1,4 @@
-#include "CONTR.h"
+#include "Contr.h"
 
 #include "items/LabelIO.h"
 #include "items/STOLB.h"

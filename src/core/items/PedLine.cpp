@@ -1,6 +1,6 @@
-#include "pedline.h"
+#include "PedLine.h"
 
-#include "STOPLine.h"
+#include "StopLine.h"
 #include "model/Geometry.h"
 
 void TPedLine::DrawDashes(TDrawContext& ctx) {

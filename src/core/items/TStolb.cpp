@@ -1,6 +1,6 @@
-#include "SStolb.h"
+#include "TStolb.h"
 
-#include "items/STICK.h"
+#include "items/Stick.h"
 #include "items/STOLB.h"
 #include "model/Geometry.h"
 #include "platform/TextFile.h"

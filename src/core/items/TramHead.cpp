@@ -1,4 +1,4 @@
-#include "TRAMHEAD.h"
+#include "TramHead.h"
 
 #include "model/Geometry.h"
 #include "plan/SVNapr.h"

@@ -1,4 +1,4 @@
-#include "BUILD.h"
+#include "Build.h"
 
 #include <cstdlib>
 #include <string>

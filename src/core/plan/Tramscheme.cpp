@@ -1,6 +1,6 @@
-#include "TramScheme.h"
+#include "Tramscheme.h"
 
-#include "SVphase.h"
+#include "SVPhase.h"
 #include "platform/TextFile.h"
 
 void TTramscheme::Load(TTextReader& in) {

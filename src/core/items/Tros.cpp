@@ -1,6 +1,6 @@
-#include "TROS.h"
+#include "Tros.h"
 
-#include "STOPLine.h"
+#include "StopLine.h"
 #include "model/Geometry.h"
 
 bool TTros::FindAnchor(int x, int y, TDrawContext& ctx, std::uint32_t typeCode, double& X, double& Y) {

@@ -3,7 +3,7 @@
 // arrows showing the directions allowed.
 #include <vector>
 
-#include "SIGN.h"
+#include "Sign.h"
 
 // One arrow polygon of a sign picture.
 struct TArrowShape {

@@ -1,4 +1,4 @@
-#include "Context.h"
+#include "DrawContext.h"
 
 #include <cmath>
 

@@ -1,10 +1,10 @@
-#include "ECABLE.h"
+#include "ECable.h"
 
 #include <cstdlib>
 #include <vector>
 
 #include "LabelIO.h"
-#include "STOPLine.h"
+#include "StopLine.h"
 #include "model/Geometry.h"
 #include "platform/TextFile.h"
 

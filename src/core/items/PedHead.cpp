@@ -1,4 +1,4 @@
-#include "PEDHead.h"
+#include "PedHead.h"
 
 #include "model/Geometry.h"
 #include "plan/SVNapr.h"

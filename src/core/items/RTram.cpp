@@ -1,12 +1,12 @@
-#include "RTRAM.h"
+#include "RTram.h"
 
 #include <cmath>
 #include <vector>
 
 #include "CB.h"
 #include "SLB.h"
-#include "STOPLine.h"
-#include "TRAM.h"
+#include "StopLine.h"
+#include "Tram.h"
 #include "model/Geometry.h"
 
 namespace {

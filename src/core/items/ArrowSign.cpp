@@ -1,4 +1,4 @@
-#include "arrowsign.h"
+#include "ArrowSign.h"
 
 #include "SignCatalog.h"
 

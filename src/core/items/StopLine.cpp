@@ -1,4 +1,4 @@
-#include "STOPLine.h"
+#include "StopLine.h"
 
 #include <cmath>
 

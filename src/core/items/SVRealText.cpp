@@ -1,4 +1,4 @@
-#include "SVrealText.h"
+#include "SVRealText.h"
 
 #include "SVText.h"
 #include "model/Geometry.h"

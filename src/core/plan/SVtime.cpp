@@ -1,4 +1,4 @@
-#include "SVTime.h"
+#include "SVtime.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "STICK.h"
+#include "Stick.h"
 
 #include "items/STOLB.h"
 #include "model/Geometry.h"

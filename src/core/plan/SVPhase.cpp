@@ -1,4 +1,4 @@
-#include "SVphase.h"
+#include "SVPhase.h"
 
 #include <charconv>
 

@@ -1,4 +1,4 @@
-#include "CARHEAD.h"
+#include "CarHead.h"
 
 #include <vector>
 

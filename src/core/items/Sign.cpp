@@ -1,4 +1,4 @@
-#include "SIGN.h"
+#include "Sign.h"
 
 #include <vector>
 

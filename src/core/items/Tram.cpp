@@ -1,7 +1,7 @@
-#include "TRAM.h"
+#include "Tram.h"
 
 #include "SLB.h"
-#include "STOPLine.h"
+#include "StopLine.h"
 #include "model/Geometry.h"
 
 bool IsTrackCode(std::uint32_t typeCode) { return typeCode == 19 || typeCode == 20; }
