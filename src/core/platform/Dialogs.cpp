@@ -9,3 +9,5 @@ bool TDialogModel::Spin(const std::string&, int) { return false; }
 bool TDialogModel::PressButton(const std::string&) { return false; }
 bool TDialogModel::SetCell(int, int, const std::string&) { return false; }
 bool TDialogModel::SelectRow(int) { return false; }
+bool TDialogModel::SetTramLamp(int, int, const std::string&, const std::string&) { return false; }
+bool TDialogModel::SetTramName(int, const std::string&) { return false; }

@@ -59,6 +59,11 @@ class TDialogModel {
   virtual bool SetCell(int row, int column, const std::string& text);
   // Puts the grid's selection on a data row.
   virtual bool SelectRow(int row);
+  // Lamp `lamp` (1-4) of tram-head group `group` (1-4): its kind as the pick
+  // list shows it and the direction it lights for.
+  virtual bool SetTramLamp(int group, int lamp, const std::string& kind, const std::string& direction);
+  // The name of tram-head group `group`.
+  virtual bool SetTramName(int group, const std::string& text);
 };
 
 // Shows dialogs modally. The session of a window asks through this seam; the
