@@ -125,6 +125,7 @@ bool TSVInfo::SaveAll() {
     TTextWriter out;
     out.WriteRaw(SavedBytes());
     out.SaveAtomically(FileName);
+    Modified = false;
     return true;
   } catch (const TInOutError& e) {
     ShowError("Не могу записать в файл. Ошибка № " + std::to_string(e.Code) +

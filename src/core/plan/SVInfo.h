@@ -57,6 +57,10 @@ class TSVInfo {
   // 0 "Системный", 1 "Локальный", 2 "УК".
   int ObjectType = 0;
 
+  // Set when a table dialog stores an edit, cleared when the information is
+  // written: edits not yet in info.txt must not be lost to a reload.
+  bool Modified = false;
+
   bool IsSystem() const { return ObjectType == 0; }
   bool IsUK() const { return ObjectType == 2; }
 
@@ -64,8 +68,8 @@ class TSVInfo {
   // the reading with an error box; what was read before it stays. Returns
   // true when the whole file was read.
   bool LoadAll();
-  // Writes info.txt atomically; on failure shows an error box, leaves the old
-  // file as it was and returns false.
+  // Writes info.txt atomically and clears Modified; on failure shows an error
+  // box, leaves the old file and Modified as they were and returns false.
   bool SaveAll();
   // The bytes SaveAll writes.
   std::string SavedBytes() const;
