@@ -50,7 +50,8 @@ bool TPlanGridDialog::Execute(TSVInfo& info) {
   setWindowTitle(QString::fromStdString(Model_->Caption()));
   Grid_->Show(*Model_);
   ShowFields();
-  adjustSize();
+  // As wide as the columns need, whatever share of the screen that takes.
+  resize(sizeHint());
   const int result = ExecModal(*this);
   // The dialog keeps no hold on the information once it is closed.
   Grid_->Release();

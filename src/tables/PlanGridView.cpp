@@ -1,6 +1,7 @@
 #include "PlanGridView.h"
 
 #include <QHeaderView>
+#include <algorithm>
 #include <QLineEdit>
 #include <QScrollBar>
 
@@ -10,6 +11,8 @@ namespace {
 constexpr int kRowHeight = 20;
 // Rows the grid is laid out for before it scrolls.
 constexpr int kShownRows = 12;
+// Room beside a caption in its header section.
+constexpr int kHeaderMargins = 12;
 }  // namespace
 
 void TPlanGridAdapter::SetForm(TPlanGridForm* form) {
@@ -94,7 +97,14 @@ void TPlanGridView::Show(TPlanGridForm& form) {
   setSelectionMode(form.RangeSelection() ? QAbstractItemView::ContiguousSelection
                                          : QAbstractItemView::SingleSelection);
   Adapter_.SetForm(&form);
-  for (int c = 0; c < form.Grid().ColumnCount(); ++c) setColumnWidth(c, form.Grid().Column(c).Width);
+  // The columns keep their widths unless the caption does not fit in them
+  // with this font: a header cut in half cannot be read.
+  const QFontMetrics header = horizontalHeader()->fontMetrics();
+  for (int c = 0; c < form.Grid().ColumnCount(); ++c) {
+    const TPlanColumn& column = form.Grid().Column(c);
+    const int caption = header.horizontalAdvance(QString::fromStdString(column.Caption)) + kHeaderMargins;
+    setColumnWidth(c, std::max(column.Width, caption));
+  }
   updateGeometry();
   PlaceCurrent();
 }
