@@ -149,8 +149,11 @@ void TMainForm::GeneralInfoClick() {
 }
 
 void TMainForm::PlanTableClick(TPlanGridDialog* table) {
-  // New thresholds and phases change the colours shown at once.
-  if (Scheme_ && table->Execute(*Scheme_->Info)) Repaint();
+  if (!Scheme_ || !table->Execute(*Scheme_->Info)) return;
+  // The title shows whether the information holds unsaved edits; new
+  // thresholds and phases change the colours shown at once.
+  ShowPassportTitle();
+  Repaint();
 }
 
 void TMainForm::SetPrintHandler(std::function<void(const TPrintRequest&)> handler) {
