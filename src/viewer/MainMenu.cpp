@@ -149,9 +149,10 @@ void TMainForm::GeneralInfoClick() {
 }
 
 void TMainForm::PlanTableClick(TPlanGridDialog* table) {
-  if (!Scheme_ || !table->Execute(*Scheme_->Info)) return;
-  // The title shows whether the information holds unsaved edits; new
-  // thresholds and phases change the colours shown at once.
+  if (!Scheme_) return;
+  table->Execute(*Scheme_->Info);
+  // Even an Ok refused at a bad cell has stored the rows before it: the
+  // title shows the unsaved edits and the colours follow the new times.
   ShowPassportTitle();
   Repaint();
 }
