@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "InfoTablesFixture.h"
-#include "tables/GridFormModel.h"
+#include "tables/PlanGridForm.h"
 #include "tables/PhaseFormModel.h"
 
 using Row = std::vector<std::string>;

@@ -4,14 +4,14 @@
 
 namespace {
 
-std::vector<TGridColumn> ExoColumns() {
+std::vector<TPlanColumn> ExoColumns() {
   return {{"Направление", 71}, {"Переключение фаз", 117}, {"З", 30}, {"ЗМ", 31},
           {"Ж", 31},           {"Переключение фаз", 104}, {"К", 30}, {"КЖ", 31}};
 }
 
 }  // namespace
 
-TExoFormModel::TExoFormModel(TSVInfo& info) : TGridFormModel(info, ExoColumns()) {
+TExoFormModel::TExoFormModel(TSVInfo& info) : TPlanGridForm(info, ExoColumns()) {
   const TSVTable& t = info.ExoTable;
   Grid_.SetRowCount(t.RowCount);
   for (int r = 1; r <= t.RowCount; ++r)

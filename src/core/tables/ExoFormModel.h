@@ -1,9 +1,9 @@
 #pragma once
 // "ОДД при нестандартной смене фаз": the free-text table of traffic
 // organisation when the phases change out of their usual order.
-#include "GridFormModel.h"
+#include "PlanGridForm.h"
 
-class TExoFormModel : public TGridFormModel {
+class TExoFormModel : public TPlanGridForm {
  public:
   // Filled from the information's ExoTable.
   explicit TExoFormModel(TSVInfo& info);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "GridFormModel.h"
+#include "PlanGridForm.h"
 #include "InfoEditMark.h"
 #include "plan/SVInfo.h"
 

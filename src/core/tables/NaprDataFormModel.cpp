@@ -4,14 +4,14 @@
 
 namespace {
 
-std::vector<TGridColumn> NaprColumns() {
+std::vector<TPlanColumn> NaprColumns() {
   return {{"Направление", 56}, {"Фазы", 56}, {"Конфл. направл.", 88}, {"З", 31},
           {"ЗМ", 31},          {"Ж", 29},    {"К", 30},               {"КЖ", 31}, {"Контр. красных", 88}};
 }
 
 }  // namespace
 
-TNaprDataFormModel::TNaprDataFormModel(TSVInfo& info) : TGridFormModel(info, NaprColumns()) {
+TNaprDataFormModel::TNaprDataFormModel(TSVInfo& info) : TPlanGridForm(info, NaprColumns()) {
   const int n = info.Directions.Count;
   Grid_.SetRowCount(n);
   Remembered_.resize(static_cast<std::size_t>(n));

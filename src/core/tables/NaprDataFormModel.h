@@ -5,9 +5,9 @@
 // from it, typing a red time fills the red-and-yellow time.
 #include <vector>
 
-#include "GridFormModel.h"
+#include "PlanGridForm.h"
 
-class TNaprDataFormModel : public TGridFormModel {
+class TNaprDataFormModel : public TPlanGridForm {
  public:
   enum TColumn { kName, kPhases, kConflict, kGreen, kGreenFlash, kYellow, kRed, kRedYellow, kRedControl };
 

@@ -4,7 +4,7 @@
 
 namespace {
 
-std::vector<TGridColumn> PhaseColumns(bool system) {
+std::vector<TPlanColumn> PhaseColumns(bool system) {
   if (system) return {{"Фаза", 56}, {"Т мин.", 62}, {"Т осн", 54}};
   return {{"Фаза", 56}, {"Т мин.", 62}, {"Т осн. - I", 54}, {"Т осн. - II", 58}, {"Т осн. - III", 58}};
 }
@@ -12,7 +12,7 @@ std::vector<TGridColumn> PhaseColumns(bool system) {
 }  // namespace
 
 TPhaseFormModel::TPhaseFormModel(TSVInfo& info)
-    : TGridFormModel(info, PhaseColumns(info.IsSystem())), System_(info.IsSystem()) {
+    : TPlanGridForm(info, PhaseColumns(info.IsSystem())), System_(info.IsSystem()) {
   Grid_.SetRowCount(info.Phases.Count);
   for (int r = 1; r <= info.Phases.Count; ++r) {
     const TSVPhase& p = *info.Phases.Item(r);

@@ -2,9 +2,9 @@
 // "Организация движения по фазам": one row per phase with its minimum time
 // and its main times (one for a system object, one per controller program
 // otherwise), and the cycle time.
-#include "GridFormModel.h"
+#include "PlanGridForm.h"
 
-class TPhaseFormModel : public TGridFormModel {
+class TPhaseFormModel : public TPlanGridForm {
  public:
   // Filled from the information's phases.
   explicit TPhaseFormModel(TSVInfo& info);

@@ -5,18 +5,18 @@
 #include <string>
 #include <vector>
 
-struct TGridColumn {
+struct TPlanColumn {
   std::string Caption;
   // Pixels, as the dialog lays the column out.
   int Width;
 };
 
-class TGridRows {
+class TPlanGrid {
  public:
-  explicit TGridRows(std::vector<TGridColumn> columns = {});
+  explicit TPlanGrid(std::vector<TPlanColumn> columns = {});
 
   int ColumnCount() const { return static_cast<int>(Columns_.size()); }
-  const TGridColumn& Column(int col) const { return Columns_[static_cast<std::size_t>(col)]; }
+  const TPlanColumn& Column(int col) const { return Columns_[static_cast<std::size_t>(col)]; }
   int RowCount() const { return static_cast<int>(Rows_.size()); }
 
   // Empty text outside the grid.
@@ -37,7 +37,7 @@ class TGridRows {
   bool Select(int row);
 
  private:
-  std::vector<TGridColumn> Columns_;
+  std::vector<TPlanColumn> Columns_;
   std::vector<std::vector<std::string>> Rows_;
   int Selected_ = 0;
 };

@@ -1,4 +1,4 @@
-#include "GridFormModel.h"
+#include "PlanGridForm.h"
 
 #include <charconv>
 #include <climits>
@@ -52,20 +52,20 @@ long long LeadingInteger(const std::string& text) {
   return negative ? -v : v;
 }
 
-TGridFormModel::TGridFormModel(TSVInfo& info, std::vector<TGridColumn> columns)
+TPlanGridForm::TPlanGridForm(TSVInfo& info, std::vector<TPlanColumn> columns)
     : Info_(info), Grid_(std::move(columns)) {}
 
-bool TGridFormModel::SetCell(int row, int column, const std::string& text) {
+bool TPlanGridForm::SetCell(int row, int column, const std::string& text) {
   if (!Grid_.SetCell(row, column, text)) return false;
   CellEdited(row, column);
   return true;
 }
 
-bool TGridFormModel::SelectRow(int row) { return Grid_.Select(row); }
+bool TPlanGridForm::SelectRow(int row) { return Grid_.Select(row); }
 
-void TGridFormModel::CellEdited(int, int) {}
+void TPlanGridForm::CellEdited(int, int) {}
 
-int TGridFormModel::Press(TDialogButton button) {
+int TPlanGridForm::Press(TDialogButton button) {
   if (button != TDialogButton::Ok) return mrCancel;
   TInfoEditMark mark(Info_);
   try {
@@ -76,7 +76,7 @@ int TGridFormModel::Press(TDialogButton button) {
   }
 }
 
-bool TGridFormModel::Seconds(const std::string& text, std::uint16_t& field) {
+bool TPlanGridForm::Seconds(const std::string& text, std::uint16_t& field) {
   const std::string t = TrimText(text);
   long long v = 0;
   if (!StrictInteger(t, v)) {

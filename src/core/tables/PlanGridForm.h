@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "GridRows.h"
+#include "PlanGrid.h"
 #include "platform/Dialogs.h"
 
 class TSVInfo;
@@ -21,9 +21,9 @@ std::string NotAnIntegerText(const std::string& text);
 // sign ("12 фаз" gives 12, "-3" gives -3); 0 when no digit follows.
 long long LeadingInteger(const std::string& text);
 
-class TGridFormModel : public TDialogModel {
+class TPlanGridForm : public TDialogModel {
  public:
-  TGridFormModel(TSVInfo& info, std::vector<TGridColumn> columns);
+  TPlanGridForm(TSVInfo& info, std::vector<TPlanColumn> columns);
 
   // The window title.
   virtual std::string Caption() const = 0;
@@ -32,7 +32,7 @@ class TGridFormModel : public TDialogModel {
   // Whether the user may select a range of cells.
   virtual bool RangeSelection() const { return false; }
 
-  const TGridRows& Grid() const { return Grid_; }
+  const TPlanGrid& Grid() const { return Grid_; }
 
   bool SetCell(int row, int column, const std::string& text) override;
   bool SelectRow(int row) override;
@@ -53,5 +53,5 @@ class TGridFormModel : public TDialogModel {
   static bool Seconds(const std::string& text, std::uint16_t& field);
 
   TSVInfo& Info_;
-  TGridRows Grid_;
+  TPlanGrid Grid_;
 };
