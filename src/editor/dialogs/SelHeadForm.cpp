@@ -36,7 +36,7 @@ TSelHeadForm::TSelHeadForm(::TSelHeadForm& model, QWidget* parent)
     button->setObjectName(QString::fromLatin1(names[i]));
     KindGroup_->addButton(button, i);
     Kinds_[static_cast<std::size_t>(i)] = button;
-    kinds->addWidget(Pictures_[static_cast<std::size_t>(i)], i, 0);
+    kinds->addWidget(Pictures_[static_cast<std::size_t>(i)], i, 0, Qt::AlignCenter);
     kinds->addWidget(button, i, 1);
   }
   kinds->setColumnStretch(1, 1);

@@ -36,7 +36,7 @@ TSelSignForm::TSelSignForm(::TSelSignForm& model, QWidget* parent)
     button->setObjectName(QString::fromLatin1(choice.Name));
     Group_->addButton(button, choice.Kind);
     const int column = choice.Column == 0 ? 0 : 3;
-    grid->addWidget(picture, rows[choice.Column], column);
+    grid->addWidget(picture, rows[choice.Column], column, Qt::AlignCenter);
     grid->addWidget(button, rows[choice.Column], column + 1);
     ++rows[choice.Column];
     Buttons_[static_cast<std::size_t>(choice.Kind)] = button;
