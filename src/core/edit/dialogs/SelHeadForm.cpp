@@ -75,7 +75,9 @@ void TSelHeadForm::ChooseKind(int kind) {
 bool TSelHeadForm::Check(const std::string& caption) {
   const int kind = HeadKind_.Find(caption);
   if (kind >= 0) {
-    ChooseKind(kind);
+    // A click on the button already checked changes nothing, so a label
+    // typed by hand stays.
+    if (kind != HeadKind_.Index) ChooseKind(kind);
     return true;
   }
   const int arrow = ArrowGroup_.Find(caption);
