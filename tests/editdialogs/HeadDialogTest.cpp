@@ -133,6 +133,9 @@ TEST(HeadDialog, TypedLabelSurvivesTheNextOpeningAndAnEmptyOneIsRefilledForTheKi
   // Clicking the kind already checked is no change of kind.
   ASSERT_TRUE(form.Check("Транспортная"));
   EXPECT_EQ(form.Label(), "Т-4");
+  // Picking the direction already chosen is no change either.
+  ASSERT_TRUE(form.Select("NaprBox", "1"));
+  EXPECT_EQ(form.Label(), "Т-4");
   ASSERT_EQ(form.Press(TDialogButton::Ok), 1);
   form.Prepare(set);
   EXPECT_EQ(form.Label(), "Т-4");

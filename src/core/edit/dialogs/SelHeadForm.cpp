@@ -107,6 +107,8 @@ bool TSelHeadForm::Select(const std::string& control, const std::string& item) {
   if (!list || !list->Enabled) return false;
   const int i = list->Find(item);
   if (i < 0) return false;
+  // Only a change of the choice recomposes the label.
+  if (i == list->Index) return true;
   list->Index = i;
   Label_ = ComposedLabel();
   return true;
