@@ -57,6 +57,14 @@ TEST(HeadDialog, ListsAreRefilledFromTheDirectionsKeepingChoicesStillValid) {
   EXPECT_EQ(form.NaprBox().Index, 1);
   EXPECT_EQ(form.ForBox().Index, 1);
   EXPECT_EQ(form.RightBox().Index, 2);
+
+  // Index 2 is past the end of a two-direction NaprBox but the last item
+  // of a tram list, whose first item is "-".
+  ASSERT_TRUE(form.Select("NaprBox", "3п"));
+  form.Prepare(two);
+  EXPECT_EQ(form.NaprBox().Index, 0);
+  EXPECT_EQ(form.RightBox().Index, 2);
+  EXPECT_EQ(form.RightBox().Text(), "8п");
 }
 
 TEST(HeadDialog, TheHeadKindDecidesTheEnabledControlsTheLabelAndTheResult) {

@@ -176,6 +176,7 @@ class EditorDialogsTest : public QObject {
     view::TSetTextForm again(model);
     again.show();
     QCOMPARE(again.textfield()->text(), QStringLiteral("ТК"));
+    QCOMPARE(again.textfield()->selectedText(), QStringLiteral("ТК"));
     PressEsc(again);
     QCOMPARE(again.result(), int(mrCancel));
     view::TSetTextForm third(model);
