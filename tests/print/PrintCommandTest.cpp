@@ -16,7 +16,7 @@ int Shell(const std::string& command) { return std::system((command + " >/dev/nu
 TEST(PrintCommand, TheSampleSchemeAsPdfCarriesItsTitlePhaseCaptionAndDate) {
   if (Shell("command -v pdftotext") != 0) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
   // Builds without the Qt canvas have no print command.
-  if (Shell(std::string(SVPASS_CLI) + " print 2>&1 | grep -q usage") != 0) GTEST_SKIP() << "no print command";
+  if (Shell(std::string(SVPASS_CLI) + " print 2>&1 | grep -q \"svpass-cli print\"") != 0) GTEST_SKIP() << "no print command";
   TTempDir dir;
   const std::string pdf = dir.File("page.pdf"), txt = dir.File("page.txt");
   const std::string cli = std::string(SVPASS_CLI) + " print " + SourcePath("data/Data/svo1") + " --out " + pdf +
@@ -37,7 +37,7 @@ TEST(PrintCommand, TheSampleSchemeAsPdfCarriesItsTitlePhaseCaptionAndDate) {
 }
 
 TEST(PrintCommand, RefusesOptionsOutsideItsGrammar) {
-  if (Shell(std::string(SVPASS_CLI) + " print 2>&1 | grep -q usage") != 0) GTEST_SKIP() << "no print command";
+  if (Shell(std::string(SVPASS_CLI) + " print 2>&1 | grep -q \"svpass-cli print\"") != 0) GTEST_SKIP() << "no print command";
   const std::string base = std::string(SVPASS_CLI) + " print " + SourcePath("data/Data/svo1");
   TTempDir dir;
   for (const std::string& bad : {" --out " + dir.File("x.jpg"), " --out " + dir.File("x.pdf") + " --mode chart",

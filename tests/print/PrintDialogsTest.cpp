@@ -147,4 +147,12 @@ TEST(PhaseLengthDialog, OffersTheMainTimesOfTheProgramForThePassportsPhasesOnly)
   EXPECT_EQ(lengths.Press(TDialogButton::Close), mrCancel);
 }
 
+TEST(PhaseLengthDialog, AStoredMainTimeAboveTheSpinRangeIsOfferedUncut) {
+  TPrintFixture f;
+  f.SetPhases({250, 7});
+  TSetPhaseLenModel lengths(*f.Scheme);
+  EXPECT_EQ(lengths.Lengths[1], 250);
+  EXPECT_EQ(lengths.Lengths[2], 7);
+}
+
 }  // namespace

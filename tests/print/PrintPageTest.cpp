@@ -130,6 +130,15 @@ TEST(PrintDialog, PreparingResetsZoomSignScaleAndPhasesFromTheClock) {
   EXPECT_EQ(print.PaperSize(), (TSize{70, 99}));
 }
 
+TEST(PrintDialog, ThePrintedSchemeKeepsThePassportsRealScaleAsTheViewerShowsIt) {
+  TPrintFixture f;
+  f.Info().RealScale = 2.5;
+  TPrintFormModel print;
+  ASSERT_TRUE(print.Prepare(*f.Scheme, nullptr, CentimetrePrinter(2100, 2970), "x"));
+  EXPECT_DOUBLE_EQ(print.Preview.ObjectScale, 2.5);
+  EXPECT_DOUBLE_EQ(print.PrinterContext(nullptr).ObjectScale, 2.5);
+}
+
 TEST(PrintDialog, SignAndZoomButtonsScaleTheirDivisors) {
   TPrintFixture f;
   TPrintFormModel print;
