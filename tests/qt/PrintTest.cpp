@@ -2,6 +2,10 @@
 // entry open their dialogs with the entry's settings, and the preview prints
 // a page to a PDF printer.
 #include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -13,6 +17,7 @@
 #include "platform/Messages.h"
 #include "print/PageLayFormUnit.h"
 #include "print/PrintFormUnit.h"
+#include "print/SetPageUnit.h"
 #include "qt/PaintBox.h"
 #include "tables/SetPhaseLenUnit.h"
 #include "viewer/PrintEntries.h"
@@ -165,6 +170,48 @@ class PrintTest : public QObject {
     }
     QCOMPARE(QString::fromStdString(f.Config()->ReadString("Page", "topmargin", "")), QStringLiteral("2,25"));
     QCOMPARE(QString::fromStdString(f.Config()->ReadString("Page", "leftmargin", "")), QStringLiteral("3,0"));
+  }
+
+  void PageSettingsShowTheModesControlsAndOkStopsAtAFaultyMarginUntilItIsMended() {
+    TMainForm& f = Started();
+    TPrintForm print;
+    QVERIFY(print.Prepare(*f.Scheme(), f.Config()));
+    print.Model().Content.Title = "A\r\nB";
+    int shown = 0;
+    TAnswerer answer([&](QDialog& d) {
+      auto* page = qobject_cast<TSetPageForm*>(&d);
+      if (!page) return static_cast<int>(QDialog::Rejected);
+      ++shown;
+      auto* ok = page->findChild<QDialogButtonBox*>()->buttons()[0];
+      [&] {
+        QVERIFY(page->Phases->isVisibleTo(page) && page->GrayBorder->isVisibleTo(page));
+        QVERIFY(!page->SecondPhase->isEnabled());
+        QCOMPARE(page->FirstPhase->maximum(), 3);
+        QCOMPARE(page->Margins.Edits[0]->text(), QStringLiteral("3"));
+        QCOMPARE(page->Title->toPlainText(), QStringLiteral("A\nB"));
+      }();
+      page->TwoPhases->setChecked(true);
+      page->SecondPhase->setValue(3);
+      page->Margins.Edits[0]->setText(QStringLiteral("2,5"));
+      page->Margins.Edits[1]->setText(QStringLiteral("x"));
+      page->Title->setPlainText(QStringLiteral("C\nD"));
+      ok->click();
+      // Right is faulty: the dialog stays, left (read before it) is taken.
+      [&] { QVERIFY(page->result() != QDialog::Accepted); }();
+      page->Margins.Edits[1]->setText(QStringLiteral("1,25"));
+      ok->click();
+      return page->result();
+    });
+    print.PageSetupClick();
+    QCOMPARE(shown, 1);
+    const TPrintFormModel& m = print.Model();
+    QCOMPARE(m.Margins.Left, 2.5);
+    QCOMPARE(m.Margins.Right, 1.25);
+    QVERIFY(m.Content.TwoPhases);
+    QCOMPARE(m.Content.SecondPhase, 3);
+    QCOMPARE(QString::fromStdString(m.Content.Title), QStringLiteral("C\r\nD"));
+    QCOMPARE(QString::fromStdString(Messages_->Messages.back().Text),
+             QStringLiteral("'x' is not a valid floating point value"));
   }
 
   void ThePreviewZoomsAndPrintsTheClockedPhasesToAPdfPrinter() {

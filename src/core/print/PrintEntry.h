@@ -2,7 +2,6 @@
 // The six ways to a printed page, as the main window's print entries name
 // them: which picture the page holds, what its title says and whether the
 // phase pictures carry their caption.
-#include <optional>
 #include <string>
 
 #include "PrintPage.h"
