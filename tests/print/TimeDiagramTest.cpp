@@ -61,6 +61,9 @@ TEST(IntermediateSegments, FollowTheThresholdsOfClosingAndOpeningDirections) {
       // yellow, still filling the whole intermediate time.
       {"closing with flashing above green", "1", 9, 12, 3, 0, 0, 10,
        {{1, kGreen, false}, {6, kYellow, false}, {3, kRed, false}}},
+      // Red ending 8 s before a 5-s intermediate time: yellow until the
+      // last 2 s, never beyond the part.
+      {"opening with red above the intermediate time", "2", 0, 0, 0, 8, 2, 5, {{3, kYellow, false}, {2, kGreen, false}}},
   };
   for (const auto& c : cases) {
     TSVNapr d;

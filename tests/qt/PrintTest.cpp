@@ -32,8 +32,8 @@ class PrintTest : public QObject {
   std::unique_ptr<TMainForm> Form_;
   std::unique_ptr<TMessageCapture> Messages_;
 
-  TMainForm& Started() {
-    WritePassport(Program_.path() + "/Data/svo1", SampleInfo(), SampleMap());
+  TMainForm& Started(int objectType = 1) {
+    WritePassport(Program_.path() + "/Data/svo1", SampleInfo(objectType), SampleMap());
     Form_ = std::make_unique<TMainForm>();
     Form_->Map()->SetPictureSize(QSize(400, 300));
     [&] { QVERIFY(Form_->Start()); }();
@@ -99,6 +99,12 @@ class PrintTest : public QObject {
     QCOMPARE(seen.Footer, 0.0);
     // The scheme prints free their dialog afterwards.
     QVERIFY(f.findChildren<TPrintForm*>().isEmpty());
+  }
+
+  void ThePassportOfTheUkTypeHasNoTimeDiagramEntry() {
+    TMainForm& f = Started(2);
+    QVERIFY(!f.Menu().PrintTimeDiagram->isEnabled());
+    QVERIFY(f.Menu().PrintTramHeads->isEnabled() && f.Menu().PrintScheme->isEnabled());
   }
 
   void TheTimeDiagramAsksForThePhaseLengthsFirstAndCancelPrintsNothing() {
