@@ -1,6 +1,8 @@
 #include "PrintFormUnit.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QPointer>
 #include <QDate>
 #include <QDir>
 #include <QHBoxLayout>
@@ -43,15 +45,29 @@ TPrinterMetrics PrinterMetrics(const QPrinter& printer) {
   return m;
 }
 
-TPrintForm::TPrintForm(QWidget* parent) : QDialog(parent), Printer_(QPrinter::HighResolution) {
+QPrinter& SessionPrinter() {
+  // Owned by the application object, so it goes before the application does.
+  struct THolder : QObject {
+    QPrinter Printer{QPrinter::HighResolution};
+  };
+  static QPointer<THolder> holder;
+  if (!holder) {
+    holder = new THolder;
+    holder->setParent(QCoreApplication::instance());
+    QPrinter& p = holder->Printer;
+    // Only the printer's own unprintable strips: the page keeps its margins itself.
+    p.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+      p.setOutputFormat(QPrinter::PdfFormat);
+      p.setOutputFileName(QDir::home().filePath(QStringLiteral("svpass.pdf")));
+    }
+  }
+  return holder->Printer;
+}
+
+TPrintForm::TPrintForm(QWidget* parent) : QDialog(parent), Printer_(SessionPrinter()) {
   setObjectName(QStringLiteral("TPrintForm"));
   setWindowTitle(QStringLiteral("Печать схемы"));
-  // Only the printer's own unprintable strips: the page keeps its margins itself.
-  Printer_.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-  if (QPrinterInfo::availablePrinters().isEmpty()) {
-    Printer_.setOutputFormat(QPrinter::PdfFormat);
-    Printer_.setOutputFileName(QDir::home().filePath(QStringLiteral("svpass.pdf")));
-  }
 
   auto* setup = new QPushButton(QStringLiteral("Настройка принтера"), this);
   auto* print = new QPushButton(QStringLiteral("Печатать"), this);

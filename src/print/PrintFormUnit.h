@@ -35,6 +35,9 @@ class TPreviewPaper : public QWidget {
 
 // The printer's paper, printable area and resolution as the page sees them.
 TPrinterMetrics PrinterMetrics(const QPrinter& printer);
+// The printer of the session: what the user chose in "Настройка принтера"
+// stays chosen for every later print until the program ends.
+QPrinter& SessionPrinter();
 
 class TPrintForm : public QDialog {
   Q_OBJECT
@@ -80,7 +83,7 @@ class TPrintForm : public QDialog {
 
   TSVObject* Scheme_ = nullptr;
   TPrintFormModel Model_;
-  QPrinter Printer_;
+  QPrinter& Printer_;
   TPreviewPaper* Paper_;
   QScrollArea* Scroll_;
   QLabel* ZoomLabel_;

@@ -251,6 +251,9 @@ class PrintTest : public QObject {
     const QByteArray bytes = ReadFile(pdf);
     QVERIFY(bytes.startsWith("%PDF"));
     QVERIFY(bytes.size() > 1000);
+    // A later print dialog prints where this one was set to.
+    TPrintForm next;
+    QCOMPARE(next.Printer().outputFileName(), pdf);
   }
 };
 
