@@ -18,6 +18,7 @@ int Usage() {
 #ifdef SVPASS_HAVE_RENDER
                "  render <passport-dir> --out FILE.png [--width W --height H] [--phase P] [--program K]\n"
                "         [--remaining T] [--preset all|cable|tsrd|odd] [--look view|edit|print] [--sign-scale S]\n"
+               "  print <passport-dir> --out FILE.pdf|FILE.png [--mode scheme|diagram|tram] [options]\n"
 #endif
                ;
   return 2;
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
       {"generate", CmdGenerate},
 #ifdef SVPASS_HAVE_RENDER
       {"render", CmdRender},
+      {"print", CmdPrint},
 #endif
   };
   const auto it = commands.find(argv[1]);

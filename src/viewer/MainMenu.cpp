@@ -273,5 +273,5 @@ void TMainForm::PrintPresetClick(TLayerPreset preset) {
   const auto answer = AskYesNoCancel(this, ApplicationTitle(), question);
   if (answer == QMessageBox::Cancel) return;
   if (answer == QMessageBox::Yes) ApplyPreset(preset);
-  if (PrintHandler_) PrintHandler_(TPrintRequest{TPrintRequest::Scheme, PassportTitle() + "\n" + heading});
+  if (PrintHandler_) PrintHandler_(TPrintRequest{TPrintRequest::Scheme, PassportTitle() + "\n" + heading, true});
 }

@@ -1,6 +1,7 @@
 // svpass: the passport viewer.
 #include <QApplication>
 
+#include "PrintEntries.h"
 #include "ProgramInfo.h"
 #include "main.h"
 #include "platform/ProgramDir.h"
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
   {
     TMainForm form;
     if (!form.Start()) return 0;
+    InstallPrinting(form);
     form.showMaximized();
     result = QApplication::exec();
   }

@@ -69,6 +69,8 @@ struct TPrintRequest {
   enum TMode { Scheme, TimeDiagram, TramHeads };
   TMode Mode = Scheme;
   QString Title;
+  // The layer-set prints: their pictures carry no phase caption.
+  bool LayerSet = false;
 };
 
 class TMainForm : public QMainWindow {

@@ -4,6 +4,7 @@
 #include "InfoFormModel.h"
 #include "NaprDataFormModel.h"
 #include "PhaseFormModel.h"
+#include "SetPhaseLenModel.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
 
@@ -14,5 +15,6 @@ std::unique_ptr<TDialogModel> OpenTableForm(const std::string& form, TSVObject& 
   if (form == "TPhaseForm") return std::make_unique<TPhaseFormModel>(info);
   if (form == "TNaprDataForm") return std::make_unique<TNaprDataFormModel>(info);
   if (form == "Texoform") return std::make_unique<TExoFormModel>(info);
+  if (form == "TSetPhaseForm") return std::make_unique<TSetPhaseLenModel>(passport);
   return nullptr;
 }
