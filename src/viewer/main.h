@@ -17,6 +17,7 @@ class QMenu;
 class TAboutForm;
 class TChooseObjectForm;
 class TDataPathForm;
+class TExportForm;
 class THelpWindow;
 class TIniFile;
 class TPaintBox;
@@ -147,6 +148,11 @@ class TMainForm : public QMainWindow {
   void SetEditorRunner(TEditorRunner runner);
   void EditClick();
 
+  // "Экспорт таблиц в Word" and "Печать таблиц через Word": the export
+  // dialog over the passport, focused on "Экспорт" or on "Печать".
+  void ExportTablesClick(bool print);
+  TExportForm* ExportForm();
+
   // The end of the program: writes [map] lastTramscale once.
   void Finish();
 
@@ -155,6 +161,7 @@ class TMainForm : public QMainWindow {
 
  private:
   void CreateMenus();
+  void WireTableExport();
   bool FindDatabase();
   void CanvasChanged(TQtCanvas* canvas);
   void MapPaint();
@@ -188,6 +195,7 @@ class TMainForm : public QMainWindow {
   TAboutForm* AboutForm_ = nullptr;
   TlayersDlg* LayersDialog_ = nullptr;
   TSetScale* ScaleDialog_ = nullptr;
+  TExportForm* ExportForm_ = nullptr;
   THelpWindow* HelpWindow_ = nullptr;
 };
 
