@@ -5,7 +5,9 @@ set -euo pipefail
 packages=(cmake ninja-build g++ ccache pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev libgl-dev fonts-liberation xvfb xauth
-          clang libclang-rt-14-dev)
+          clang libclang-rt-14-dev
+          # The table export's check with a real word processor, and its PDF pages.
+          libreoffice-writer-nogui poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
