@@ -57,6 +57,12 @@ void AddParagraph(QTextCursor& c, const TParagraph& p, bool reuse) {
     if (!r.Text.empty()) c.insertText(QString::fromStdString(r.Text), CharFormat(r.Format));
 }
 
+int HeaderRows(const TTable& t) {
+  int n = 0;
+  while (n < static_cast<int>(t.Rows.size()) && t.Rows[static_cast<std::size_t>(n)].Header) ++n;
+  return n;
+}
+
 // Lengths inside a rich-text document's formats are in pixels of 96 a
 // inch; the layout scales them to the device.
 constexpr double kFormatPxPerTwip = 96.0 / 1440.0;
@@ -79,6 +85,7 @@ QTextTable* AddTable(QTextCursor& c, const TTable& t, bool newPage) {
   tf.setCellPadding(60 * pxPerTwip);
   tf.setMargin(0);
   if (newPage) tf.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+  tf.setHeaderRowCount(HeaderRows(t));
   QList<QTextLength> widths;
   int left = 0;
   for (int edge : grid) {
@@ -123,12 +130,6 @@ bool RowExtent(QTextDocument& doc, QTextTable* t, int row, double& top, double& 
     any = true;
   }
   return any;
-}
-
-int HeaderRows(const TTable& t) {
-  int n = 0;
-  while (n < static_cast<int>(t.Rows.size()) && t.Rows[static_cast<std::size_t>(n)].Header) ++n;
-  return n;
 }
 
 }  // namespace

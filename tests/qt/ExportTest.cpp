@@ -6,6 +6,13 @@
 #include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QAbstractTextDocumentLayout>
+#include <QPdfWriter>
+#include <QTextDocument>
+#include <QTextTable>
+#include <cmath>
+#include <QProcess>
+#include <QStandardPaths>
 
 #include "QtTestSupport.h"
 #include "export/ExportModel.h"
@@ -150,6 +157,116 @@ class ExportTest : public QObject {
     QVERIFY(ReadFile(out).startsWith("%PDF"));
     QVERIFY(!QFile::exists(ProgramPath() + "template/temp.doc"));
     QVERIFY(Messages_->Messages.empty());
+  }
+
+  void PagesSplitTablesBetweenRowsUnderARepeatedHeaderAndCarryThePageHeader() {
+    // A table of a two-line header row and 70 rows of one, two or three
+    // lines, far longer than a page.
+    TDocument doc;
+    doc.Header.Blocks.resize(1);
+    doc.Header.Blocks[0].Para.Runs.push_back(TRun{"Шапка страницы", TRunFormat{}, ""});
+    doc.Body.Blocks.resize(3);
+    doc.Body.Blocks[0].Para.Runs.push_back(TRun{"Заголовок", TRunFormat{true, 14}, ""});
+    doc.Body.Blocks[1].IsTable = true;
+    TTable& t = doc.Body.Blocks[1].Table;
+    auto row = [](std::vector<std::string> texts, bool header) {
+      TRow r;
+      r.Header = header;
+      int right = 0;
+      for (const std::string& text : texts) {
+        TCell c;
+        right += 2000;
+        c.Right = right;
+        TParagraph p;
+        std::size_t start = 0;
+        for (std::size_t nl; (nl = text.find('\n', start)) != std::string::npos; start = nl + 1) {
+          p.Runs = {TRun{text.substr(start, nl - start), TRunFormat{}, ""}};
+          c.Paras.push_back(p);
+        }
+        p.Runs = {TRun{text.substr(start), TRunFormat{}, ""}};
+        c.Paras.push_back(p);
+        c.Paras.erase(c.Paras.begin());
+        r.Cells.push_back(c);
+      }
+      return r;
+    };
+    t.Rows.push_back(row({"Номер\nстроки", "Текст"}, true));
+    for (int i = 1; i <= 70; ++i) {
+      std::string lines = "r" + std::to_string(i);
+      for (int k = 0; k < i % 3; ++k) lines += "\nещё";
+      t.Rows.push_back(row({std::to_string(i), lines}, false));
+    }
+    QPdfWriter pdf(Program_.path() + "/pages.pdf");
+    pdf.setResolution(300);
+    const double pageH = 5000 * 300 / 1440.0;
+    auto body = LayOutBody(doc.Body, &pdf, 4000 * 300 / 1440.0, pageH);
+    QVERIFY(body->pageCount() >= 3);
+    // Every row lies on one page, every part of the table starts with the
+    // header row, and the data rows come in order, none lost or doubled.
+    int next = 1;
+    int parts = 0;
+    for (QTextFrame* frame : body->rootFrame()->childFrames()) {
+      auto* table = qobject_cast<QTextTable*>(frame);
+      if (!table) continue;
+      ++parts;
+      QCOMPARE(table->cellAt(0, 0).firstCursorPosition().block().text(), QStringLiteral("Номер"));
+      for (int r = 0; r < table->rows(); ++r) {
+        const QTextTableCell first = table->cellAt(r, 0);
+        const QTextTableCell second = table->cellAt(r, 1);
+        QAbstractTextDocumentLayout* layout = body->documentLayout();
+        const double top = layout->blockBoundingRect(first.firstCursorPosition().block()).top();
+        const double bottom = layout->blockBoundingRect(second.lastCursorPosition().block()).bottom();
+        QCOMPARE(std::floor(top / pageH), std::floor((bottom - 0.5) / pageH));
+        if (r == 0) continue;
+        QCOMPARE(first.firstCursorPosition().block().text(), QString::number(next));
+        ++next;
+      }
+    }
+    QCOMPARE(next, 71);
+    QVERIFY(parts >= 1);
+
+    // On paper every page shows the page header and the table's header row.
+    doc.Page.Height = 5000 + doc.Page.Top + doc.Page.Bottom;
+    const QString path = Program_.path() + "/table.pdf";
+    int pages = 0;
+    {
+      QPdfWriter out(path);
+      pages = PaintDocument(doc, out);
+    }
+    QVERIFY(pages >= 3);
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext is not installed");
+    QProcess p;
+    p.start("pdftotext", {path, "-"});
+    QVERIFY(p.waitForFinished(30000));
+    const QStringList pageTexts = QString::fromUtf8(p.readAllStandardOutput()).split(QChar('\f'), Qt::SkipEmptyParts);
+    QCOMPARE(pageTexts.size(), pages);
+    for (const QString& page : pageTexts) {
+      QVERIFY(page.contains(QStringLiteral("Шапка страницы")));
+      QVERIFY(page.contains(QStringLiteral("строки")));
+    }
+  }
+
+  void EveryPrintedPageCarriesThePageHeader() {
+    TDocument doc;
+    doc.Header.Blocks.resize(1);
+    doc.Header.Blocks[0].Para.Runs.push_back(TRun{"Шапка страницы", TRunFormat{}, ""});
+    doc.Body.Blocks.resize(120);
+    for (int i = 0; i < 120; ++i) doc.Body.Blocks[i].Para.Runs.push_back(TRun{"строка " + std::to_string(i), TRunFormat{}, ""});
+    const QString path = Program_.path() + "/header.pdf";
+    int pages = 0;
+    {
+      QPdfWriter pdf(path);
+      pages = PaintDocument(doc, pdf);
+    }
+    QVERIFY(pages >= 3);
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext is not installed");
+    QProcess p;
+    p.start("pdftotext", {path, "-"});
+    QVERIFY(p.waitForFinished(30000));
+    const QString text = QString::fromUtf8(p.readAllStandardOutput());
+    QCOMPARE(text.count(QStringLiteral("Шапка страницы")), pages);
+    QCOMPARE(text.count(QStringLiteral("\f")), pages);
+    QVERIFY(text.contains(QStringLiteral("строка 119")));
   }
 };
 
