@@ -179,6 +179,20 @@ TEST_F(ExportDialog, a_failed_export_names_the_missing_template_and_leaves_the_o
   EXPECT_EQ(ReadBytes(Host.File), "old contents");
   EXPECT_TRUE(Host.Shown.empty());
   EXPECT_EQ(Host.Busy, (std::vector<bool>{true, false}));
+  // Without the frame template nothing is written at all: not the target,
+  // not a copy of an older frame.
+  std::filesystem::remove(program.File("template/empty.doc"));
+  Messages.Messages.clear();
+  EXPECT_FALSE(Model.ExportTo(Dir.File("new.doc"), Host));
+  ASSERT_EQ(Messages.Messages.size(), 1u);
+  EXPECT_NE(Messages.Messages[0].Text.find(program.File("template/empty.doc")), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(Dir.File("new.doc")));
+  EXPECT_TRUE(Model.LastCommands.empty());
+  Messages.Messages.clear();
+  EXPECT_FALSE(Model.PrintNow(Host));
+  ASSERT_EQ(Messages.Messages.size(), 1u);
+  EXPECT_NE(Messages.Messages[0].Text.find(program.File("template/empty.doc")), std::string::npos);
+  EXPECT_TRUE(Host.Printed.empty());
   // An unwritable target is named too.
   SetProgramDir(SourcePath("resources/"));
   Messages.Messages.clear();
