@@ -1,6 +1,8 @@
 // What the document engine does with the commands the export relies on.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "TestSupport.h"
 #include "doc/DocEngine.h"
 #include "doc/Rtf.h"
@@ -230,6 +232,36 @@ TEST_F(DocEngine, a_missing_template_is_an_error_naming_the_file_and_the_documen
   const TDocument back = ReadRtf(ReadBytes(Dir.File("doc.rtf")));
   EXPECT_EQ(back.Body.Blocks.at(0).Para.Text(), "Ж");
   EXPECT_EQ(back.Header.Blocks.size(), 3u);
+}
+
+class TShowRecorder : public TDocOutput {
+ public:
+  void WritePdf(const TDocument&, const std::string&) override {}
+  void Print(const TDocument&) override {}
+  void Show(const std::string& path) override { Shown.push_back(path); }
+  std::vector<std::string> Shown;
+};
+
+TEST(DocEngineShow, app_show_opens_the_document_only_once_its_file_holds_what_it_shows) {
+  TTempDir dir;
+  TShowRecorder out;
+  TDocEngine engine(&out);
+  const std::string target = dir.File("t.doc");
+  engine.StageCopy(SourcePath("resources/template/empty.doc"), target);
+  engine.Send("AppShow");  // nothing open yet
+  engine.Send("fileopen", {TWordArg::Named("name", target)});
+  engine.Send("AppShow");  // only in memory: no file to open
+  EXPECT_FALSE(std::filesystem::exists(target));
+  engine.Send("Insert", {TWordArg::Str("x")});
+  engine.Send("FileSave");
+  engine.Send("Insert", {TWordArg::Str("y")});
+  engine.Send("AppShow");  // edited after saving
+  EXPECT_TRUE(out.Shown.empty());
+  engine.Send("FileSave");
+  engine.Send("appshow");
+  EXPECT_EQ(out.Shown, std::vector<std::string>{target});
+  EXPECT_EQ(ReadRtf(ReadBytes(target)).Body.Blocks.at(0).Para.Text(), "xy");
+  EXPECT_TRUE(engine.Visible());
 }
 
 }  // namespace

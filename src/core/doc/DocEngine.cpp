@@ -114,7 +114,9 @@ void TDocEngine::Send(const std::string& command, const TWordArgs& args) {
     if (what.rfind("Не удалось", 0) == 0) throw;
     throw TDocError("Команда " + command + ": " + what);
   }
-  if (lower != "filesave" && lower != "appshow" && lower != "fileprint") Saved_ = false;
+  // What the document holds now differs from its file after any command
+  // but opening, saving, showing and printing.
+  if (lower != "fileopen" && lower != "filesave" && lower != "appshow" && lower != "fileprint") Saved_ = false;
 }
 
 void TDocEngine::StageCopy(const std::string& from, const std::string& to) { Staged_[to] = ReadDocFile(from); }
@@ -181,7 +183,8 @@ bool TDocEngine::NextLine(TCaret& c) {
 void TDocEngine::AppShow(const TWordArgs&) {
   Visible_ = true;
   // Showing the word processor shows the finished document once it is saved.
-  if (Doc_ && Saved_ && Output_) Output_->Show(Path_);
+  // A document only staged in memory has no file to show yet.
+  if (Doc_ && Saved_ && Output_ && !Staged_.count(Path_)) Output_->Show(Path_);
 }
 
 void TDocEngine::FileOpen(const TWordArgs& args) {
