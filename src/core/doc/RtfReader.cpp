@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <set>
@@ -125,11 +126,9 @@ class TRtfReader {
         ControlWord();
       } else if (c == '\r' || c == '\n') {
         // Line ends of the file are not text.
-      } else if (static_cast<unsigned char>(c) >= 0x80) {
-        // Bytes of the document's code page typed straight into the file.
-        Text(Decode1251(std::string(1, c)));
       } else {
-        Text(std::string(1, c));
+        // Bytes of the document's code page may stand in the file as they are.
+        Text(Decode1251(std::string(1, c)));
       }
     }
     TDocument doc;
@@ -176,6 +175,9 @@ class TRtfReader {
       --UnicodeSkip_;
       return;
     }
+    // Control characters other than the tab have no place in a paragraph.
+    if (utf8.size() == 1 && (static_cast<unsigned char>(utf8[0]) < 0x20 || utf8[0] == 0x7F) && utf8[0] != '\t')
+      return;
     if (St().Dest == TDest::Bookmark) {
       Bookmark_ += utf8;
       return;
@@ -193,7 +195,11 @@ class TRtfReader {
       ++Pos_;
       switch (c) {
         case '\'': {
+          // Two hex digits; a damaged escape is dropped.
           const std::string hex = In_.substr(Pos_, 2);
+          if (hex.size() < 2 || !std::isxdigit(static_cast<unsigned char>(hex[0])) ||
+              !std::isxdigit(static_cast<unsigned char>(hex[1])))
+            break;
           Pos_ += 2;
           const int byte = static_cast<int>(std::strtol(hex.c_str(), nullptr, 16));
           Text(Decode1251(std::string(1, static_cast<char>(byte))));
@@ -206,7 +212,7 @@ class TRtfReader {
         case '\n': Word("par", false, 0); break;
         case '-':
         case ':': break;
-        default: Text(std::string(1, c));
+        default: Text(Decode1251(std::string(1, c)));
       }
       return;
     }
@@ -256,7 +262,7 @@ class TRtfReader {
     } else if (w == "b") {
       st.Format.Bold = !hasParam || param != 0;
     } else if (w == "fs") {
-      st.Format.Size = hasParam && param > 0 ? static_cast<int>(param / 2) : 12;
+      st.Format.Size = hasParam && param >= 2 && param <= 3276 ? static_cast<int>(param / 2) : 12;
     } else if (w == "ql") {
       st.Align = TAlign::Left;
     } else if (w == "qc") {
@@ -275,40 +281,43 @@ class TRtfReader {
     } else if (w == "trhdr") {
       if (TStoryBuilder* b = Builder()) b->RowHeader = true;
     } else if (w == "cellx") {
-      if (TStoryBuilder* b = Builder()) b->CellRights.push_back(static_cast<int>(param));
+      // Edges beyond a sheet of paper or going backwards are a damaged file.
+      if (TStoryBuilder* b = Builder()) {
+        const int prev = b->CellRights.empty() ? 0 : b->CellRights.back();
+        b->CellRights.push_back(std::clamp(static_cast<int>(std::clamp(param, 0L, 31680L)), prev + 20, prev + 31680));
+      }
     } else if (w == "tab") {
       Text("\t");
     } else if (w == "u") {
-      long cp = param < 0 ? param + 65536 : param;
-      std::string utf8;
-      if (cp < 0x80) {
-        utf8 += static_cast<char>(cp);
-      } else if (cp < 0x800) {
-        utf8 += static_cast<char>(0xC0 | (cp >> 6));
-        utf8 += static_cast<char>(0x80 | (cp & 0x3F));
-      } else {
-        utf8 += static_cast<char>(0xE0 | (cp >> 12));
-        utf8 += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        utf8 += static_cast<char>(0x80 | (cp & 0x3F));
+      // A signed 16-bit code; anything outside the basic plane is not a character here.
+      const long cp = param < 0 ? param + 65536 : param;
+      std::string utf8 = "?";
+      if (cp > 0 && cp < 0x80) {
+        utf8 = std::string(1, static_cast<char>(cp));
+      } else if (cp >= 0x80 && cp < 0x800) {
+        utf8 = {static_cast<char>(0xC0 | (cp >> 6)), static_cast<char>(0x80 | (cp & 0x3F))};
+      } else if (cp >= 0x800 && cp <= 0xFFFF && (cp < 0xD800 || cp > 0xDFFF)) {
+        utf8 = {static_cast<char>(0xE0 | (cp >> 12)), static_cast<char>(0x80 | ((cp >> 6) & 0x3F)),
+                static_cast<char>(0x80 | (cp & 0x3F))};
       }
       Text(utf8);
       UnicodeSkip_ = st.SkipAfterUnicode;
     } else if (w == "uc") {
-      st.SkipAfterUnicode = static_cast<int>(param);
+      st.SkipAfterUnicode = static_cast<int>(std::clamp(param, 0L, 10L));
     } else if (w == "paperw" || w == "pgwsxn") {
-      Page_.Width = static_cast<int>(param);
+      Page_.Width = static_cast<int>(std::clamp(param, 1440L, 63360L));
     } else if (w == "paperh" || w == "pghsxn") {
-      Page_.Height = static_cast<int>(param);
+      Page_.Height = static_cast<int>(std::clamp(param, 1440L, 63360L));
     } else if (w == "margl" || w == "marglsxn") {
-      Page_.Left = static_cast<int>(param);
+      Page_.Left = static_cast<int>(std::clamp(param, 0L, 31680L));
     } else if (w == "margr" || w == "margrsxn") {
-      Page_.Right = static_cast<int>(param);
+      Page_.Right = static_cast<int>(std::clamp(param, 0L, 31680L));
     } else if (w == "margt" || w == "margtsxn") {
-      Page_.Top = static_cast<int>(param);
+      Page_.Top = static_cast<int>(std::clamp(param, 0L, 31680L));
     } else if (w == "margb" || w == "margbsxn") {
-      Page_.Bottom = static_cast<int>(param);
+      Page_.Bottom = static_cast<int>(std::clamp(param, 0L, 31680L));
     } else if (w == "headery") {
-      Page_.HeaderDistance = static_cast<int>(param);
+      Page_.HeaderDistance = static_cast<int>(std::clamp(param, 0L, 31680L));
     } else if (w == "landscape" || w == "lndscpsxn") {
       Page_.Landscape = true;
     } else if (w == "emdash") {
