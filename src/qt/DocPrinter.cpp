@@ -2,7 +2,6 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QDesktopServices>
-#include <QFile>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
