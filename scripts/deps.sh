@@ -6,7 +6,8 @@ packages=(cmake ninja-build g++ ccache pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev libgl-dev fonts-liberation xvfb xauth
           clang libclang-rt-14-dev
-          poppler-utils)
+          # The table export's check with a real word processor, and its PDF pages.
+          libreoffice-writer-nogui poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -15,6 +15,8 @@ int Usage() {
                "  dump <passport-dir> [--phase P] [--program K] [--remaining T]\n"
                "  resave <passport-dir> --out <dir> [--info]\n"
                "  generate --items N --seed S --out <dir>\n"
+               "  export <passport-dir> --out FILE(.doc|.rtf|.pdf) [--print] [--sections LIST] [--word-visible]\n"
+               "         [--commands-to LOG] [--open]\n"
 #ifdef SVPASS_HAVE_RENDER
                "  render <passport-dir> --out FILE.png [--width W --height H] [--phase P] [--program K]\n"
                "         [--remaining T] [--preset all|cable|tsrd|odd] [--look view|edit|print] [--sign-scale S]\n"
@@ -33,6 +35,7 @@ int main(int argc, char** argv) {
       {"dump", CmdDump},
       {"resave", CmdResave},
       {"generate", CmdGenerate},
+      {"export", CmdExport},
 #ifdef SVPASS_HAVE_RENDER
       {"render", CmdRender},
       {"print", CmdPrint},

@@ -4,6 +4,7 @@
 #include "AboutFormUnit.h"
 #include "ChooseObjectUnit.h"
 #include "DataPathFormUnit.h"
+#include "print/ExportFormUnit.h"
 #include "Database.h"
 #include "HelpWindow.h"
 #include "LayControl.h"
@@ -104,6 +105,7 @@ void TMainForm::CreateMenus() {
   connect(m.HelpContents, &QAction::triggered, this, &TMainForm::HelpClick);
   connect(m.About, &QAction::triggered, this, &TMainForm::AboutClick);
   AttachPlanTables();
+  WireTableExport();
 }
 
 void TMainForm::AttachPlanTables() {
@@ -155,6 +157,24 @@ void TMainForm::PlanTableClick(TPlanGridDialog* table) {
   // title shows the unsaved edits and the colours follow the new times.
   ShowPassportTitle();
   Repaint();
+}
+
+void TMainForm::WireTableExport() {
+  for (QAction* a : {Menu_.ExportTables, Menu_.PrintTablesWord}) {
+    a->setProperty("available", true);
+    a->setEnabled(true);
+  }
+  connect(Menu_.ExportTables, &QAction::triggered, this, [this] { ExportTablesClick(false); });
+  connect(Menu_.PrintTablesWord, &QAction::triggered, this, [this] { ExportTablesClick(true); });
+}
+
+TExportForm* TMainForm::ExportForm() {
+  if (!ExportForm_) ExportForm_ = new TExportForm(this);
+  return ExportForm_;
+}
+
+void TMainForm::ExportTablesClick(bool print) {
+  if (Scheme_) ExportForm()->Execute(*Scheme_->Info, print);
 }
 
 void TMainForm::SetPrintHandler(std::function<void(const TPrintRequest&)> handler) {

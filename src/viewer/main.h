@@ -17,6 +17,7 @@ class QMenu;
 class TAboutForm;
 class TChooseObjectForm;
 class TDataPathForm;
+class TExportForm;
 class THelpWindow;
 class TIniFile;
 class TPaintBox;
@@ -164,6 +165,10 @@ class TMainForm : public QMainWindow {
   // number of phases: the entries, the title and the phase selector follow.
   void GeneralInfoClick();
   void PlanTableClick(TPlanGridDialog* table);
+  // "Экспорт таблиц в Word" and "Печать таблиц через Word": the export
+  // dialog over the passport, focused on "Экспорт" or on "Печать".
+  void ExportTablesClick(bool print);
+  TExportForm* ExportForm();
 
   // The end of the program: writes [map] lastTramscale once.
   void Finish();
@@ -174,6 +179,7 @@ class TMainForm : public QMainWindow {
  private:
   void CreateMenus();
   void AttachPlanTables();
+  void WireTableExport();
   bool FindDatabase();
   void CanvasChanged(TQtCanvas* canvas);
   void MapPaint();
@@ -207,6 +213,7 @@ class TMainForm : public QMainWindow {
   TAboutForm* AboutForm_ = nullptr;
   TlayersDlg* LayersDialog_ = nullptr;
   TSetScale* ScaleDialog_ = nullptr;
+  TExportForm* ExportForm_ = nullptr;
   THelpWindow* HelpWindow_ = nullptr;
   TInfoForm* InfoForm_ = nullptr;
   TPhaseForm* PhaseForm_ = nullptr;

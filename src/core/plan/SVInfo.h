@@ -31,6 +31,7 @@
 #include "Tramscheme.h"
 
 class TSVObject;
+class TWordBasic;
 
 class TSVInfo {
  public:
@@ -81,4 +82,15 @@ class TSVInfo {
   // The digits after "svo" in the passport directory's name; empty (with a
   // message) when the name has no "svo".
   std::string ObjectNumber() const;
+
+  // The sections of the exported document, each written at the word
+  // processor's insertion point from the templates beside the program.
+  void ExportPhases(TWordBasic& wb) const;
+  void ExportDirections(TWordBasic& wb) const;
+  void ExportComment(TWordBasic& wb) const;
+  void ExportEquipment(TWordBasic& wb) const;
+  void ExportChanges(TWordBasic& wb) const;
+  // Nothing at all when the table has no rows.
+  void ExportExo(TWordBasic& wb) const;
+  void ExportConnection(TWordBasic& wb) const;
 };

@@ -1,0 +1,192 @@
+// export: the tables of a passport into a document (.doc and .rtf are RTF,
+// .pdf the laid-out pages), or printed into a PDF, through the same command
+// stream and dialog rules as the window's export.
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <sstream>
+
+#include "CliMessages.h"
+#include "Commands.h"
+#include "export/ExportModel.h"
+#include "model/SVObject.h"
+#include "plan/SVInfo.h"
+#include "platform/ProgramDir.h"
+#include "platform/TextFile.h"
+
+#ifdef SVPASS_HAVE_RENDER
+#include <QGuiApplication>
+#include <QPrinter>
+#include <QProcess>
+
+#include "qt/DocPrinter.h"
+#endif
+
+namespace {
+
+struct TExportArgs {
+  std::string Dir;
+  std::string Out;
+  bool Print = false;
+  bool HasSections = false;
+  std::vector<int> Sections;
+  bool WordVisible = false;
+  std::string CommandsTo;
+  bool Open = false;
+};
+
+const std::map<std::string, int>& SectionNames() {
+  static const std::map<std::string, int> names = {
+      {"phases", esPhases},   {"directions", esNapr},        {"exo", esExonapr},      {"comment", esComm},
+      {"equipment", esComplTable}, {"changes", esTextable}, {"connection", esComText}};
+  return names;
+}
+
+std::string Lower(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+bool ParseArgs(const TArgs& args, TExportArgs& out) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    auto value = [&](std::string& to) {
+      if (i + 1 >= args.size() || !to.empty()) return false;
+      to = args[++i];
+      return !to.empty();
+    };
+    if (a == "--out") {
+      if (!value(out.Out)) return false;
+    } else if (a == "--commands-to") {
+      if (!value(out.CommandsTo)) return false;
+    } else if (a == "--sections") {
+      std::string list;
+      if (out.HasSections || !value(list)) return false;
+      out.HasSections = true;
+      std::stringstream ss(list);
+      std::string name;
+      while (std::getline(ss, name, ',')) {
+        const auto it = SectionNames().find(name);
+        if (it == SectionNames().end()) return false;
+        out.Sections.push_back(it->second);
+      }
+    } else if (a == "--print") {
+      out.Print = true;
+    } else if (a == "--word-visible") {
+      out.WordVisible = true;
+    } else if (a == "--open") {
+      out.Open = true;
+    } else if (a.rfind("--", 0) == 0 || !out.Dir.empty()) {
+      return false;
+    } else {
+      out.Dir = a;
+    }
+  }
+  if (out.Dir.empty() || out.Out.empty()) return false;
+  const std::size_t dot = out.Out.rfind('.');
+  const std::string ext = dot == std::string::npos ? "" : Lower(out.Out.substr(dot));
+  if (out.Print) return ext == ".pdf";
+  return ext == ".doc" || ext == ".rtf" || ext == ".pdf";
+}
+
+int ExportUsage() {
+  std::cerr << "usage: svpass-cli export <passport-dir> --out FILE(.doc|.rtf|.pdf) [--print]\n"
+               "         [--sections phases,directions,exo,comment,equipment,changes,connection]\n"
+               "         [--word-visible] [--commands-to LOG] [--open]\n"
+               "  writes the passport's tables into FILE as the export dialog does (.doc and .rtf: RTF,\n"
+               "  .pdf: the laid-out pages); --print takes the print path into the PDF FILE;\n"
+               "  --commands-to writes the word-processor commands, one a line; --open shows the result\n";
+  return 2;
+}
+
+// The command line's side of the dialog: the file named on it, no dialogs.
+class TCliExportHost : public TExportHost {
+ public:
+  TCliExportHost(std::string out, TDocOutput* output) : Out_(std::move(out)), Output_(output) {}
+  bool ChooseExportFile(std::string& path) override {
+    path = Out_;
+    return true;
+  }
+  bool ChoosePrinter() override { return true; }
+  TDocOutput* Output() override { return Output_; }
+  void SetBusy(bool) override {}
+
+ private:
+  std::string Out_;
+  TDocOutput* Output_;
+};
+
+#ifndef SVPASS_HAVE_RENDER
+// Without the Qt side there are no pages: RTF only, nothing shown.
+class TRtfOnlyOutput : public TDocOutput {
+ public:
+  void WritePdf(const TDocument&, const std::string& path) override {
+    throw TDocError("Не удалось записать файл " + path + ": эта сборка не умеет PDF");
+  }
+  void Print(const TDocument&) override { throw TDocError("эта сборка не умеет печатать"); }
+  void Show(const std::string&) override {}
+};
+#endif
+
+}  // namespace
+
+int CmdExport(const TArgs& args) {
+  TExportArgs a;
+  if (!ParseArgs(args, a)) return ExportUsage();
+  if (!DirectoryExists(a.Dir)) {
+    std::cerr << "export: cannot read the passport directory " << a.Dir << '\n';
+    return 1;
+  }
+#ifdef SVPASS_HAVE_RENDER
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "svpass-cli";
+  static char* argv[] = {name, nullptr};
+  QGuiApplication app(argc, argv);
+  TQtDocOutput output;
+  // A batch run over a database must not start a viewer per passport.
+  const bool open = a.Open;
+  output.OnShow = [open](const std::string& path) {
+    if (open) QProcess::startDetached(QStringLiteral("xdg-open"), {QString::fromStdString(path)});
+  };
+  QPrinter printer(QPrinter::HighResolution);
+  if (a.Print) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(a.Out));
+    output.Printer = &printer;
+  }
+#else
+  TRtfOnlyOutput output;
+#endif
+
+  TCliMessages messages;
+  TSVObject scheme(a.Dir);
+  scheme.SetInfoFileName();
+  scheme.Info->LoadAll();
+  TExportModel model;
+  TCliExportHost host(a.Out, &output);
+  model.Host = &host;
+  model.Prepare(*scheme.Info);
+  model.WordBox = a.WordVisible;
+  if (a.HasSections) {
+    for (TExportBox& b : model.Boxes) b.Checked = false;
+    for (int s : a.Sections) {
+      TExportBox& b = model.Boxes[static_cast<std::size_t>(s)];
+      if (!b.Enabled) {
+        std::cerr << "export: the section \"" << b.Caption << "\" is not exported for an object of type УК\n";
+        continue;
+      }
+      b.Checked = true;
+    }
+  }
+  const bool ok = model.PressButton(a.Print ? "Печать" : "Экспорт") && !messages.HadError;
+  if (!a.CommandsTo.empty()) {
+    std::ofstream log(a.CommandsTo, std::ios::binary);
+    for (const std::string& l : model.LastCommands) log << l << '\n';
+    if (!log) {
+      std::cerr << "export: cannot write the command log " << a.CommandsTo << '\n';
+      return 1;
+    }
+  }
+  return ok ? 0 : 1;
+}

@@ -1,0 +1,267 @@
+// What the document engine does with the commands the export relies on.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "TestSupport.h"
+#include "doc/DocEngine.h"
+#include "doc/Rtf.h"
+#include "platform/ProgramDir.h"
+
+namespace {
+
+const char* kTwoParas =
+    "{\\rtf1\\ansi{\\fonttbl{\\f0 Times;}}\\pard\\fs24 first\\par\\pard\\b\\fs28 bc\\par\\pard\\fs20 }";
+
+class DocEngine : public ::testing::Test {
+ protected:
+  void SetUp() override { SetProgramDir(SourcePath("resources/")); }
+  void TearDown() override { SetProgramDir(ExecutableDir()); }
+
+  void Open(const std::string& rtf) {
+    WriteBytes(Dir.File("doc.rtf"), rtf);
+    Run("fileopen", {TWordArg::Named("name", Dir.File("doc.rtf"))});
+  }
+  void OpenFrame() { Open(ReadBytes(TemplatePath("empty.doc"))); }
+  void Run(const std::string& cmd, const TWordArgs& args = {}) { Engine.Send(cmd, args); }
+  void Type(const std::string& text) { Run("Insert", {TWordArg::Str(text)}); }
+  const TStory& Body() { return Engine.Document().Body; }
+  const TTable& TableAt(std::size_t block) {
+    EXPECT_TRUE(Body().Blocks.at(block).IsTable);
+    return Body().Blocks.at(block).Table;
+  }
+
+  TTempDir Dir;
+  TDocEngine Engine;
+};
+
+TEST_F(DocEngine, next_cell_walks_the_header_then_appends_rows_shaped_like_the_last_one) {
+  OpenFrame();
+  Run("Insertfile", {TWordArg::Named("name", TemplatePath("phaseIII.doc"))});
+  Run("EditGoTo", {TWordArg::Named("Destination", "t-1")});
+  for (int i = 0; i < 7; ++i) Run("NextCell");
+  // Cell 8 of the header is the last cell of its second row.
+  EXPECT_EQ(Engine.Caret().Row, 1);
+  EXPECT_EQ(Engine.Caret().Col, 4);
+  const char* cells[2][5] = {{"1", "7", "21", "33", "45"}, {"2", "4", "18", "26", "31"}};
+  for (auto& row : cells)
+    for (const char* c : row) {
+      Run("nextcell");
+      Type(c);
+    }
+  const std::size_t tableBlock = 3;  // the empty line, the heading, the line under it, the table
+  const TTable& t = TableAt(tableBlock);
+  ASSERT_EQ(t.Rows.size(), 4u);
+  const int rights[5] = {1500, 3200, 4900, 6600, 8300};
+  for (int r = 2; r < 4; ++r) {
+    ASSERT_EQ(t.Rows[r].Cells.size(), 5u);
+    EXPECT_FALSE(t.Rows[r].Header);
+    for (int c = 0; c < 5; ++c) {
+      EXPECT_EQ(t.Rows[r].Cells[c].Text(), cells[r - 2][c]) << r << "," << c;
+      EXPECT_EQ(t.Rows[r].Cells[c].Right, rights[c]);
+      // Typed in the plain mark of the header cells, not in their bold captions.
+      EXPECT_FALSE(t.Rows[r].Cells[c].Paras[0].Runs.at(0).Format.Bold);
+    }
+  }
+  EXPECT_TRUE(t.Rows[0].Header);
+  EXPECT_EQ(t.Rows[1].Cells[2].Text(), "I");
+}
+
+TEST_F(DocEngine, line_down_steps_paragraphs_and_table_rows_and_stops_at_the_end_of_the_document) {
+  Open(kTwoParas);
+  Run("LineDown", {TWordArg::Num(1)});
+  EXPECT_EQ(Engine.Caret().Block, 1u);
+  EXPECT_EQ(Engine.Caret().Offset, 0u);
+  Run("LineDown", {TWordArg::Num(1)});
+  EXPECT_EQ(Engine.Caret().Block, 2u);
+  Run("LineDown", {TWordArg::Num(5)});
+  EXPECT_EQ(Engine.Caret().Block, 2u);
+  Type("z");
+  EXPECT_EQ(Body().Blocks[2].Para.Text(), "z");
+  // Typing at the end of a paragraph that has text goes after it.
+  Open(kTwoParas);
+  Run("LineDown", {TWordArg::Num(1)});
+  Run("CharRight");
+  Run("LineDown", {TWordArg::Num(0)});
+  Type("X");
+  EXPECT_EQ(Body().Blocks[1].Para.Text(), "bXc");
+}
+
+TEST_F(DocEngine, each_template_s_table_is_as_many_lines_down_as_its_section_steps) {
+  struct TCase {
+    const char* File;
+    int Lines;
+    std::size_t HeaderCells;
+  };
+  const TCase cases[] = {{"phaseI.doc", 3, 3},   {"phaseIII.doc", 3, 8}, {"napr.doc", 3, 14},
+                         {"compl.doc", 3, 4},    {"Change.doc", 2, 13},  {"ExoNapr.doc", 4, 13}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.File);
+    // Into a paragraph that already holds text, as after an earlier section.
+    Open(kTwoParas);
+    Run("LineDown", {TWordArg::Num(1)});
+    Run("LineDown", {TWordArg::Num(9)});
+    Run("Insertfile", {TWordArg::Named("name", TemplatePath(c.File))});
+    Run("LineDown", {TWordArg::Num(c.Lines - 1)});
+    EXPECT_FALSE(Engine.Caret().InTable());
+    Run("LineDown", {TWordArg::Num(1)});
+    EXPECT_TRUE(Engine.Caret().InTable());
+    EXPECT_EQ(Engine.Caret().Row, 0);
+    EXPECT_EQ(Engine.Caret().Col, 0);
+    const std::size_t tableBlock = Engine.Caret().Block;
+    std::size_t cells = 0;
+    for (const TRow& r : TableAt(tableBlock).Rows) cells += r.Cells.size();
+    EXPECT_EQ(cells, c.HeaderCells);
+    // The text of the paragraph the file went into stays in front of it.
+    EXPECT_EQ(Body().Blocks[1].Para.Text(), "bc");
+    // The bookmark is where the steps down end.
+    Run("EditGoTo", {TWordArg::Named("Destination", "t-1")});
+    EXPECT_EQ(Engine.Caret().Block, tableBlock);
+    EXPECT_EQ(Engine.Caret().Row, 0);
+    EXPECT_EQ(Engine.Caret().Col, 0);
+  }
+}
+
+TEST_F(DocEngine, a_second_inserted_template_takes_the_bookmark_and_leaving_its_table_types_below_it) {
+  OpenFrame();
+  Run("Insertfile", {TWordArg::Named("name", TemplatePath("compl.doc"))});
+  Run("EditGoTo", {TWordArg::Named("Destination", "t-1")});
+  Run("TableSelectTable");
+  Run("CharRight");
+  Run("insertPara");
+  Type("after one");
+  Run("Insertfile", {TWordArg::Named("name", TemplatePath("Change.doc"))});
+  EXPECT_EQ(Bookmarks(Body()), std::vector<std::string>{"t-1"});
+  Run("EditGoTo", {TWordArg::Named("Destination", "t-1")});
+  const std::size_t second = Engine.Caret().Block;
+  EXPECT_EQ(TableAt(second).Rows[0].Cells[0].Text(), "Дата");
+  Run("TableSelectTable");
+  Run("CharRight");
+  Type("after two");
+  ASSERT_EQ(Body().Blocks.size(), second + 2);
+  EXPECT_EQ(Body().Blocks[second + 1].Para.Text(), "after two");
+  // compl's table, an empty paragraph, then "after one" ended by Change's empty first line.
+  EXPECT_EQ(TableAt(3).Rows[0].Cells[0].Text(), "Наименование");
+  EXPECT_EQ(Body().Blocks[4].Para.Text(), "");
+  EXPECT_EQ(Body().Blocks[5].Para.Text(), "after one");
+  EXPECT_EQ(Body().Blocks[6].Para.Text(), "Таблица изменений СО");
+}
+
+TEST_F(DocEngine, the_header_takes_the_centred_address_on_its_third_line_and_the_body_is_untouched) {
+  OpenFrame();
+  Run("ViewHeader");
+  Run("LineDown", {TWordArg::Num(2)});
+  Run("CenterPara");
+  Type("ул. Ленина - пр. Мира (Объект № 1)");
+  Run("CloseViewHeaderFooter");
+  Type("body");
+  const TStory& h = Engine.Document().Header;
+  ASSERT_EQ(h.Blocks.size(), 3u);
+  EXPECT_EQ(h.Blocks[0].Para.Text(), "Технический паспорт светофорного объекта");
+  EXPECT_EQ(h.Blocks[1].Para.Text(), "");
+  EXPECT_EQ(h.Blocks[2].Para.Text(), "ул. Ленина - пр. Мира (Объект № 1)");
+  EXPECT_EQ(h.Blocks[2].Para.Align, TAlign::Center);
+  EXPECT_TRUE(h.Blocks[2].Para.Runs[0].Format.Bold);
+  ASSERT_EQ(Body().Blocks.size(), 1u);
+  EXPECT_EQ(Body().Blocks[0].Para.Text(), "body");
+}
+
+TEST_F(DocEngine, bold_toggles_font_size_sticks_and_line_breaks_start_paragraphs) {
+  Open(kTwoParas);
+  Run("fontsize", {TWordArg::Num(14)});
+  Run("bold");
+  Type("A");
+  Run("Bold");
+  Type("b");
+  Run("BOLD");
+  Type("C\r\nd\ne");
+  const TParagraph& p = Body().Blocks[0].Para;
+  ASSERT_EQ(p.Runs.size(), 3u);
+  const std::pair<const char*, bool> runs[] = {{"A", true}, {"b", false}, {"C", true}};
+  for (std::size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(p.Runs[i].Text, runs[i].first);
+    EXPECT_EQ(p.Runs[i].Format.Bold, runs[i].second);
+    EXPECT_EQ(p.Runs[i].Format.Size, 14);
+  }
+  EXPECT_EQ(Body().Blocks[1].Para.Text(), "d");
+  // The text after the caret moves down with the last line.
+  const TParagraph& last = Body().Blocks[2].Para;
+  ASSERT_EQ(last.Runs.size(), 2u);
+  EXPECT_EQ(last.Runs[0].Text, "e");
+  EXPECT_TRUE(last.Runs[0].Format.Bold);
+  EXPECT_EQ(last.Runs[1].Text, "first");
+  EXPECT_FALSE(last.Runs[1].Format.Bold);
+  EXPECT_EQ(last.Runs[1].Format.Size, 12);
+  EXPECT_EQ(Body().Blocks[3].Para.Text(), "bc");
+}
+
+TEST_F(DocEngine, page_setup_takes_inches_with_a_comma_and_unknown_commands_are_refused_by_name) {
+  OpenFrame();
+  Run("filepagesetup", {TWordArg::Named("TopMargin", "0,5 \"")});
+  Run("filepagesetup", {TWordArg::Named("BottomMargin", "1 \""), TWordArg::Named("LeftMargin", "1,2 \""),
+                        TWordArg::Named("RightMargin", "2,5 cm"), TWordArg::NamedNum("Orientation", 1)});
+  const TPageSetup& pg = Engine.Document().Page;
+  EXPECT_EQ(pg.Top, 720);
+  EXPECT_EQ(pg.Bottom, 1440);
+  EXPECT_EQ(pg.Left, 1728);
+  EXPECT_EQ(pg.Right, 1417);  // 2.5 cm = 1417.3 twips
+  EXPECT_TRUE(pg.Landscape);
+  EXPECT_GT(pg.Width, pg.Height);
+  try {
+    Run("ToolsMacro", {TWordArg::Str("x")});
+    FAIL();
+  } catch (const TDocError& e) {
+    EXPECT_NE(std::string(e.what()).find("ToolsMacro"), std::string::npos);
+  }
+  EXPECT_THROW(Run("filepagesetup", {TWordArg::Named("TopMargin", "много")}), TDocError);
+  EXPECT_THROW(Run("EditGoTo", {TWordArg::Named("Destination", "t-1")}), TDocError);
+  EXPECT_THROW(Run("NextCell"), TDocError);
+}
+
+TEST_F(DocEngine, a_missing_template_is_an_error_naming_the_file_and_the_document_is_saved_whole) {
+  OpenFrame();
+  const std::string missing = Dir.File("nowhere.doc");
+  try {
+    Run("Insertfile", {TWordArg::Named("name", missing)});
+    FAIL();
+  } catch (const TDocError& e) {
+    EXPECT_NE(std::string(e.what()).find(missing), std::string::npos);
+  }
+  Type("Ж");
+  Run("FileSave");
+  const TDocument back = ReadRtf(ReadBytes(Dir.File("doc.rtf")));
+  EXPECT_EQ(back.Body.Blocks.at(0).Para.Text(), "Ж");
+  EXPECT_EQ(back.Header.Blocks.size(), 3u);
+}
+
+class TShowRecorder : public TDocOutput {
+ public:
+  void WritePdf(const TDocument&, const std::string&) override {}
+  void Print(const TDocument&) override {}
+  void Show(const std::string& path) override { Shown.push_back(path); }
+  std::vector<std::string> Shown;
+};
+
+TEST(DocEngineShow, app_show_opens_the_document_only_once_its_file_holds_what_it_shows) {
+  TTempDir dir;
+  TShowRecorder out;
+  TDocEngine engine(&out);
+  const std::string target = dir.File("t.doc");
+  engine.StageCopy(SourcePath("resources/template/empty.doc"), target);
+  engine.Send("AppShow");  // nothing open yet
+  engine.Send("fileopen", {TWordArg::Named("name", target)});
+  engine.Send("AppShow");  // only in memory: no file to open
+  EXPECT_FALSE(std::filesystem::exists(target));
+  engine.Send("Insert", {TWordArg::Str("x")});
+  engine.Send("FileSave");
+  engine.Send("Insert", {TWordArg::Str("y")});
+  engine.Send("AppShow");  // edited after saving
+  EXPECT_TRUE(out.Shown.empty());
+  engine.Send("FileSave");
+  engine.Send("appshow");
+  EXPECT_EQ(out.Shown, std::vector<std::string>{target});
+  EXPECT_EQ(ReadRtf(ReadBytes(target)).Body.Blocks.at(0).Para.Text(), "xy");
+  EXPECT_TRUE(engine.Visible());
+}
+
+}  // namespace

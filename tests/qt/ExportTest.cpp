@@ -1,0 +1,274 @@
+// The export dialog in the viewer: the two menu entries, the boxes, the
+// gauge the user sees move, the save and print dialogs, and the files.
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QAbstractTextDocumentLayout>
+#include <QPdfWriter>
+#include <QTextDocument>
+#include <QTextTable>
+#include <cmath>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include "QtTestSupport.h"
+#include "export/ExportModel.h"
+#include "platform/Messages.h"
+#include "print/ExportFormUnit.h"
+#include "qt/PaintBox.h"
+#include "viewer/main.h"
+
+using namespace qtsupport;
+
+class ExportTest : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir Program_;
+  std::unique_ptr<TMainForm> Form_;
+  std::unique_ptr<TMessageCapture> Messages_;
+
+  QString ProgramPath() const { return Program_.path() + "/"; }
+
+  TMainForm& Started(int objectType) {
+    WritePassport(ProgramPath() + "Data/svo1", SampleInfo(objectType), SampleMap());
+    const QDir templates(QStringLiteral(SVPASS_SOURCE_DIR "/resources/template"));
+    QDir().mkpath(ProgramPath() + "template");
+    for (const QString& name : templates.entryList(QDir::Files))
+      QFile::copy(templates.filePath(name), ProgramPath() + "template/" + name);
+    Form_ = std::make_unique<TMainForm>();
+    Form_->Map()->SetPictureSize(QSize(300, 200));
+    [&] { QVERIFY(Form_->Start()); }();
+    return *Form_;
+  }
+
+ private slots:
+  void init() {
+    QVERIFY(Program_.isValid());
+    SetProgramDir(Program_.path().toStdString());
+    Messages_ = std::make_unique<TMessageCapture>();
+  }
+
+  void cleanup() {
+    Form_.reset();
+    Messages_.reset();
+    QDir(Program_.path()).removeRecursively();
+    QDir().mkpath(Program_.path());
+  }
+
+  void PrintEntryShowsTheDialogFocusedOnPrintWithThePlanSectionsOffForAUkObject() {
+    TMainForm& f = Started(2);
+    QVERIFY(f.Menu().PrintTablesWord->isEnabled());
+    QVERIFY(f.Menu().ExportTables->isEnabled());
+    bool seen = false;
+    TAnswerer answers([&](QDialog& d) {
+      auto* form = qobject_cast<TExportForm*>(&d);
+      if (!form) return int(QDialog::Rejected);
+      seen = true;
+      [&] {
+        QCOMPARE(form->windowTitle(), QStringLiteral("Экспорт таблиц в Word / Печать"));
+        QVERIFY(form->PrintB()->isDefault());
+        QVERIFY(!form->ExportB()->isDefault());
+        for (int i = 0; i < esCount; ++i) {
+          const bool plan = i <= esExonapr;
+          QCOMPARE(form->Box(i)->isEnabled(), !plan);
+          QCOMPARE(form->Box(i)->isChecked(), !plan);
+        }
+        QVERIFY(!form->WordBox()->isChecked());
+        QCOMPARE(form->Gauge()->value(), 0);
+        // A click on an enabled box reaches the model.
+        form->Box(esComm)->click();
+        QVERIFY(!form->Model().Boxes[esComm].Checked);
+        QVERIFY(!form->Box(esComm)->isChecked());
+      }();
+      return int(QDialog::Rejected);
+    });
+    f.Menu().PrintTablesWord->trigger();
+    QVERIFY(seen);
+  }
+
+  void ExportWritesTheChosenPdfWhileTheGaugeMovesAndShowsTheResult() {
+    TMainForm& f = Started(1);
+    const QString out = ProgramPath() + "tables.pdf";
+    std::vector<int> gauge;
+    std::vector<std::string> shown;
+    int result = -1;
+    TAnswerer answers([&](QDialog& d) {
+      if (auto* save = qobject_cast<QFileDialog*>(&d)) {
+        [&] {
+          QCOMPARE(save->windowTitle(), QStringLiteral("Выберите файл для экспорта таблиц"));
+          QCOMPARE(save->defaultSuffix(), QStringLiteral("doc"));
+          QCOMPARE(save->nameFilters(), (QStringList{"Документы MSWord (*.doc)", "Все файлы (*.*)",
+                                                     "Документ RTF (*.rtf)", "PDF (*.pdf)"}));
+        }();
+        save->selectFile(out);
+        return int(QDialog::Accepted);
+      }
+      auto* form = qobject_cast<TExportForm*>(&d);
+      if (!form) return int(QDialog::Rejected);
+      [&] { QVERIFY(form->ExportB()->isDefault()); }();
+      form->DocOutput().OnShow = [&](const std::string& p) { shown.push_back(p); };
+      QObject::connect(form->Gauge(), &QProgressBar::valueChanged, [&](int v) { gauge.push_back(v); });
+      form->ExportB()->click();
+      result = form->result();
+      return form->result();
+    });
+    f.Menu().ExportTables->trigger();
+    QCOMPARE(result, int(QDialog::Accepted));
+    QCOMPARE(gauge, (std::vector<int>{5, 10, 15, 20, 30, 50, 60, 65, 75, 85, 90, 100}));
+    QCOMPARE(shown, std::vector<std::string>{out.toStdString()});
+    QVERIFY(ReadFile(out).startsWith("%PDF"));
+    QVERIFY(Messages_->Messages.empty());
+  }
+
+  void CancellingTheSaveDialogWritesNothingAndKeepsTheDialogOpen() {
+    TMainForm& f = Started(0);
+    bool stillOpen = false;
+    TAnswerer answers([&](QDialog& d) {
+      if (qobject_cast<QFileDialog*>(&d)) return int(QDialog::Rejected);
+      auto* form = qobject_cast<TExportForm*>(&d);
+      if (!form) return int(QDialog::Rejected);
+      form->ExportB()->click();
+      stillOpen = form->result() != QDialog::Accepted && form->Gauge()->value() == 0;
+      return int(QDialog::Rejected);
+    });
+    f.Menu().ExportTables->trigger();
+    QVERIFY(stillOpen);
+    QCOMPARE(QDir(ProgramPath()).entryList(QDir::Files), QStringList{});
+  }
+
+  void PrintGoesToThePrinterTheDialogChoseAndLeavesNoTemporaryFileBesideTheProgram() {
+    TMainForm& f = Started(1);
+    const QString out = ProgramPath() + "printed.pdf";
+    TAnswerer answers([&](QDialog& d) {
+      if (auto* print = qobject_cast<QPrintDialog*>(&d)) {
+        print->printer()->setOutputFormat(QPrinter::PdfFormat);
+        print->printer()->setOutputFileName(out);
+        return int(QDialog::Accepted);
+      }
+      auto* form = qobject_cast<TExportForm*>(&d);
+      if (!form) return int(QDialog::Rejected);
+      form->PrintB()->click();
+      return form->result();
+    });
+    f.Menu().PrintTablesWord->trigger();
+    QVERIFY(ReadFile(out).startsWith("%PDF"));
+    QVERIFY(!QFile::exists(ProgramPath() + "template/temp.doc"));
+    QVERIFY(Messages_->Messages.empty());
+  }
+
+  void PagesSplitTablesBetweenRowsUnderARepeatedHeaderAndCarryThePageHeader() {
+    // A table of a two-line header row and 70 rows of one, two or three
+    // lines, far longer than a page.
+    TDocument doc;
+    doc.Header.Blocks.resize(1);
+    doc.Header.Blocks[0].Para.Runs.push_back(TRun{"Шапка страницы", TRunFormat{}, ""});
+    doc.Body.Blocks.resize(3);
+    doc.Body.Blocks[0].Para.Runs.push_back(TRun{"Заголовок", TRunFormat{true, 14}, ""});
+    doc.Body.Blocks[1].IsTable = true;
+    TTable& t = doc.Body.Blocks[1].Table;
+    auto row = [](std::vector<std::string> texts, bool header) {
+      TRow r;
+      r.Header = header;
+      int right = 0;
+      for (const std::string& text : texts) {
+        TCell c;
+        right += 2000;
+        c.Right = right;
+        TParagraph p;
+        std::size_t start = 0;
+        for (std::size_t nl; (nl = text.find('\n', start)) != std::string::npos; start = nl + 1) {
+          p.Runs = {TRun{text.substr(start, nl - start), TRunFormat{}, ""}};
+          c.Paras.push_back(p);
+        }
+        p.Runs = {TRun{text.substr(start), TRunFormat{}, ""}};
+        c.Paras.push_back(p);
+        c.Paras.erase(c.Paras.begin());
+        r.Cells.push_back(c);
+      }
+      return r;
+    };
+    t.Rows.push_back(row({"Номер\nстроки", "Текст"}, true));
+    for (int i = 1; i <= 70; ++i) {
+      std::string lines = "r" + std::to_string(i);
+      for (int k = 0; k < i % 3; ++k) lines += "\nещё";
+      t.Rows.push_back(row({std::to_string(i), lines}, false));
+    }
+    QPdfWriter pdf(Program_.path() + "/pages.pdf");
+    pdf.setResolution(300);
+    const double pageH = 5000 * 300 / 1440.0;
+    auto body = LayOutBody(doc.Body, &pdf, 4000 * 300 / 1440.0, pageH);
+    QVERIFY(body->pageCount() >= 3);
+    // Every row lies on one page, every part of the table starts with the
+    // header row, and the data rows come in order, none lost or doubled.
+    int next = 1;
+    int parts = 0;
+    for (QTextFrame* frame : body->rootFrame()->childFrames()) {
+      auto* table = qobject_cast<QTextTable*>(frame);
+      if (!table) continue;
+      ++parts;
+      QCOMPARE(table->cellAt(0, 0).firstCursorPosition().block().text(), QStringLiteral("Номер"));
+      for (int r = 0; r < table->rows(); ++r) {
+        const QTextTableCell first = table->cellAt(r, 0);
+        const QTextTableCell second = table->cellAt(r, 1);
+        QAbstractTextDocumentLayout* layout = body->documentLayout();
+        const double top = layout->blockBoundingRect(first.firstCursorPosition().block()).top();
+        const double bottom = layout->blockBoundingRect(second.lastCursorPosition().block()).bottom();
+        QCOMPARE(std::floor(top / pageH), std::floor((bottom - 0.5) / pageH));
+        if (r == 0) continue;
+        QCOMPARE(first.firstCursorPosition().block().text(), QString::number(next));
+        ++next;
+      }
+    }
+    QCOMPARE(next, 71);
+    QVERIFY(parts >= 1);
+
+    // On paper every page shows the page header and the table's header row.
+    doc.Page.Height = 5000 + doc.Page.Top + doc.Page.Bottom;
+    const QString path = Program_.path() + "/table.pdf";
+    int pages = 0;
+    {
+      QPdfWriter out(path);
+      pages = PaintDocument(doc, out);
+    }
+    QVERIFY(pages >= 3);
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext is not installed");
+    QProcess p;
+    p.start("pdftotext", {path, "-"});
+    QVERIFY(p.waitForFinished(30000));
+    const QStringList pageTexts = QString::fromUtf8(p.readAllStandardOutput()).split(QChar('\f'), Qt::SkipEmptyParts);
+    QCOMPARE(pageTexts.size(), pages);
+    for (const QString& page : pageTexts) {
+      QVERIFY(page.contains(QStringLiteral("Шапка страницы")));
+      QVERIFY(page.contains(QStringLiteral("строки")));
+    }
+  }
+
+  void EveryPrintedPageCarriesThePageHeader() {
+    TDocument doc;
+    doc.Header.Blocks.resize(1);
+    doc.Header.Blocks[0].Para.Runs.push_back(TRun{"Шапка страницы", TRunFormat{}, ""});
+    doc.Body.Blocks.resize(120);
+    for (int i = 0; i < 120; ++i) doc.Body.Blocks[i].Para.Runs.push_back(TRun{"строка " + std::to_string(i), TRunFormat{}, ""});
+    const QString path = Program_.path() + "/header.pdf";
+    int pages = 0;
+    {
+      QPdfWriter pdf(path);
+      pages = PaintDocument(doc, pdf);
+    }
+    QVERIFY(pages >= 3);
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext is not installed");
+    QProcess p;
+    p.start("pdftotext", {path, "-"});
+    QVERIFY(p.waitForFinished(30000));
+    const QString text = QString::fromUtf8(p.readAllStandardOutput());
+    QCOMPARE(text.count(QStringLiteral("Шапка страницы")), pages);
+    QCOMPARE(text.count(QStringLiteral("\f")), pages);
+    QVERIFY(text.contains(QStringLiteral("строка 119")));
+  }
+};
+
+SVPASS_QTEST_MAIN(ExportTest)
+#include "ExportTest.moc"
