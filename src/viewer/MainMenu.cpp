@@ -51,6 +51,7 @@ void TMainForm::CreateMenus() {
   m.ChangeTable = Entry(object, "Таблица изменений", false);
   m.EquipmentTable = Entry(object, "Таблица комплектации", false);
   m.TramHeads = Entry(object, "Подключение трамвайных головок", false);
+  CreateInfoEntries(object);
 
   QMenu* scheme = bar->addMenu(QStringLiteral("Схема"));
   m.Edit = Entry(scheme, "&Изменить", false);
@@ -125,14 +126,18 @@ void TMainForm::EditClick() {
   ShowPhase(*Scheme_, phase);
   hide();
   EditorRunner_(*this, *Scheme_);
-  Scheme_->LoadAll();
-  View_.ObjectScale = Scheme_->Info->RealScale;
-  // The reload also drops what the table dialogs changed in memory: the
-  // title, the phase items and the entries follow the passport as read.
-  ShowPassportTitle();
-  RebuildPhaseSelector(Scheme_->Info->PhaseCount);
-  UpdatePassportEntries();
-  ShowPhase(*Scheme_, phase <= Scheme_->Info->PhaseCount ? phase : 1);
+  // Unsaved table edits are saved or let go first; kept, nothing is read.
+  if (ConfirmInfoReload()) {
+    Scheme_->LoadAll();
+    InfoRead();
+    View_.ObjectScale = Scheme_->Info->RealScale;
+    // The reload also drops what the table dialogs changed in memory: the
+    // title, the phase items and the entries follow the passport as read.
+    ShowPassportTitle();
+    RebuildPhaseSelector(Scheme_->Info->PhaseCount);
+    UpdatePassportEntries();
+    ShowPhase(*Scheme_, phase <= Scheme_->Info->PhaseCount ? phase : 1);
+  }
   show();
   Repaint();
   if (animating) AnimTimer_.start();

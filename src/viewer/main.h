@@ -9,12 +9,16 @@
 #include <memory>
 #include <string>
 
+#include "InfoFileStamp.h"
 #include "model/DrawContext.h"
 #include "qt/SchemeView.h"
 
 class QAction;
 class QMenu;
 class TAboutForm;
+class TComplForm;
+class TTramSForm;
+class TtexForm;
 class TChooseObjectForm;
 class TDataPathForm;
 class THelpWindow;
@@ -39,6 +43,7 @@ struct TMainMenu {
   QAction* ChangeTable = nullptr;
   QAction* EquipmentTable = nullptr;
   QAction* TramHeads = nullptr;
+  QAction* SaveInfo = nullptr;
   QAction* Edit = nullptr;
   QAction* SetScale = nullptr;
   QAction* ShowWhole = nullptr;
@@ -150,6 +155,26 @@ class TMainForm : public QMainWindow {
   // The end of the program: writes [map] lastTramscale once.
   void Finish();
 
+  // The passport information the user keeps: the change log, equipment and
+  // tram-head tables of "Светофорный объект", "Сохранить информацию о СО"
+  // (Ctrl+S), and the question before anything reads the passport again
+  // over edits not yet written.
+  void ChangeTableClick();
+  void EquipmentTableClick();
+  void TramHeadsClick();
+  TtexForm* ChangeForm();
+  TComplForm* EquipmentForm();
+  TTramSForm* TramSchemeForm();
+  // Writes info.txt, asking first when the file changed on disk since it
+  // was read; false when it was not written.
+  bool SaveInfo();
+  // When the information holds unsaved edits, asks "Сохранить изменения
+  // информации о СО?": "Да" saves, "Нет" lets them go; false for "Отмена"
+  // (or a save that did not happen): nothing may be read again.
+  bool ConfirmInfoReload();
+  // The title shows an asterisk while the information holds unsaved edits.
+  void InfoChanged();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -161,6 +186,9 @@ class TMainForm : public QMainWindow {
   void UpdatePassportEntries();
   void ShowPassportTitle();
   void ViewTouched() { StartFitPending_ = false; }
+  void CreateInfoEntries(QMenu* object);
+  // After info.txt was read: nothing unsaved, the file remembered as read.
+  void InfoRead();
 
   std::unique_ptr<TIniFile> Config_;
   std::string DatabaseDir_;
@@ -189,6 +217,10 @@ class TMainForm : public QMainWindow {
   TlayersDlg* LayersDialog_ = nullptr;
   TSetScale* ScaleDialog_ = nullptr;
   THelpWindow* HelpWindow_ = nullptr;
+  TtexForm* ChangeForm_ = nullptr;
+  TComplForm* EquipmentForm_ = nullptr;
+  TTramSForm* TramSchemeForm_ = nullptr;
+  TInfoFileStamp InfoStamp_;
 };
 
 // Remaining seconds as the label shows them: up to 5 significant digits.
