@@ -1,6 +1,7 @@
 #include "TextGridTable.h"
 
 #include <QHeaderView>
+#include <algorithm>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
 
@@ -91,8 +92,9 @@ void TTextGridView::Show(const TTextGrid& grid, TDialogModel& model) {
   Grid_ = &grid;
   Model_ = &model;
   Table_->Show(&grid, &model);
-  for (int c = 0; c < grid.ColumnCount(); ++c) setColumnWidth(c, grid.Column(c).Width);
+  for (int c = 0; c < grid.ColumnCount(); ++c) setColumnWidth(c, ColumnPixels(c));
   FollowSelection(0);
+  updateGeometry();
 }
 
 void TTextGridView::RowsChanged() {
@@ -106,9 +108,24 @@ void TTextGridView::FollowSelection(int column) {
   setCurrentIndex(Table_->index(Grid_->Selected() - 1, column));
 }
 
+void TTextGridView::showEvent(QShowEvent* event) {
+  QTableView::showEvent(event);
+  if (currentIndex().isValid()) edit(currentIndex());
+}
+
+int TTextGridView::ColumnPixels(int column) const {
+  // The widths were laid out for a font in which a change-log date just
+  // fits its 64 pixels; a larger font widens every column alike, and a
+  // caption is never cut.
+  const double scale = std::max(1.0, (fontMetrics().horizontalAdvance(QStringLiteral("05.03.2024 г.")) + 8) / 64.0);
+  const QString caption = QString::fromStdString(Grid_->Column(column).Caption);
+  const int captionWidth = horizontalHeader()->fontMetrics().horizontalAdvance(caption) + 12;
+  return std::max(static_cast<int>(Grid_->Column(column).Width * scale + 0.5), captionWidth);
+}
+
 QSize TTextGridView::sizeHint() const {
   int width = frameWidth() * 2;
   if (Grid_)
-    for (int c = 0; c < Grid_->ColumnCount(); ++c) width += Grid_->Column(c).Width;
+    for (int c = 0; c < Grid_->ColumnCount(); ++c) width += ColumnPixels(c);
   return {width + 4, 10 * 20 + horizontalHeader()->sizeHint().height() + frameWidth() * 2};
 }

@@ -51,8 +51,14 @@ class TTextGridView : public QTableView {
 
   QSize sizeHint() const override;
 
+ protected:
+  // The editor is open on the current cell from the moment the grid shows.
+  void showEvent(QShowEvent* event) override;
+
  private:
   void FollowSelection(int column);
+  // The column's width on screen.
+  int ColumnPixels(int column) const;
 
   TTextGridTable* Table_;
   const TTextGrid* Grid_ = nullptr;
