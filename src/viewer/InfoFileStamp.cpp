@@ -14,8 +14,9 @@ QByteArray TInfoFileStamp::Digest(const QString& path, bool& exists) {
   return hash.result();
 }
 
-void TInfoFileStamp::Take(const QString& path) {
+void TInfoFileStamp::Take(const QString& path, bool readWhole) {
   Path_ = path;
+  ReadWhole_ = readWhole;
   Digest_ = Digest(path, Existed_);
 }
 
@@ -36,4 +37,10 @@ QString TInfoFileStamp::ChangedQuestion() const {
   return QStringLiteral("Файл %1 изменён на диске %2 после того, как информация о СО была считана. "
                         "Записать информацию о СО поверх него?")
       .arg(QDir::toNativeSeparators(Path_), file.lastModified().toString(QStringLiteral("dd.MM.yyyy в HH:mm:ss")));
+}
+
+QString TInfoFileStamp::PartlyReadQuestion() const {
+  return QStringLiteral("Файл %1 был считан не полностью из-за ошибки в нём. При записи информации о СО всё, "
+                        "что в файле после места ошибки, будет потеряно. Записать информацию о СО?")
+      .arg(QDir::toNativeSeparators(Path_));
 }

@@ -8,9 +8,13 @@
 
 class TInfoFileStamp {
  public:
-  // Remembers the file as it is now (after reading or writing it).
-  void Take(const QString& path);
+  // Remembers the file as it is now, after reading or writing it; readWhole:
+  // every field of it was read (a damaged file stops the reading part-way).
+  void Take(const QString& path, bool readWhole);
   void Clear() { Path_.clear(); }
+  // Writing the information over a file read only in part loses the rest.
+  bool ReadWhole() const { return ReadWhole_; }
+  QString PartlyReadQuestion() const;
   // The file's content differs from what was remembered, or it was removed.
   bool ChangedOnDisk() const;
   // The question shown before overwriting it: where it is and when it
@@ -22,5 +26,6 @@ class TInfoFileStamp {
 
   QString Path_;
   bool Existed_ = false;
+  bool ReadWhole_ = true;
   QByteArray Digest_;
 };

@@ -9,11 +9,34 @@
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
 #include "platform/IniFile.h"
+#include "platform/Messages.h"
 #include "qt/Modal.h"
 #include "qt/QtMessages.h"
 #include "tables/TexFormUnit.h"
 #include "tables/TramSchemeFormUnit.h"
 #include "tables/complFormUnit.h"
+
+namespace {
+
+// Whether info.txt reads to its end, found by reading it once more without
+// showing its messages again.
+bool InfoReadsWhole(const std::string& dir) {
+  TMessageCapture quiet;
+  TSVInfo probe(nullptr, dir);
+  return probe.LoadAll();
+}
+
+// A question with "Да" and "Нет"; "Нет" (keeping the file) is the default.
+bool AskOverwrite(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::Warning, ApplicationTitle(), text, QMessageBox::Yes | QMessageBox::No, parent);
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+  box.setDefaultButton(QMessageBox::No);
+  box.setEscapeButton(QMessageBox::No);
+  return ExecModal(box) == QMessageBox::Yes;
+}
+
+}  // namespace
 
 void TMainForm::CreateInfoEntries(QMenu* object) {
   TMainMenu& m = Menu_;
@@ -66,24 +89,19 @@ void TMainForm::InfoRead() {
   if (!Scheme_) return;
   // What was read replaces whatever was unsaved.
   Scheme_->Info->Modified = false;
-  InfoStamp_.Take(QString::fromStdString(Scheme_->Info->FileName));
+  InfoStamp_.Take(QString::fromStdString(Scheme_->Info->FileName), InfoReadsWhole(Scheme_->Dir));
   InfoChanged();
 }
 
 bool TMainForm::SaveInfo() {
   if (!Scheme_) return false;
   if (InfoStamp_.ChangedOnDisk()) {
-    QMessageBox box(QMessageBox::Warning, ApplicationTitle(), InfoStamp_.ChangedQuestion(),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
-    // Keeping the other change is the safe choice.
-    box.setDefaultButton(QMessageBox::No);
-    box.setEscapeButton(QMessageBox::No);
-    if (ExecModal(box) != QMessageBox::Yes) return false;
+    if (!AskOverwrite(this, InfoStamp_.ChangedQuestion())) return false;
+  } else if (!InfoStamp_.ReadWhole()) {
+    if (!AskOverwrite(this, InfoStamp_.PartlyReadQuestion())) return false;
   }
   if (!Scheme_->Info->SaveAll()) return false;
-  InfoStamp_.Take(QString::fromStdString(Scheme_->Info->FileName));
+  InfoStamp_.Take(QString::fromStdString(Scheme_->Info->FileName), true);
   InfoChanged();
   return true;
 }

@@ -297,6 +297,31 @@ class TablesLogsTest : public QObject {
     QVERIFY(none.Seen.empty());
   }
 
+  void AnInformationFileReadOnlyInPartIsOverwrittenOnlyWhenTheUserSays() {
+    // The tram-scheme count is damaged: everything before it is read.
+    std::string damaged = SampleInfo();
+    const std::string tail = "0\r\n1\r\n";
+    QVERIFY(damaged.size() > tail.size() && damaged.compare(damaged.size() - tail.size(), tail.size(), tail) == 0);
+    damaged.replace(damaged.size() - tail.size(), 1, "x");
+    TMainForm& f = Started();
+    WriteFile(InfoPath(1), damaged);
+    QVERIFY(f.OpenPassport(QStringLiteral("1")));
+    const QByteArray before = ReadFile(InfoPath(1));
+    EditInfo(f);
+    for (QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
+      TAnswerer answers([answer](QDialog&) { return int(answer); });
+      QCOMPARE(f.SaveInfo(), answer == QMessageBox::Yes);
+      QCOMPARE(answers.Boxes.size(), std::size_t(1));
+      QVERIFY(answers.Boxes[0].contains(QStringLiteral("считан не полностью")));
+      QCOMPARE(ReadFile(InfoPath(1)) == before, answer == QMessageBox::No);
+    }
+    // Once written whole, the file saves without a question.
+    EditInfo(f);
+    TAnswerer none([](QDialog&) { return int(QMessageBox::No); });
+    QVERIFY(f.SaveInfo());
+    QVERIFY(none.Seen.empty());
+  }
+
   void ReturningFromTheSchemeEditorOverUnsavedEditsAsksBeforeReading() {
     for (QMessageBox::StandardButton answer : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}) {
       TMainForm& f = Started();
