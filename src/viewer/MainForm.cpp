@@ -129,8 +129,11 @@ bool TMainForm::OpenPassport(const QString& number) {
 
 void TMainForm::ShowPassportTitle() {
   const QString title = QString::fromStdString(Scheme_->Info->AddressText());
-  setWindowTitle(title);
   SetApplicationTitle(title);
+  NotePassportRead();
+  setWindowTitle(EditedElsewhereBy_.isEmpty() ? title
+                                              : title + QStringLiteral(" — только просмотр, схему изменяет ") +
+                                                    EditedElsewhereBy_);
 }
 
 QString TMainForm::PassportTitle() const {
