@@ -69,7 +69,7 @@ TEST(
                               19, 20, 21, 23, 24, 25, 26, 27, 28, 30, 34};
   EXPECT_EQ(types, want);
   for (const char *label : {"К1", "К2", "КВВГ 7x1,5", "L=60", "ДКС", "С1",
-                            "2н ", "2.1", "Н1", "Дом 5", "ул. Садовая"})
+                            "1н ", "2.1", "Н1", "Дом 5", "ул. Садовая"})
     EXPECT_NE(run.Out.find(std::string("\"") + label + "\""), std::string::npos)
         << label;
   EXPECT_NE(run.Out.find("\"changed\": false"), std::string::npos);
