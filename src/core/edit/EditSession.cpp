@@ -84,6 +84,7 @@ void TEditSession::Show() {
   Base_ = TRasterImage{};
   BaseState_ = TBaseState::None;
   History_.Clear();
+  Repaint();
 }
 
 void TEditSession::Close() {
