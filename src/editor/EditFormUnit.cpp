@@ -138,7 +138,8 @@ QWidget* TEditForm::CreateSidePanel() {
   column->addLayout(grid);
   column->addWidget(PhaseBox_);
   column->addStretch(1);
-  panel->setFixedWidth(84);
+  // As wide as the viewer's panel: two columns of phase buttons with their numbers.
+  panel->setFixedWidth(104);
 
   connect(LayersButton_, &QToolButton::clicked, this, &TEditForm::LayersClick);
   connect(ScaleButton_, &QToolButton::clicked, this, &TEditForm::ScaleClick);
@@ -199,6 +200,8 @@ void TEditForm::RebuildPhaseSelector() {
     auto* r = new QRadioButton(QString::fromStdString(items[i]), PhaseBox_);
     PhaseGroup_->addButton(r, static_cast<int>(i));
     PhaseGrid_->addWidget(r, static_cast<int>(i) / 2, static_cast<int>(i) % 2);
+    // The box may be on the screen already: new buttons are not shown by it.
+    r->show();
   }
 }
 

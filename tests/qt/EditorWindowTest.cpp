@@ -24,6 +24,7 @@
 #include "editor/EditorRunner.h"
 #include "model/Geometry.h"
 #include "model/SVObject.h"
+#include "plan/SVInfo.h"
 #include "platform/Dialogs.h"
 #include "platform/Messages.h"
 #include "qt/Cursors.h"
@@ -425,6 +426,76 @@ class EditorWindowTest : public QObject {
     QCOMPARE(f.Session()->BaseImage().Pixels, expected);
     QCOMPARE(f.Session()->BaseState(), TBaseState::Hidden);
     QVERIFY(f.BaseButton()->isEnabled());
+  }
+
+  // Set SVPASS_SHOTS to a directory to keep pictures of the window.
+  void TheSamplePassportIsDrawnOverItsBaseImage() {
+    const QString dir = PassportDir();
+    QDir().mkpath(dir);
+    QDir().mkpath(Program_.path() + "/icons");
+    const QDir icons(QStringLiteral(SVPASS_SOURCE_DIR "/resources/icons"));
+    for (const QString& name : icons.entryList({"*.xpm"}))
+      QVERIFY(QFile::copy(icons.filePath(name), Program_.path() + "/icons/" + name));
+    for (const char* name : {"info.txt", "map.txt"})
+      QVERIFY(QFile::copy(QStringLiteral(SVPASS_SOURCE_DIR "/data/Data/svo1/") + name, dir + name));
+    Scheme_ = std::make_unique<TSVObject>(dir.toStdString());
+    Scheme_->ClearAll();
+    Scheme_->SetInfoFileName();
+    Scheme_->LoadAll();
+    Form_ = std::make_unique<TEditForm>();
+    Form_->SetDialogHost(std::make_unique<TCancelHost>());
+    Form_->resize(1150, 760);
+    Form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(Form_.get()));
+    TEditForm& f = *Form_;
+    f.Prepare(*Scheme_, TFileStamp::Of(MapPath()));
+    f.ShowEditor();
+
+    // A survey sheet: pale blue, with a darker street band across it.
+    QImage sheet(1200, 800, QImage::Format_RGB32);
+    sheet.fill(qRgb(200, 224, 240));
+    for (int y = 350; y < 450; ++y)
+      for (int x = 0; x < 1200; ++x) sheet.setPixel(x, y, qRgb(150, 150, 140));
+    const QString png = Program_.path() + "/sheet.png";
+    QVERIFY(sheet.save(png, "PNG"));
+    QVERIFY(f.LoadBaseFile(png));
+    auto sheetPixels = [&] {
+      const QImage& pic = f.Map()->Picture();
+      int n = 0;
+      for (int y = 0; y < pic.height(); y += 2)
+        for (int x = 0; x < pic.width(); x += 2) n += (pic.pixel(x, y) & 0xFFFFFF) == 0xC8E0F0;
+      return n;
+    };
+    // The sheet covers much of the box at the fitted zoom (its part on the
+    // screen, a quarter of the samples at least) and nothing when hidden.
+    const TDrawContext& v = f.Session()->Context();
+    const QRect onScreen = QRect(QPoint(qRound(v.OriginX), qRound(v.OriginY)),
+                                 QSize(qRound(1200 * v.Zoom), qRound(800 * v.Zoom)))
+                               .intersected(QRect(QPoint(0, 0), f.Map()->Picture().size()));
+    QVERIFY(!onScreen.isEmpty());
+    // The phase selector shows every phase of the passport.
+    QCOMPARE(int(f.PhaseGroup()->buttons().size()), int(Scheme_->Info->Phases.Count));
+    for (QAbstractButton* b : f.PhaseGroup()->buttons()) QVERIFY(b->isVisible());
+    QVERIFY(f.PhaseGroup()->button(0)->isChecked());
+    const int shown = sheetPixels();
+    QVERIFY2(shown > onScreen.width() * onScreen.height() / 16, qPrintable(QString::number(shown)));
+    const QString shots = qEnvironmentVariable("SVPASS_SHOTS");
+    if (!shots.isEmpty()) f.grab().save(shots + "/editor-base.png");
+    f.BaseButton()->click();
+    QCOMPARE(sheetPixels(), 0);
+    f.BaseButton()->click();
+
+    // Mid-placement: a curb's rubber band, then a direction of three points.
+    f.ToolButton("Прямой бордюр")->click();
+    Click(f.Map(), QPoint(300, 200));
+    Move(f.Map(), QPoint(620, 430));
+    if (!shots.isEmpty()) f.grab().save(shots + "/editor-rubber.png");
+    QTest::keyClick(f.Map(), Qt::Key_Escape);
+    f.ToolButton("Направление движения")->click();
+    for (const QPoint& p : {QPoint(200, 500), QPoint(420, 480), QPoint(520, 330)}) Click(f.Map(), p);
+    Move(f.Map(), QPoint(640, 250));
+    if (!shots.isEmpty()) f.grab().save(shots + "/editor-direction.png");
+    QCOMPARE(f.Session()->PointCount(), 3);
   }
 
   void F4OpensTheEditorAndClosingItShowsTheViewerOnThePassportAsSaved() {
