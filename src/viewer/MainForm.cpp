@@ -131,8 +131,17 @@ bool TMainForm::OpenPassport(const QString& number) {
 
 void TMainForm::ShowPassportTitle() {
   const QString title = QString::fromStdString(Scheme_->Info->AddressText());
-  setWindowTitle(Scheme_->Info->Modified ? title + QStringLiteral(" *") : title);
   SetApplicationTitle(title);
+  NotePassportRead();
+  setWindowTitle(TitleShown());
+}
+
+QString TMainForm::TitleShown() const {
+  QString shown = QString::fromStdString(Scheme_->Info->AddressText());
+  // Unsaved edits of the passport information.
+  if (Scheme_->Info->Modified) shown += QStringLiteral(" *");
+  if (!EditedElsewhereBy_.isEmpty()) shown += QStringLiteral(" — только просмотр, схему изменяет ") + EditedElsewhereBy_;
+  return shown;
 }
 
 QString TMainForm::PassportTitle() const {

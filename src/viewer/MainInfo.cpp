@@ -10,6 +10,7 @@
 #include "plan/SVInfo.h"
 #include "platform/IniFile.h"
 #include "platform/Messages.h"
+#include "qt/FileStamp.h"
 #include "qt/Modal.h"
 #include "qt/QtMessages.h"
 #include "tables/TexFormUnit.h"
@@ -82,7 +83,7 @@ void TMainForm::TramHeadsClick() {
 }
 
 void TMainForm::InfoChanged() {
-  if (Scheme_) ShowPassportTitle();
+  if (Scheme_) setWindowTitle(TitleShown());
 }
 
 void TMainForm::InfoRead() {
@@ -95,8 +96,9 @@ void TMainForm::InfoRead() {
 
 bool TMainForm::SaveInfo() {
   if (!Scheme_) return false;
+  const QString path = QString::fromStdString(Scheme_->Info->FileName);
   if (InfoStamp_.ChangedOnDisk()) {
-    if (!AskOverwrite(this, InfoStamp_.ChangedQuestion())) return false;
+    if (!MayOverwrite(this, path, InfoStamp_.Read())) return false;
   } else if (!InfoStamp_.ReadWhole()) {
     if (!AskOverwrite(this, InfoStamp_.PartlyReadQuestion())) return false;
   }

@@ -2,6 +2,8 @@
 #include <QApplication>
 
 #include "ProgramInfo.h"
+#include "editor/EditorRunner.h"
+#include "editor/dialogs/QtDialogHost.h"
 #include "main.h"
 #include "platform/ProgramDir.h"
 #include "qt/QtMessages.h"
@@ -20,6 +22,8 @@ int main(int argc, char** argv) {
   {
     TMainForm form;
     if (!form.Start()) return 0;
+    form.SetEditorRunner(
+        MakeEditorRunner([](QWidget* owner) { return std::make_unique<TQtDialogHost>(owner); }));
     form.showMaximized();
     result = QApplication::exec();
   }

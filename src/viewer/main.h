@@ -11,6 +11,7 @@
 
 #include "InfoFileStamp.h"
 #include "model/DrawContext.h"
+#include "qt/FileStamp.h"
 #include "qt/SchemeView.h"
 
 class QAction;
@@ -148,9 +149,18 @@ class TMainForm : public QMainWindow {
   // animation paused. Afterwards the passport is read again from disk (the
   // editor saves what it keeps) and the phase shown before is shown again,
   // when the passport still has it.
+  //
+  // While the editor runs, the passport's lock keeps other instances of the
+  // program to viewing; a passport another instance is editing is not
+  // opened in the editor here (the user is told who holds it).
   using TEditorRunner = std::function<void(TMainForm&, TSVObject&)>;
   void SetEditorRunner(TEditorRunner runner);
   void EditClick();
+  // map.txt as it was when the shown scheme was read.
+  const TFileStamp& MapStamp() const { return MapStamp_; }
+  // Who edits the shown passport in another instance, empty when nobody;
+  // taken when the passport is read and shown in the title.
+  const QString& EditedElsewhereBy() const { return EditedElsewhereBy_; }
 
   // The end of the program: writes [map] lastTramscale once.
   void Finish();
@@ -185,8 +195,15 @@ class TMainForm : public QMainWindow {
   void MapPaint();
   void UpdatePassportEntries();
   void ShowPassportTitle();
+  // Remembers the scheme file as just read and whether another instance
+  // holds the passport.
+  void NotePassportRead();
+  void ReloadPassport(int phase);
   void ViewTouched() { StartFitPending_ = false; }
   void CreateInfoEntries(QMenu* object);
+  // The window title: the passport, an asterisk for unsaved information,
+  // and who edits the scheme elsewhere.
+  QString TitleShown() const;
   // After info.txt was read: nothing unsaved, the file remembered as read.
   void InfoRead();
 
@@ -210,6 +227,8 @@ class TMainForm : public QMainWindow {
   bool Finished_ = false;
   std::function<void(const TPrintRequest&)> PrintHandler_;
   TEditorRunner EditorRunner_;
+  TFileStamp MapStamp_;
+  QString EditedElsewhereBy_;
 
   TDataPathForm* DataPathForm_ = nullptr;
   TChooseObjectForm* ChooseObjectForm_ = nullptr;

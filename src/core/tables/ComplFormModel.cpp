@@ -20,6 +20,7 @@ std::vector<std::string> ReadSeries(const TIniFile& ini, const std::string& pref
 
 TPickList WithEmptyFirst(const std::vector<std::string>& items) {
   TPickList list;
+  list.Index = 0;
   list.Items.push_back("");
   list.Items.insert(list.Items.end(), items.begin(), items.end());
   return list;
@@ -60,9 +61,9 @@ int TComplFormModel::Press(TDialogButton button) {
 
 std::string TComplFormModel::ComposedType() const {
   std::string type = TipLB.Text();
-  if (LineLB.Chosen()) type += "   " + LineLB.Text();
-  if (LineLB.Chosen() && widthLB.Chosen()) type += " x";
-  if (widthLB.Chosen()) type += " " + widthLB.Text();
+  if ((LineLB.Index > 0)) type += "   " + LineLB.Text();
+  if ((LineLB.Index > 0) && (widthLB.Index > 0)) type += " x";
+  if ((widthLB.Index > 0)) type += " " + widthLB.Text();
   return type;
 }
 
@@ -100,8 +101,8 @@ TPickList* TComplFormModel::List(const std::string& control) {
 bool TComplFormModel::Select(const std::string& control, const std::string& item) {
   TPickList* list = List(control);
   if (!list) return false;
-  const auto it = std::find(list->Items.begin(), list->Items.end(), item);
-  if (it == list->Items.end()) return false;
-  list->Index = static_cast<int>(it - list->Items.begin());
+  const int index = list->Find(item);
+  if (index < 0) return false;
+  list->Index = index;
   return true;
 }

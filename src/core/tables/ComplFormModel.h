@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "TextGrid.h"
+#include "edit/dialogs/DialogControls.h"
 #include "platform/Dialogs.h"
 
 class TSVInfo;
@@ -18,15 +19,6 @@ struct TComplPickLists {
   std::vector<std::string> Types;
 };
 TComplPickLists ReadComplPickLists(const std::string& configPath);
-
-// A drop-down pick list whose first entry is empty (nothing chosen).
-struct TPickList {
-  std::vector<std::string> Items;
-  // Index into Items; 0 is the empty entry.
-  int Index = 0;
-  const std::string& Text() const { return Items[static_cast<std::size_t>(Index)]; }
-  bool Chosen() const { return Index > 0; }
-};
 
 class TComplFormModel : public TDialogModel {
  public:
@@ -45,6 +37,7 @@ class TComplFormModel : public TDialogModel {
   const TTextGrid& Grid() const { return Grid_; }
   // The memo "Описание подключения СО:", line breaks as CR LF.
   const std::string& Connection() const { return Connection_; }
+  // Each starts with an empty entry (index 0), which chooses nothing.
   TPickList NAimLB, TipLB, LineLB, widthLB;
 
   // Ok stores the rows and the description and closes; Cancel and the close
