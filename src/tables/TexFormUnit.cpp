@@ -47,7 +47,7 @@ void TtexForm::Fill(TSVInfo& info, const QDate& today) {
 bool TtexForm::Execute(TSVInfo& info, const QDate& today) {
   Fill(info, today);
   const bool stored = ExecModal(*this) == QDialog::Accepted;
-  NaprGrid->Table()->Show(nullptr, nullptr);
+  NaprGrid->Detach();
   Model_.reset();
   return stored;
 }

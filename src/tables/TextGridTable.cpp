@@ -97,6 +97,12 @@ void TTextGridView::Show(const TTextGrid& grid, TDialogModel& model) {
   updateGeometry();
 }
 
+void TTextGridView::Detach() {
+  Grid_ = nullptr;
+  Model_ = nullptr;
+  Table_->Show(nullptr, nullptr);
+}
+
 void TTextGridView::RowsChanged() {
   const int column = currentIndex().isValid() ? currentIndex().column() : 0;
   Table_->Reload();

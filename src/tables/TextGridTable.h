@@ -48,6 +48,8 @@ class TTextGridView : public QTableView {
   // After a button changed the rows: the rows again, the current cell on
   // the model's selected row.
   void RowsChanged();
+  // Lets go of the grid and its model when the dialog closes.
+  void Detach();
 
   QSize sizeHint() const override;
 

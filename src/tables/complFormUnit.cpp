@@ -115,7 +115,7 @@ void TComplForm::Fill(TSVInfo& info) {
 bool TComplForm::Execute(TSVInfo& info) {
   Fill(info);
   const bool stored = ExecModal(*this) == QDialog::Accepted;
-  NaprGrid->Table()->Show(nullptr, nullptr);
+  NaprGrid->Detach();
   Model_.reset();
   return stored;
 }
