@@ -8,6 +8,7 @@
 #include "CliArgs.h"
 #include "CliMessages.h"
 #include "Json.h"
+#include "PassportJson.h"
 #include "SchemeJson.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
@@ -113,35 +114,10 @@ int DumpUsage() {
 
 }  // namespace
 
-int CmdDump(const TArgs& args) {
-  TDumpArgs a;
-  if (!ParseArgs(args, a)) return DumpUsage();
-  if (!DirectoryExists(a.Dir)) {
-    std::cerr << "dump: cannot read the passport directory " << a.Dir << '\n';
-    return 1;
-  }
-  std::string dir = a.Dir;
-  if (dir.back() != '/' && dir.back() != '\\') dir += '/';
-
-  // Loaded as the viewer loads it: the information, then the scheme, then
-  // the clock set to the phase and program asked for.
-  TCliMessages messages;
-  TSVObject scheme(dir);
-  scheme.SetInfoFileName();
-  scheme.LoadAll();
+void WritePassportMembers(TJsonWriter& json, TSVObject& scheme) {
   TSVInfo& info = *scheme.Info;
   TSVtime& time = *scheme.Time;
-  time.SetPhase(a.Phase.value_or(1));
-  if (a.Program) {
-    time.Program = static_cast<std::uint8_t>(*a.Program);
-    time.SetPhase(time.Phase);
-  }
-  if (a.Remaining) time.Remaining = *a.Remaining;
-  scheme.CopyTimingToDirections();
-
-  TJsonWriter json;
-  json.BeginObject()
-      .Member("address", info.AddressText())
+  json      .Member("address", info.AddressText())
       .Member("address1", info.Address1)
       .Member("address2", info.Address2)
       .Member("objectNumber", info.ObjectNumber())
@@ -162,6 +138,36 @@ int CmdDump(const TArgs& args) {
       .Member("remaining", time.Remaining)
       .EndObject();
   WriteSchemeLayers(json, scheme);
+}
+
+int CmdDump(const TArgs& args) {
+  TDumpArgs a;
+  if (!ParseArgs(args, a)) return DumpUsage();
+  if (!DirectoryExists(a.Dir)) {
+    std::cerr << "dump: cannot read the passport directory " << a.Dir << '\n';
+    return 1;
+  }
+  std::string dir = a.Dir;
+  if (dir.back() != '/' && dir.back() != '\\') dir += '/';
+
+  // Loaded as the viewer loads it: the information, then the scheme, then
+  // the clock set to the phase and program asked for.
+  TCliMessages messages;
+  TSVObject scheme(dir);
+  scheme.SetInfoFileName();
+  scheme.LoadAll();
+  TSVtime& time = *scheme.Time;
+  time.SetPhase(a.Phase.value_or(1));
+  if (a.Program) {
+    time.Program = static_cast<std::uint8_t>(*a.Program);
+    time.SetPhase(time.Phase);
+  }
+  if (a.Remaining) time.Remaining = *a.Remaining;
+  scheme.CopyTimingToDirections();
+
+  TJsonWriter json;
+  json.BeginObject();
+  WritePassportMembers(json, scheme);
   json.Key("messages").BeginArray();
   for (const TMessage& m : messages.Messages)
     json.BeginObject()

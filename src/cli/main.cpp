@@ -17,6 +17,7 @@ int Usage() {
                "  generate --items N --seed S --out <dir>\n"
                "  export <passport-dir> --out FILE(.doc|.rtf|.pdf) [--print] [--sections LIST] [--word-visible]\n"
                "         [--commands-to LOG] [--open]\n"
+               "  edit <passport-dir> --script FILE --out DIR [--size WxH] [--today YYYY-MM-DD]\n"
 #ifdef SVPASS_HAVE_RENDER
                "  render <passport-dir> --out FILE.png [--width W --height H] [--phase P] [--program K]\n"
                "         [--remaining T] [--preset all|cable|tsrd|odd] [--look view|edit|print] [--sign-scale S]\n"
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
       {"resave", CmdResave},
       {"generate", CmdGenerate},
       {"export", CmdExport},
+      {"edit", CmdEdit},
 #ifdef SVPASS_HAVE_RENDER
       {"render", CmdRender},
       {"print", CmdPrint},

@@ -2,6 +2,7 @@
 
 #include <QPainterPath>
 #include <algorithm>
+#include <memory>
 #include <cmath>
 
 namespace {
@@ -169,6 +170,42 @@ void TQtCanvas::StretchDraw(const TRect& dest, const TRasterImage& image) {
   }
   PrepareCopy();
   Painter_.drawImage(QRect(dest.Left, dest.Top, dest.Right - dest.Left, dest.Bottom - dest.Top), img);
+}
+
+void TQtCanvas::StretchDrawPart(const TRect& dest, const TRasterImage& image, const TRect& source) {
+  if (image.Empty() || image.Pixels.size() < static_cast<std::size_t>(image.Width) * image.Height) return;
+  auto copy = std::static_pointer_cast<const QImage>(image.DeviceCopy);
+  if (!copy) {
+    auto img = std::make_shared<QImage>(image.Width, image.Height, QImage::Format_RGB32);
+    for (int y = 0; y < image.Height; ++y) {
+      auto* line = reinterpret_cast<QRgb*>(img->scanLine(y));
+      const TColor* src = image.Pixels.data() + static_cast<std::size_t>(y) * image.Width;
+      for (int x = 0; x < image.Width; ++x) line[x] = qRgb(ColorR(src[x]), ColorG(src[x]), ColorB(src[x]));
+    }
+    copy = img;
+    image.DeviceCopy = copy;
+  }
+  PrepareCopy();
+  Painter_.drawImage(QRect(dest.Left, dest.Top, dest.Right - dest.Left, dest.Bottom - dest.Top), *copy,
+                     QRect(source.Left, source.Top, source.Right - source.Left, source.Bottom - source.Top));
+}
+
+bool TQtCanvas::SavePicture() {
+  auto* img = dynamic_cast<QImage*>(Painter_.device());
+  if (!img) return false;
+  Saved_ = img->copy();
+  return true;
+}
+
+bool TQtCanvas::RestorePicture() {
+  auto* img = dynamic_cast<QImage*>(Painter_.device());
+  if (!img || Saved_.size() != img->size()) return false;
+  Painter_.save();
+  Painter_.setClipping(false);
+  Painter_.setCompositionMode(QPainter::CompositionMode_Source);
+  Painter_.drawImage(0, 0, Saved_);
+  Painter_.restore();
+  return true;
 }
 
 void TQtCanvas::FontChanged() { Current_ = nullptr; }

@@ -37,6 +37,9 @@ class TQtCanvas : public TCanvas {
   void Pie(int l, int t, int r, int b, int x3, int y3, int x4, int y4) override;
   void FillRect(const TRect& r) override;
   void StretchDraw(const TRect& dest, const TRasterImage& image) override;
+  void StretchDrawPart(const TRect& dest, const TRasterImage& image, const TRect& source) override;
+  bool SavePicture() override;
+  bool RestorePicture() override;
   void TextOut(int x, int y, const std::string& text) override;
   TSize TextExtent(const std::string& text) override;
   TRect ClipRect() const override { return Clip_; }
@@ -71,6 +74,7 @@ class TQtCanvas : public TCanvas {
 
   QPainter Painter_;
   TRect Clip_;
+  QImage Saved_;
   std::map<TFontKey, std::unique_ptr<TCachedFont>> Fonts_;
   const TCachedFont* Current_ = nullptr;
 };

@@ -102,6 +102,7 @@ bool TMainForm::OpenPassport(const QString& number) {
     ShowError("Номер объекта - от 1 до 5 букв или цифр.");
     return false;
   }
+  if (!ConfirmInfoReload()) return false;
   const std::string dir = PassportDir(DatabaseDir_, number);
   if (!QDir().mkpath(QString::fromStdString(dir))) {
     ShowError("Не могу создать каталог паспорта. Имя каталога - " + dir);
@@ -112,6 +113,7 @@ bool TMainForm::OpenPassport(const QString& number) {
   Scheme_->ClearAll();
   Scheme_->SetInfoFileName();
   Scheme_->LoadAll();
+  InfoRead();
 
   ShowPassportTitle();
   InitViewContext(View_, Map_->Canvas(), *Scheme_);
@@ -129,8 +131,17 @@ bool TMainForm::OpenPassport(const QString& number) {
 
 void TMainForm::ShowPassportTitle() {
   const QString title = QString::fromStdString(Scheme_->Info->AddressText());
-  setWindowTitle(title);
   SetApplicationTitle(title);
+  NotePassportRead();
+  setWindowTitle(TitleShown());
+}
+
+QString TMainForm::TitleShown() const {
+  QString shown = QString::fromStdString(Scheme_->Info->AddressText());
+  // Unsaved edits of the passport information.
+  if (Scheme_->Info->Modified) shown += QStringLiteral(" *");
+  if (!EditedElsewhereBy_.isEmpty()) shown += QStringLiteral(" — только просмотр, схему изменяет ") + EditedElsewhereBy_;
+  return shown;
 }
 
 QString TMainForm::PassportTitle() const {
@@ -197,6 +208,10 @@ void TMainForm::Finish() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+  if (!Finished_ && !ConfirmInfoReload()) {
+    event->ignore();
+    return;
+  }
   Finish();
   QMainWindow::closeEvent(event);
 }

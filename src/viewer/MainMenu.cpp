@@ -1,4 +1,6 @@
 // The main window's menu and the dialogs it opens.
+#include <QCoreApplication>
+#include <QDir>
 #include <QMenuBar>
 
 #include "AboutFormUnit.h"
@@ -15,6 +17,7 @@
 #include "plan/SVtime.h"
 #include "platform/IniFile.h"
 #include "qt/Modal.h"
+#include "qt/PassportLock.h"
 #include "qt/QtMessages.h"
 #include "tables/InfoFormUnit.h"
 #include "tables/NaprForm.h"
@@ -56,6 +59,7 @@ void TMainForm::CreateMenus() {
   m.ChangeTable = Entry(object, "Таблица изменений", false);
   m.EquipmentTable = Entry(object, "Таблица комплектации", false);
   m.TramHeads = Entry(object, "Подключение трамвайных головок", false);
+  CreateInfoEntries(object);
 
   QMenu* scheme = bar->addMenu(QStringLiteral("Схема"));
   m.Edit = Entry(scheme, "&Изменить", false);
@@ -145,7 +149,10 @@ Texoform* TMainForm::ExoForm() {
 void TMainForm::GeneralInfoClick() {
   if (!Scheme_ || !InfoForm()->Execute(*Scheme_->Info)) return;
   UpdatePassportEntries();
-  ShowPassportTitle();
+  // The address may have changed; the scheme on disk was not read again, so
+  // its remembered state stays as it was.
+  SetApplicationTitle(QString::fromStdString(Scheme_->Info->AddressText()));
+  InfoChanged();
   RebuildPhaseSelector(InfoForm()->PhaseSelectorCount());
   Repaint();
 }
@@ -155,7 +162,7 @@ void TMainForm::PlanTableClick(TPlanGridDialog* table) {
   table->Execute(*Scheme_->Info);
   // Even an Ok refused at a bad cell has stored the rows before it: the
   // title shows the unsaved edits and the colours follow the new times.
-  ShowPassportTitle();
+  InfoChanged();
   Repaint();
 }
 
@@ -194,14 +201,44 @@ void TMainForm::SetEditorRunner(TEditorRunner runner) {
 
 void TMainForm::EditClick() {
   if (!EditorRunner_ || !Scheme_) return;
+  const QString dir = QString::fromStdString(Scheme_->Dir);
+  TPassportLock lock(dir);
+  if (!lock.TryLock()) {
+    if (lock.Error() == QLockFile::LockFailedError) {
+      const std::optional<TLockHolder> holder = TPassportLock::Holder(dir);
+      MessageBoxOk(this, QMessageBox::Information, ApplicationTitle(),
+                   LockedPassportMessage(holder ? *holder : TLockHolder{}));
+    } else {
+      MessageBoxOk(this, QMessageBox::Critical, ApplicationTitle(),
+                   QStringLiteral("Схему нельзя изменить: в каталог паспорта %1 нельзя записать.")
+                       .arg(QDir::toNativeSeparators(dir)));
+    }
+    ShowPassportTitle();
+    return;
+  }
   const int phase = Scheme_->Time->Phase;
   const bool animating = AnimTimer_.isActive();
   // The editor shares the phase clock; it must not run on behind its back.
   AnimTimer_.stop();
+  // Another engineer may have saved this scheme since it was read here: the
+  // edits start from what is on disk. Table edits not yet written are not
+  // dropped for it; saving then asks before replacing the newer file.
+  if (MapStamp_.ChangedOnDisk(QString::fromStdString(Scheme_->Dir + "map.txt")) && !Scheme_->Info->Modified)
+    ReloadPassport(phase);
   ShowPhase(*Scheme_, phase);
   hide();
   EditorRunner_(*this, *Scheme_);
+  // Unsaved table edits are saved or let go first; kept, nothing is read.
+  if (ConfirmInfoReload()) ReloadPassport(phase);
+  lock.Unlock();
+  show();
+  Repaint();
+  if (animating) AnimTimer_.start();
+}
+
+void TMainForm::ReloadPassport(int phase) {
   Scheme_->LoadAll();
+  InfoRead();
   View_.ObjectScale = Scheme_->Info->RealScale;
   // The reload also drops what the table dialogs changed in memory: the
   // title, the phase items and the entries follow the passport as read.
@@ -209,9 +246,16 @@ void TMainForm::EditClick() {
   RebuildPhaseSelector(Scheme_->Info->PhaseCount);
   UpdatePassportEntries();
   ShowPhase(*Scheme_, phase <= Scheme_->Info->PhaseCount ? phase : 1);
-  show();
-  Repaint();
-  if (animating) AnimTimer_.start();
+}
+
+void TMainForm::NotePassportRead() {
+  EditedElsewhereBy_.clear();
+  if (!Scheme_) return;
+  const QString dir = QString::fromStdString(Scheme_->Dir);
+  MapStamp_ = TFileStamp::Of(dir + "map.txt");
+  if (const std::optional<TLockHolder> holder = TPassportLock::Holder(dir);
+      holder && (holder->Pid != QCoreApplication::applicationPid() || holder->Machine != TPassportLock::Self().Machine))
+    EditedElsewhereBy_ = HolderText(*holder);
 }
 
 TDataPathForm* TMainForm::DataPathForm() {

@@ -3,6 +3,8 @@
 
 #include "PrintEntries.h"
 #include "ProgramInfo.h"
+#include "editor/EditorRunner.h"
+#include "editor/dialogs/QtDialogHost.h"
 #include "main.h"
 #include "platform/ProgramDir.h"
 #include "qt/QtMessages.h"
@@ -22,6 +24,8 @@ int main(int argc, char** argv) {
     TMainForm form;
     if (!form.Start()) return 0;
     InstallPrinting(form);
+    form.SetEditorRunner(
+        MakeEditorRunner([](QWidget* owner) { return std::make_unique<TQtDialogHost>(owner); }));
     form.showMaximized();
     result = QApplication::exec();
   }

@@ -9,12 +9,17 @@
 #include <memory>
 #include <string>
 
+#include "InfoFileStamp.h"
 #include "model/DrawContext.h"
+#include "qt/FileStamp.h"
 #include "qt/SchemeView.h"
 
 class QAction;
 class QMenu;
 class TAboutForm;
+class TComplForm;
+class TTramSForm;
+class TtexForm;
 class TChooseObjectForm;
 class TDataPathForm;
 class TExportForm;
@@ -45,6 +50,7 @@ struct TMainMenu {
   QAction* ChangeTable = nullptr;
   QAction* EquipmentTable = nullptr;
   QAction* TramHeads = nullptr;
+  QAction* SaveInfo = nullptr;
   QAction* Edit = nullptr;
   QAction* SetScale = nullptr;
   QAction* ShowWhole = nullptr;
@@ -151,9 +157,18 @@ class TMainForm : public QMainWindow {
   // animation paused. Afterwards the passport is read again from disk (the
   // editor saves what it keeps) and the phase shown before is shown again,
   // when the passport still has it.
+  //
+  // While the editor runs, the passport's lock keeps other instances of the
+  // program to viewing; a passport another instance is editing is not
+  // opened in the editor here (the user is told who holds it).
   using TEditorRunner = std::function<void(TMainForm&, TSVObject&)>;
   void SetEditorRunner(TEditorRunner runner);
   void EditClick();
+  // map.txt as it was when the shown scheme was read.
+  const TFileStamp& MapStamp() const { return MapStamp_; }
+  // Who edits the shown passport in another instance, empty when nobody;
+  // taken when the passport is read and shown in the title.
+  const QString& EditedElsewhereBy() const { return EditedElsewhereBy_; }
 
   // "Общая информация по СО" and "Организация движения": the general
   // information and the signal-plan tables, created on first use and kept.
@@ -173,6 +188,26 @@ class TMainForm : public QMainWindow {
   // The end of the program: writes [map] lastTramscale once.
   void Finish();
 
+  // The passport information the user keeps: the change log, equipment and
+  // tram-head tables of "Светофорный объект", "Сохранить информацию о СО"
+  // (Ctrl+S), and the question before anything reads the passport again
+  // over edits not yet written.
+  void ChangeTableClick();
+  void EquipmentTableClick();
+  void TramHeadsClick();
+  TtexForm* ChangeForm();
+  TComplForm* EquipmentForm();
+  TTramSForm* TramSchemeForm();
+  // Writes info.txt, asking first when the file changed on disk since it
+  // was read; false when it was not written.
+  bool SaveInfo();
+  // When the information holds unsaved edits, asks "Сохранить изменения
+  // информации о СО?": "Да" saves, "Нет" lets them go; false for "Отмена"
+  // (or a save that did not happen): nothing may be read again.
+  bool ConfirmInfoReload();
+  // The title shows an asterisk while the information holds unsaved edits.
+  void InfoChanged();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -185,7 +220,17 @@ class TMainForm : public QMainWindow {
   void MapPaint();
   void UpdatePassportEntries();
   void ShowPassportTitle();
+  // Remembers the scheme file as just read and whether another instance
+  // holds the passport.
+  void NotePassportRead();
+  void ReloadPassport(int phase);
   void ViewTouched() { StartFitPending_ = false; }
+  void CreateInfoEntries(QMenu* object);
+  // The window title: the passport, an asterisk for unsaved information,
+  // and who edits the scheme elsewhere.
+  QString TitleShown() const;
+  // After info.txt was read: nothing unsaved, the file remembered as read.
+  void InfoRead();
 
   std::unique_ptr<TIniFile> Config_;
   std::string DatabaseDir_;
@@ -207,6 +252,8 @@ class TMainForm : public QMainWindow {
   bool Finished_ = false;
   std::function<void(const TPrintRequest&)> PrintHandler_;
   TEditorRunner EditorRunner_;
+  TFileStamp MapStamp_;
+  QString EditedElsewhereBy_;
 
   TDataPathForm* DataPathForm_ = nullptr;
   TChooseObjectForm* ChooseObjectForm_ = nullptr;
@@ -219,6 +266,10 @@ class TMainForm : public QMainWindow {
   TPhaseForm* PhaseForm_ = nullptr;
   TNaprDataForm* NaprDataForm_ = nullptr;
   Texoform* ExoForm_ = nullptr;
+  TtexForm* ChangeForm_ = nullptr;
+  TComplForm* EquipmentForm_ = nullptr;
+  TTramSForm* TramSchemeForm_ = nullptr;
+  TInfoFileStamp InfoStamp_;
 };
 
 // Remaining seconds as the label shows them: up to 5 significant digits.

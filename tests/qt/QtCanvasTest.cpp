@@ -245,7 +245,7 @@ class QtCanvasTest : public QObject {
   void StretchDrawScalesARasterIntoItsRectangle() {
     QImage img = Blank();
     TQtCanvas c(&img);
-    TRasterImage raster{2, 1, {clRed, clBlue}};
+    TRasterImage raster{2, 1, {clRed, clBlue}, {}};
     c.StretchDraw(TRect{0, 0, 20, 10}, raster);
     QCOMPARE(img.pixel(5, 5), qRgb(255, 0, 0));
     QCOMPARE(img.pixel(15, 5), qRgb(0, 0, 255));

@@ -4,6 +4,7 @@
 // Two implementations: the raster one for windows and printing (src/qt) and a
 // recorder for tests.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,10 @@ struct TRasterImage {
   int Width = 0;
   int Height = 0;
   std::vector<TColor> Pixels;
+  // The drawing backend's own copy of the pixels, made on first drawing and
+  // kept with the image, so a large image is converted once and not at every
+  // repaint. Whoever changes Pixels resets it.
+  mutable std::shared_ptr<const void> DeviceCopy;
   bool Empty() const { return Width <= 0 || Height <= 0; }
 };
 
@@ -108,6 +113,10 @@ class TCanvas {
   // Fills with the brush, no outline, right and bottom edges excluded.
   virtual void FillRect(const TRect& r) = 0;
   virtual void StretchDraw(const TRect& dest, const TRasterImage& image) = 0;
+  // Stretches only the `source` rectangle of the image onto `dest`: a large
+  // image is drawn without scaling the whole of it. The default copies the
+  // part out and stretches that.
+  virtual void StretchDrawPart(const TRect& dest, const TRasterImage& image, const TRect& source);
   // Writes a line of UTF-8 text at (x, y) with the current font, colour,
   // background and alignment, rotated by the font's escapement about (x, y).
   virtual void TextOut(int x, int y, const std::string& text) = 0;
@@ -125,6 +134,13 @@ class TCanvas {
   void Polygon(const std::vector<TPoint>& pts) { Polygon(pts.data(), static_cast<int>(pts.size())); }
   int TextWidth(const std::string& text) { return TextExtent(text).cx; }
   int TextHeight(const std::string& text) { return TextExtent(text).cy; }
+
+  // --- the picture last fully painted -----------------------------------------
+  // A canvas that can keep a copy of its whole picture answers true: a
+  // preview drawn over a large scheme then restores the picture instead of
+  // painting the scheme again.
+  virtual bool SavePicture() { return false; }
+  virtual bool RestorePicture() { return false; }
 
  protected:
   virtual void FontChanged() {}

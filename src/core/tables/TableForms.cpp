@@ -1,20 +1,25 @@
 #include "TableForms.h"
 
+#include "ComplFormModel.h"
 #include "ExoFormModel.h"
 #include "InfoFormModel.h"
 #include "NaprDataFormModel.h"
 #include "PhaseFormModel.h"
 #include "SetPhaseLenModel.h"
+#include "TexFormModel.h"
+#include "TramSchemeFormModel.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
 
 std::unique_ptr<TDialogModel> OpenTableForm(const std::string& form, TSVObject& passport, const TTableFormEnv& env) {
-  (void)env;
   TSVInfo& info = *passport.Info;
   if (form == "TInfoForm") return std::make_unique<TInfoFormModel>(info);
   if (form == "TPhaseForm") return std::make_unique<TPhaseFormModel>(info);
   if (form == "TNaprDataForm") return std::make_unique<TNaprDataFormModel>(info);
   if (form == "Texoform") return std::make_unique<TExoFormModel>(info);
   if (form == "TSetPhaseForm") return std::make_unique<TSetPhaseLenModel>(passport);
+  if (form == "TtexForm") return std::make_unique<TTexFormModel>(info, env.Today);
+  if (form == "TComplForm") return std::make_unique<TComplFormModel>(info, ReadComplPickLists(env.ConfigPath));
+  if (form == "TTramSForm") return std::make_unique<TTramSchemeFormModel>(info);
   return nullptr;
 }

@@ -1,0 +1,90 @@
+// The editor window's files: the base image, saving the scheme, and the
+// question about unsaved edits when the window closes.
+#include <QAbstractButton>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "BaseImageFile.h"
+#include "EditFormUnit.h"
+#include "edit/EditSession.h"
+#include "model/SVObject.h"
+#include "qt/Modal.h"
+
+namespace {
+
+enum class TCloseAnswer { Save, Discard, Stay };
+
+TCloseAnswer AskSaveChanges(QWidget* parent) {
+  QMessageBox box(QMessageBox::Question, TEditForm::Caption(), QStringLiteral("Сохранить изменения?"),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+  box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setEscapeButton(QMessageBox::Cancel);
+  switch (ExecModal(box)) {
+    case QMessageBox::Yes:
+      return TCloseAnswer::Save;
+    case QMessageBox::No:
+      return TCloseAnswer::Discard;
+    default:
+      return TCloseAnswer::Stay;
+  }
+}
+
+}  // namespace
+
+QString TEditForm::MapPath() const { return Scheme_ ? QString::fromStdString(Scheme_->Dir + "map.txt") : QString(); }
+
+void TEditForm::LoadBaseClick() {
+  QFileDialog dialog(this, QStringLiteral("Загрузить основу"));
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setDefaultSuffix(QStringLiteral("bmp"));
+  dialog.setNameFilter(BaseImageFilter());
+  if (ExecModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  LoadBaseFile(dialog.selectedFiles().front());
+}
+
+bool TEditForm::LoadBaseFile(const QString& path) {
+  if (!Session_) return false;
+  TRasterImage image;
+  QString reason;
+  if (!ReadBaseImage(path, image, reason)) {
+    MessageBoxOk(this, QMessageBox::Critical, QStringLiteral("Ошибка"), BaseImageError(path, reason));
+    return false;
+  }
+  Run([&](TEditSession& s) { s.LoadBase(std::move(image)); });
+  return true;
+}
+
+bool TEditForm::SaveClick() {
+  if (!Session_) return false;
+  const QString path = MapPath();
+  // Someone else may have saved this passport since it was read; their
+  // scheme is not replaced without asking.
+  if (!MayOverwrite(this, path, MapStamp_)) return false;
+  const bool saved = Session_->Save();
+  if (saved) MapStamp_ = TFileStamp::Of(path);
+  Sync();
+  return saved;
+}
+
+void TEditForm::reject() {
+  if (Session_ && Session_->Changed()) {
+    switch (AskSaveChanges(this)) {
+      case TCloseAnswer::Save:
+        // A save that did not happen keeps the window and the edits.
+        if (!SaveClick()) return;
+        break;
+      case TCloseAnswer::Discard:
+        break;
+      case TCloseAnswer::Stay:
+        return;
+    }
+  }
+  if (Session_) Session_->Close();
+  EdgeTimer_.stop();
+  Sync();
+  QDialog::reject();
+}

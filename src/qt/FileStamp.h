@@ -1,0 +1,38 @@
+#pragma once
+// What a passport file looked like when it was read, so that it is never
+// overwritten silently after someone else changed it on the share: its
+// modification time and size, or that it did not exist.
+#include <QDateTime>
+#include <QString>
+
+class QWidget;
+
+class TFileStamp {
+ public:
+  TFileStamp() = default;
+  // The file as it is on disk now.
+  static TFileStamp Of(const QString& path);
+
+  bool Exists() const { return Exists_; }
+  const QDateTime& Modified() const { return Modified_; }
+  qint64 Size() const { return Size_; }
+  // Whether the file on disk now is not the one stamped: written, created
+  // or removed since.
+  bool ChangedOnDisk(const QString& path) const { return !(Of(path) == *this); }
+
+  friend bool operator==(const TFileStamp& a, const TFileStamp& b) {
+    return a.Exists_ == b.Exists_ && a.Size_ == b.Size_ && a.Modified_ == b.Modified_;
+  }
+
+ private:
+  bool Exists_ = false;
+  QDateTime Modified_;
+  qint64 Size_ = 0;
+};
+
+// Before writing `path`, read as `read`: true when it may be written — it
+// is as it was read, or it has gone (nothing to lose), or the user agreed
+// after being told when it changed.
+bool MayOverwrite(QWidget* parent, const QString& path, const TFileStamp& read);
+// The question MayOverwrite asks about a file found as `now`.
+QString ChangedOnDiskQuestion(const QString& path, const TFileStamp& now);

@@ -1,0 +1,128 @@
+// The main window and the passport information: its table dialogs of the
+// change log, equipment and tram heads, saving it, and guarding unsaved edits.
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "Database.h"
+#include "main.h"
+#include "model/SVObject.h"
+#include "plan/SVInfo.h"
+#include "platform/IniFile.h"
+#include "platform/Messages.h"
+#include "qt/FileStamp.h"
+#include "qt/Modal.h"
+#include "qt/QtMessages.h"
+#include "tables/TexFormUnit.h"
+#include "tables/TramSchemeFormUnit.h"
+#include "tables/complFormUnit.h"
+
+namespace {
+
+// Whether info.txt reads to its end, found by reading it once more without
+// showing its messages again.
+bool InfoReadsWhole(const std::string& dir) {
+  TMessageCapture quiet;
+  TSVInfo probe(nullptr, dir);
+  return probe.LoadAll();
+}
+
+// A question with "Да" and "Нет"; "Нет" (keeping the file) is the default.
+bool AskOverwrite(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::Warning, ApplicationTitle(), text, QMessageBox::Yes | QMessageBox::No, parent);
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+  box.setDefaultButton(QMessageBox::No);
+  box.setEscapeButton(QMessageBox::No);
+  return ExecModal(box) == QMessageBox::Yes;
+}
+
+}  // namespace
+
+void TMainForm::CreateInfoEntries(QMenu* object) {
+  TMainMenu& m = Menu_;
+  for (QAction* entry : {m.ChangeTable, m.EquipmentTable, m.TramHeads}) {
+    entry->setProperty("available", true);
+    entry->setEnabled(true);
+  }
+  object->addSeparator();
+  m.SaveInfo = object->addAction(QStringLiteral("Сохранить информацию о СО"));
+  m.SaveInfo->setProperty("available", true);
+  m.SaveInfo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  connect(m.ChangeTable, &QAction::triggered, this, &TMainForm::ChangeTableClick);
+  connect(m.EquipmentTable, &QAction::triggered, this, &TMainForm::EquipmentTableClick);
+  connect(m.TramHeads, &QAction::triggered, this, &TMainForm::TramHeadsClick);
+  connect(m.SaveInfo, &QAction::triggered, this, [this] { SaveInfo(); });
+}
+
+TtexForm* TMainForm::ChangeForm() {
+  if (!ChangeForm_) ChangeForm_ = new TtexForm(this);
+  return ChangeForm_;
+}
+
+TComplForm* TMainForm::EquipmentForm() {
+  if (!EquipmentForm_) EquipmentForm_ = new TComplForm(Config_ ? Config_->FileName() : ConfigFilePath(), this);
+  return EquipmentForm_;
+}
+
+TTramSForm* TMainForm::TramSchemeForm() {
+  if (!TramSchemeForm_) TramSchemeForm_ = new TTramSForm(this);
+  return TramSchemeForm_;
+}
+
+void TMainForm::ChangeTableClick() {
+  if (Scheme_ && ChangeForm()->Execute(*Scheme_->Info)) InfoChanged();
+}
+
+void TMainForm::EquipmentTableClick() {
+  if (Scheme_ && EquipmentForm()->Execute(*Scheme_->Info)) InfoChanged();
+}
+
+void TMainForm::TramHeadsClick() {
+  if (Scheme_ && TramSchemeForm()->Execute(*Scheme_->Info)) InfoChanged();
+}
+
+void TMainForm::InfoChanged() {
+  if (Scheme_) setWindowTitle(TitleShown());
+}
+
+void TMainForm::InfoRead() {
+  if (!Scheme_) return;
+  // What was read replaces whatever was unsaved.
+  Scheme_->Info->Modified = false;
+  InfoStamp_.Take(QString::fromStdString(Scheme_->Info->FileName), InfoReadsWhole(Scheme_->Dir));
+  InfoChanged();
+}
+
+bool TMainForm::SaveInfo() {
+  if (!Scheme_) return false;
+  const QString path = QString::fromStdString(Scheme_->Info->FileName);
+  if (InfoStamp_.ChangedOnDisk()) {
+    if (!MayOverwrite(this, path, InfoStamp_.Read())) return false;
+  } else if (!InfoStamp_.ReadWhole()) {
+    if (!AskOverwrite(this, InfoStamp_.PartlyReadQuestion())) return false;
+  }
+  if (!Scheme_->Info->SaveAll()) return false;
+  InfoStamp_.Take(QString::fromStdString(Scheme_->Info->FileName), true);
+  InfoChanged();
+  return true;
+}
+
+bool TMainForm::ConfirmInfoReload() {
+  if (!Scheme_ || !Scheme_->Info->Modified) return true;
+  QMessageBox box(QMessageBox::Question, ApplicationTitle(), QStringLiteral("Сохранить изменения информации о СО?"),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+  box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setEscapeButton(QMessageBox::Cancel);
+  switch (ExecModal(box)) {
+    case QMessageBox::Yes:
+      return SaveInfo();
+    case QMessageBox::No:
+      return true;
+    default:
+      return false;
+  }
+}
