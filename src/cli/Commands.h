@@ -9,5 +9,6 @@ using TArgs = std::vector<std::string>;
 int CmdDump(const TArgs& args);
 int CmdResave(const TArgs& args);
 int CmdGenerate(const TArgs& args);
+int CmdCheck(const TArgs& args);
 // Only in builds with the Qt canvas.
 int CmdRender(const TArgs& args);

@@ -15,6 +15,7 @@ int Usage() {
                "  dump <passport-dir> [--phase P] [--program K] [--remaining T]\n"
                "  resave <passport-dir> --out <dir> [--info]\n"
                "  generate --items N --seed S --out <dir>\n"
+               "  check <passport-dir|database-dir> [--json]\n"
 #ifdef SVPASS_HAVE_RENDER
                "  render <passport-dir> --out FILE.png [--width W --height H] [--phase P] [--program K]\n"
                "         [--remaining T] [--preset all|cable|tsrd|odd] [--look view|edit|print] [--sign-scale S]\n"
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
       {"dump", CmdDump},
       {"resave", CmdResave},
       {"generate", CmdGenerate},
+      {"check", CmdCheck},
 #ifdef SVPASS_HAVE_RENDER
       {"render", CmdRender},
 #endif

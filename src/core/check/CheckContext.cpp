@@ -1,0 +1,55 @@
+#include "CheckContext.h"
+
+#include "model/SVObject.h"
+#include "plan/SVInfo.h"
+
+TCheckContext::TCheckContext(TSVObject& scheme, const std::vector<TMessage>& loadMessages)
+    : Scheme(scheme), Info(*scheme.Info), LoadMessages(loadMessages) {
+  View.Normalize();
+  View.SignScale = 1.0;
+  View.ObjectScale = Info.RealScale;
+  View.HitTolerance = 3;
+}
+
+void TCheckContext::ForEachInLayer(int layer, const std::function<void(TSVItem&, TItemRef)>& action) const {
+  const auto& items = Scheme.Layers[static_cast<std::size_t>(layer)]->Items();
+  int index = 0;
+  for (auto it = items.rbegin(); it != items.rend(); ++it) {
+    if ((*it)->Hidden) continue;
+    action(**it, TItemRef{layer, index++});
+  }
+}
+
+const std::vector<TItemPlace>& TCheckContext::Places() {
+  if (Measured_) return Places_;
+  Measured_ = true;
+  for (int n = 1; n <= kLayerCount; ++n) {
+    ForEachInLayer(n, [&](TSVItem& item, TItemRef ref) {
+      TItemPlace p;
+      p.Item = &item;
+      p.Ref = ref;
+      p.Bounds = item.GetBounds(View);
+      p.HasBounds = p.Bounds.Right >= p.Bounds.Left && p.Bounds.Bottom >= p.Bounds.Top;
+      Places_.push_back(p);
+    });
+  }
+  return Places_;
+}
+
+int TCheckContext::SlotOf(const TSVNapr* napr) const {
+  if (!napr) return 0;
+  for (int i = 1; i <= Info.Directions.Count; ++i)
+    if (Info.Directions.Item(i) == napr) return i;
+  return 0;
+}
+
+TFinding& TFindingList::Add(const std::string& message) { return Add(Severity_, message); }
+
+TFinding& TFindingList::Add(TFindingSeverity severity, const std::string& message) {
+  TFinding f;
+  f.Severity = severity;
+  f.Code = Code_;
+  f.Message = message;
+  Out_.push_back(std::move(f));
+  return Out_.back();
+}

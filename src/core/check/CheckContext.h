@@ -1,0 +1,63 @@
+#pragma once
+// What every rule of the passport check looks at: the passport, the messages
+// its loading raised, and the scheme's geometry measured once in a plain
+// view (zoom 1, symbol scale 1), where world units and symbol units agree.
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "Finding.h"
+#include "model/DrawContext.h"
+#include "platform/Messages.h"
+
+class TSVObject;
+class TSVInfo;
+class TSVItem;
+class TSVNapr;
+
+// One item of the scheme with where it lies in the plain view.
+struct TItemPlace {
+  TSVItem* Item = nullptr;
+  TItemRef Ref;
+  TRect Bounds{};
+  bool HasBounds = false;
+};
+
+class TCheckContext {
+ public:
+  TCheckContext(TSVObject& scheme, const std::vector<TMessage>& loadMessages);
+  TCheckContext(const TCheckContext&) = delete;
+  TCheckContext& operator=(const TCheckContext&) = delete;
+
+  TSVObject& Scheme;
+  TSVInfo& Info;
+  const std::vector<TMessage>& LoadMessages;
+  TDrawContext View;
+
+  // Every item of layers 1..12 that is not hidden, in dump order.
+  const std::vector<TItemPlace>& Places();
+  // Items of one layer in dump order.
+  void ForEachInLayer(int layer, const std::function<void(TSVItem&, TItemRef)>& action) const;
+  // The slot (1..Count) of a direction of this passport, 0 for a pointer that
+  // is no longer one of its directions.
+  int SlotOf(const TSVNapr* napr) const;
+
+ private:
+  std::vector<TItemPlace> Places_;
+  bool Measured_ = false;
+};
+
+// The findings of one rule go through this: it stamps the rule's code and
+// usual severity on each.
+class TFindingList {
+ public:
+  TFindingList(std::vector<TFinding>& out, const char* code, TFindingSeverity severity)
+      : Out_(out), Code_(code), Severity_(severity) {}
+  TFinding& Add(const std::string& message);
+  TFinding& Add(TFindingSeverity severity, const std::string& message);
+
+ private:
+  std::vector<TFinding>& Out_;
+  const char* Code_;
+  TFindingSeverity Severity_;
+};

@@ -1,0 +1,181 @@
+// Where things lie on the scheme: an item clicked far away by mistake, a
+// label dragged away from what it names, a symbol left hanging in the air
+// after its pole or stick was moved.
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <unordered_map>
+
+#include "CheckRules.h"
+#include "LabelOwners.h"
+#include "items/Head.h"
+#include "items/Sign.h"
+#include "items/Stick.h"
+#include "model/Geometry.h"
+
+namespace {
+
+// "Far" for a stray item: this many times the size of the area where the
+// rest of the scheme lies.
+constexpr double kStrayFactor = 10.0;
+// The area of a scheme with a single other item is taken at least this
+// large, so that two items side by side are not strays of each other.
+constexpr double kMinAreaSize = 100.0;
+// A label more than this many symbol units (pixels at scale 1) from its
+// owner is no longer read as belonging to it.
+constexpr double kLabelFar = 200.0;
+
+double Gap(int lo1, int hi1, int lo2, int hi2) { return std::max({0, lo2 - hi1, lo1 - hi2}) * 1.0; }
+
+// The gap between two boxes, 0 when they meet.
+double RectGap(const TRect& a, const TRect& b) {
+  return std::max(Gap(a.Left, a.Right, b.Left, b.Right), Gap(a.Top, a.Bottom, b.Top, b.Bottom));
+}
+
+// The smallest and second smallest of a value over the items, with the
+// index of the smallest: the least of all but one item without a second pass.
+struct TLeastTwo {
+  double First = HUGE_VAL, Second = HUGE_VAL;
+  std::size_t Index = static_cast<std::size_t>(-1);
+  void Take(double v, std::size_t i) {
+    if (v < First) {
+      Second = First;
+      First = v;
+      Index = i;
+    } else if (v < Second) {
+      Second = v;
+    }
+  }
+  double Without(std::size_t i) const { return i == Index ? Second : First; }
+};
+
+// The query code under which an item of this kind asks for its carrier, 0
+// for an item that hangs on nothing.
+std::uint32_t CarrierQuery(TSVItem& item) {
+  if (dynamic_cast<TStick*>(&item)) return 8;
+  if (dynamic_cast<THead*>(&item)) return 9;
+  if (dynamic_cast<TSign*>(&item)) return 13;
+  return 0;
+}
+
+// The items whose boxes, grown by a tolerance, may hold a point: a grid of
+// square cells over the plain view, so that asking for the carrier of every
+// hanging symbol stays linear in the size of the scheme. Items without a box
+// or spread over many cells are asked always.
+class TPlaceGrid {
+ public:
+  TPlaceGrid(const std::vector<TItemPlace>& places, int tolerance) : Places_(places), Tolerance_(tolerance) {
+    for (std::size_t i = 0; i < places.size(); ++i) {
+      const TItemPlace& p = places[i];
+      if (!p.HasBounds) {
+        Always_.push_back(i);
+        continue;
+      }
+      const long long x0 = Cell(p.Bounds.Left - tolerance), x1 = Cell(p.Bounds.Right + tolerance);
+      const long long y0 = Cell(p.Bounds.Top - tolerance), y1 = Cell(p.Bounds.Bottom + tolerance);
+      if ((x1 - x0 + 1) * (y1 - y0 + 1) > kMaxCells) {
+        Always_.push_back(i);
+        continue;
+      }
+      for (long long x = x0; x <= x1; ++x)
+        for (long long y = y0; y <= y1; ++y) Cells_[Key(x, y)].push_back(i);
+    }
+  }
+
+  // Calls `ask` with each item near q until it answers true.
+  template <class F>
+  bool Any(TPoint q, F ask) const {
+    for (std::size_t i : Always_)
+      if (ask(Places_[i])) return true;
+    const auto it = Cells_.find(Key(Cell(q.x), Cell(q.y)));
+    if (it == Cells_.end()) return false;
+    for (std::size_t i : it->second)
+      if (Holds(Places_[i], q) && ask(Places_[i])) return true;
+    return false;
+  }
+
+ private:
+  static constexpr int kCellSize = 64;
+  static constexpr long long kMaxCells = 64;
+  static long long Cell(long long v) { return v >= 0 ? v / kCellSize : (v - kCellSize + 1) / kCellSize; }
+  static long long Key(long long x, long long y) { return x * 4294967311LL + y; }
+  bool Holds(const TItemPlace& p, TPoint q) const {
+    return q.x >= p.Bounds.Left - Tolerance_ && q.x <= p.Bounds.Right + Tolerance_ &&
+           q.y >= p.Bounds.Top - Tolerance_ && q.y <= p.Bounds.Bottom + Tolerance_;
+  }
+
+  const std::vector<TItemPlace>& Places_;
+  int Tolerance_;
+  std::vector<std::size_t> Always_;
+  std::unordered_map<long long, std::vector<std::size_t>> Cells_;
+};
+
+}  // namespace
+
+void CheckItemStray(TCheckContext& ctx, TFindingList& out) {
+  const std::vector<TItemPlace>& places = ctx.Places();
+  // Leaving each item out in turn, the rest of the scheme spans
+  // [minLeft, maxRight] x [minTop, maxBottom]; a maximum is the least of the
+  // negated values.
+  TLeastTwo left, top, negRight, negBottom;
+  std::size_t measured = 0;
+  for (std::size_t i = 0; i < places.size(); ++i) {
+    if (!places[i].HasBounds) continue;
+    const TRect& r = places[i].Bounds;
+    left.Take(r.Left, i);
+    top.Take(r.Top, i);
+    negRight.Take(-r.Right, i);
+    negBottom.Take(-r.Bottom, i);
+    ++measured;
+  }
+  if (measured < 2) return;
+  for (std::size_t i = 0; i < places.size(); ++i) {
+    if (!places[i].HasBounds) continue;
+    const double l = left.Without(i), t = top.Without(i), r = -negRight.Without(i), b = -negBottom.Without(i);
+    const double size = std::max({r - l, b - t, kMinAreaSize});
+    const TRect& box = places[i].Bounds;
+    const double gap = std::max({0.0, l - box.Right, box.Left - r, t - box.Bottom, box.Top - b});
+    if (gap <= kStrayFactor * size) continue;
+    out.Add("Объект лежит далеко от остальной схемы (на " + std::to_string(static_cast<long long>(gap)) +
+            " единиц при размере схемы " + std::to_string(static_cast<long long>(size)) +
+            "): \"Показать целиком\" покажет пустое поле.")
+        .Items = {places[i].Ref};
+  }
+}
+
+void CheckLabelFar(TCheckContext& ctx, TFindingList& out) {
+  for (const TItemPlace& p : ctx.Places()) {
+    TLabelPlace label;
+    if (!MeasureLabel(*p.Item, ctx.View, label)) continue;
+    const TRect at{label.TextAt.x, label.TextAt.y, label.TextAt.x, label.TextAt.y};
+    const double gap = RectGap(at, label.OwnerBounds);
+    if (gap <= kLabelFar) continue;
+    out.Add("Подпись \"" + label.Text + "\" стоит далеко от своего объекта (" +
+            std::to_string(static_cast<long long>(gap)) + " единиц).")
+        .Items = {p.Ref};
+  }
+}
+
+void CheckHangingNoCarrier(TCheckContext& ctx, TFindingList& out) {
+  const std::vector<TItemPlace>& places = ctx.Places();
+  const int tolerance = ctx.View.HitTolerance + 1;
+  const TPlaceGrid grid(places, tolerance);
+  for (const TItemPlace& p : places) {
+    const std::uint32_t code = CarrierQuery(*p.Item);
+    if (code == 0) continue;
+    auto& hanging = static_cast<TAirSVItem&>(*p.Item);
+    const TPoint a = hanging.AnchorPoint(ctx.View), b = hanging.BasePoint(ctx.View);
+    double x = 0, y = 0, x2 = 0, y2 = 0;
+    const bool held =
+        grid.Any(a, [&](const TItemPlace& c) {
+          return c.Item != p.Item && c.Item->FindAnchor(a.x, a.y, ctx.View, code, x, y);
+        }) ||
+        grid.Any(b, [&](const TItemPlace& c) {
+          return c.Item != p.Item && c.Item->FindAnchorEx(b.x, b.y, ctx.View, code, x, y, x2, y2);
+        });
+    if (held) continue;
+    out.Add("Объект висит в воздухе: в точке его крепления нет ни столба, ни стойки, ни консоли, которые могли бы "
+            "его держать.")
+        .Items = {p.Ref};
+  }
+}
