@@ -15,7 +15,9 @@
 class QAction;
 class QMenu;
 class TAboutForm;
+class TCheckForm;
 class TChooseObjectForm;
+class TDatabaseForm;
 class TDataPathForm;
 class THelpWindow;
 class TIniFile;
@@ -155,6 +157,8 @@ class TMainForm : public QMainWindow {
 
  private:
   void CreateMenus();
+  // "База светофорных объектов" and "Проверка паспорта…" with their windows.
+  void CreateCheckEntries(QMenu* file, QMenu* object);
   bool FindDatabase();
   void CanvasChanged(TQtCanvas* canvas);
   void MapPaint();
@@ -189,6 +193,8 @@ class TMainForm : public QMainWindow {
   TlayersDlg* LayersDialog_ = nullptr;
   TSetScale* ScaleDialog_ = nullptr;
   THelpWindow* HelpWindow_ = nullptr;
+  TCheckForm* CheckForm_ = nullptr;
+  TDatabaseForm* DatabaseForm_ = nullptr;
 };
 
 // Remaining seconds as the label shows them: up to 5 significant digits.
