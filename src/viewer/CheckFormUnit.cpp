@@ -36,7 +36,7 @@ TCheckForm::TCheckForm(TMainForm* main) : QDialog(main), Main_(main) {
   List_->verticalHeader()->hide();
   List_->setSelectionBehavior(QAbstractItemView::SelectRows);
   List_->setSelectionMode(QAbstractItemView::SingleSelection);
-  List_->setWordWrap(true);
+  List_->setWordWrap(false);
   layout->addWidget(List_, 1);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   QPushButton* again = buttons->addButton(QStringLiteral("Проверить снова"), QDialogButtonBox::ActionRole);
@@ -59,11 +59,12 @@ void TCheckForm::Refresh() {
     const TFinding& f = Findings_[static_cast<std::size_t>(r)];
     List_->setItem(r, 0, Cell(QString::fromUtf8(SeverityCaption(f.Severity))));
     List_->setItem(r, 1, Cell(QString::fromStdString(f.Code)));
-    List_->setItem(r, 2, Cell(QString::fromStdString(f.Message)));
+    QTableWidgetItem* message = Cell(QString::fromStdString(f.Message));
+    message->setToolTip(message->text());
+    List_->setItem(r, 2, message);
   }
   List_->resizeColumnToContents(0);
   List_->resizeColumnToContents(1);
-  List_->resizeRowsToContents();
   const TFindingCounts c = CountFindings(Findings_);
   Summary_->setText(Findings_.empty() ? QStringLiteral("Несоответствий не найдено.")
                                       : QStringLiteral("Ошибок: %1, предупреждений: %2. Двойной щелчок по строке "

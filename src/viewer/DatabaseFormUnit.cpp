@@ -86,6 +86,10 @@ TDatabaseForm::TDatabaseForm(QWidget* parent) : QDialog(parent) {
   Table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   Table_->setSelectionMode(QAbstractItemView::SingleSelection);
   Table_->verticalHeader()->hide();
+  Table_->setWordWrap(false);
+  Table_->verticalHeader()->setDefaultSectionSize(Table_->fontMetrics().height() + 6);
+  const int widths[ColumnCount] = {70, 300, 90, 50, 100, 80, 150, 70, 120};
+  for (int c = 0; c < ColumnCount; ++c) Table_->setColumnWidth(c, widths[c]);
   Table_->horizontalHeader()->setSectionResizeMode(ColAddress, QHeaderView::Stretch);
   layout->addWidget(Table_, 1);
   auto* bottom = new QHBoxLayout;
@@ -98,7 +102,7 @@ TDatabaseForm::TDatabaseForm(QWidget* parent) : QDialog(parent) {
   connect(Search_, &QLineEdit::textChanged, this, [proxy](const QString& t) { proxy->SetText(t); });
   connect(Search_, &QLineEdit::returnPressed, this, &TDatabaseForm::SearchReturn);
   connect(Table_, &QTableView::activated, this, [this](const QModelIndex& i) { TableActivate(i.row()); });
-  resize(900, 560);
+  resize(1180, 600);
 }
 
 TDatabaseForm::~TDatabaseForm() { StopWorker(); }

@@ -2,9 +2,9 @@
 // label dragged away from what it names, a symbol left hanging in the air
 // after its pole or stick was moved.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
-#include <unordered_map>
 
 #include "CheckRules.h"
 #include "LabelOwners.h"
@@ -51,11 +51,25 @@ struct TLeastTwo {
 
 // The query code under which an item of this kind asks for its carrier, 0
 // for an item that hangs on nothing.
-std::uint32_t CarrierQuery(TSVItem& item) {
+std::uint32_t CarrierQueryOfClass(TSVItem& item) {
   if (dynamic_cast<TStick*>(&item)) return 8;
   if (dynamic_cast<THead*>(&item)) return 9;
   if (dynamic_cast<TSign*>(&item)) return 13;
   return 0;
+}
+
+// A type code always makes the same class: the answer for the first item of
+// a code serves every later one.
+std::uint32_t CarrierQuery(TSVItem& item) {
+  if (item.TypeCode > 0xFF) return CarrierQueryOfClass(item);
+  thread_local std::array<int, 256> queryOfCode = [] {
+    std::array<int, 256> a{};
+    a.fill(-1);
+    return a;
+  }();
+  int& query = queryOfCode[item.TypeCode];
+  if (query < 0) query = static_cast<int>(CarrierQueryOfClass(item));
+  return static_cast<std::uint32_t>(query);
 }
 
 // The items whose boxes, grown by a tolerance, may hold a point: a grid of
@@ -65,6 +79,7 @@ std::uint32_t CarrierQuery(TSVItem& item) {
 class TPlaceGrid {
  public:
   TPlaceGrid(const std::vector<TItemPlace>& places, int tolerance) : Places_(places), Tolerance_(tolerance) {
+    Cells_.reserve(places.size() * 2);
     for (std::size_t i = 0; i < places.size(); ++i) {
       const TItemPlace& p = places[i];
       if (!p.HasBounds) {
@@ -78,8 +93,9 @@ class TPlaceGrid {
         continue;
       }
       for (long long x = x0; x <= x1; ++x)
-        for (long long y = y0; y <= y1; ++y) Cells_[Key(x, y)].push_back(i);
+        for (long long y = y0; y <= y1; ++y) Cells_.push_back({Key(x, y), i});
     }
+    std::sort(Cells_.begin(), Cells_.end());
   }
 
   // Calls `ask` with each item near q until it answers true.
@@ -87,14 +103,15 @@ class TPlaceGrid {
   bool Any(TPoint q, F ask) const {
     for (std::size_t i : Always_)
       if (ask(Places_[i])) return true;
-    const auto it = Cells_.find(Key(Cell(q.x), Cell(q.y)));
-    if (it == Cells_.end()) return false;
-    for (std::size_t i : it->second)
-      if (Holds(Places_[i], q) && ask(Places_[i])) return true;
+    const TEntry probe{Key(Cell(q.x), Cell(q.y)), 0};
+    for (auto it = std::lower_bound(Cells_.begin(), Cells_.end(), probe);
+         it != Cells_.end() && it->first == probe.first; ++it)
+      if (Holds(Places_[it->second], q) && ask(Places_[it->second])) return true;
     return false;
   }
 
  private:
+  using TEntry = std::pair<long long, std::size_t>;
   static constexpr int kCellSize = 64;
   static constexpr long long kMaxCells = 64;
   static long long Cell(long long v) { return v >= 0 ? v / kCellSize : (v - kCellSize + 1) / kCellSize; }
@@ -107,7 +124,8 @@ class TPlaceGrid {
   const std::vector<TItemPlace>& Places_;
   int Tolerance_;
   std::vector<std::size_t> Always_;
-  std::unordered_map<long long, std::vector<std::size_t>> Cells_;
+  // (cell, item) pairs ordered by cell.
+  std::vector<TEntry> Cells_;
 };
 
 }  // namespace

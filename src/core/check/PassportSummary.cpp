@@ -58,15 +58,22 @@ TPassportSummary SummarizePassport(const std::string& dir) {
   s.Directions = info.DirectionCount;
   for (int n = 1; n <= kLayerCount; ++n) s.Items += scheme.Layer(n).Count();
   // The log is kept in the order entries were made, but entries are also
-  // added out of order: the latest readable date wins, else the last row.
+  // added out of order: the latest date wins. The date belongs in the first
+  // column, yet older logs carry a row number there, so a row's date is its
+  // first cell that reads as one. A log without dates shows its last entry.
   const TSVTable& log = info.ChangeTable;
   for (int r = 1; r <= log.RowCount; ++r) {
-    const std::string cell = TrimText(log.Cell(1, r));
-    if (cell.empty()) continue;
-    const int key = ChangeDateKey(cell);
-    if (key >= s.LastChangeKey && (key > 0 || s.LastChangeKey == 0)) {
+    int key = 0;
+    std::string date;
+    for (int c = 1; c <= log.ColCount && key == 0; ++c) {
+      date = TrimText(log.Cell(c, r));
+      key = ChangeDateKey(date);
+    }
+    if (key > 0 && key >= s.LastChangeKey) {
       s.LastChangeKey = key;
-      s.LastChange = cell;
+      s.LastChange = date;
+    } else if (s.LastChangeKey == 0 && !TrimText(log.Cell(1, r)).empty()) {
+      s.LastChange = TrimText(log.Cell(1, r));
     }
   }
   s.Findings = CountFindings(CheckPassport(scheme, p.Messages));
