@@ -72,14 +72,20 @@ std::uint32_t CarrierQuery(TSVItem& item) {
   return static_cast<std::uint32_t>(query);
 }
 
-// The items whose boxes, grown by a tolerance, may hold a point: a grid of
-// square cells over the plain view, so that asking for the carrier of every
-// hanging symbol stays linear in the size of the scheme. Items without a box
-// or spread over many cells are asked always.
+// The items whose boxes, grown by a tolerance, may hold a point: square
+// cells over the plain view hashed into buckets (filled by counting, without
+// sorting), so that asking for the carrier of every hanging symbol stays
+// linear in the size of the scheme. Items without a box or spread over many
+// cells are asked always; items sharing a bucket by chance are told apart by
+// their boxes.
 class TPlaceGrid {
  public:
   TPlaceGrid(const std::vector<TItemPlace>& places, int tolerance) : Places_(places), Tolerance_(tolerance) {
-    Cells_.reserve(places.size() * 2);
+    std::size_t buckets = 64;
+    while (buckets < places.size() * 2) buckets *= 2;
+    Mask_ = buckets - 1;
+    std::vector<std::pair<std::size_t, std::size_t>> entries;  // (bucket, item)
+    entries.reserve(places.size() * 2);
     for (std::size_t i = 0; i < places.size(); ++i) {
       const TItemPlace& p = places[i];
       if (!p.HasBounds) {
@@ -93,9 +99,14 @@ class TPlaceGrid {
         continue;
       }
       for (long long x = x0; x <= x1; ++x)
-        for (long long y = y0; y <= y1; ++y) Cells_.push_back({Key(x, y), i});
+        for (long long y = y0; y <= y1; ++y) entries.push_back({Bucket(x, y), i});
     }
-    std::sort(Cells_.begin(), Cells_.end());
+    Start_.assign(buckets + 1, 0);
+    for (const auto& e : entries) ++Start_[e.first + 1];
+    for (std::size_t k = 1; k <= buckets; ++k) Start_[k] += Start_[k - 1];
+    Items_.resize(entries.size());
+    std::vector<std::size_t> fill(Start_.begin(), Start_.end() - 1);
+    for (const auto& e : entries) Items_[fill[e.first]++] = e.second;
   }
 
   // Calls `ask` with each item near q until it answers true.
@@ -103,19 +114,21 @@ class TPlaceGrid {
   bool Any(TPoint q, F ask) const {
     for (std::size_t i : Always_)
       if (ask(Places_[i])) return true;
-    const TEntry probe{Key(Cell(q.x), Cell(q.y)), 0};
-    for (auto it = std::lower_bound(Cells_.begin(), Cells_.end(), probe);
-         it != Cells_.end() && it->first == probe.first; ++it)
-      if (Holds(Places_[it->second], q) && ask(Places_[it->second])) return true;
+    const std::size_t b = Bucket(Cell(q.x), Cell(q.y));
+    for (std::size_t k = Start_[b]; k < Start_[b + 1]; ++k) {
+      const TItemPlace& p = Places_[Items_[k]];
+      if (Holds(p, q) && ask(p)) return true;
+    }
     return false;
   }
 
  private:
-  using TEntry = std::pair<long long, std::size_t>;
   static constexpr int kCellSize = 64;
   static constexpr long long kMaxCells = 64;
   static long long Cell(long long v) { return v >= 0 ? v / kCellSize : (v - kCellSize + 1) / kCellSize; }
-  static long long Key(long long x, long long y) { return x * 4294967311LL + y; }
+  std::size_t Bucket(long long x, long long y) const {
+    return static_cast<std::size_t>(static_cast<unsigned long long>(x * 73856093LL ^ y * 19349663LL)) & Mask_;
+  }
   bool Holds(const TItemPlace& p, TPoint q) const {
     return q.x >= p.Bounds.Left - Tolerance_ && q.x <= p.Bounds.Right + Tolerance_ &&
            q.y >= p.Bounds.Top - Tolerance_ && q.y <= p.Bounds.Bottom + Tolerance_;
@@ -123,9 +136,11 @@ class TPlaceGrid {
 
   const std::vector<TItemPlace>& Places_;
   int Tolerance_;
+  std::size_t Mask_ = 0;
   std::vector<std::size_t> Always_;
-  // (cell, item) pairs ordered by cell.
-  std::vector<TEntry> Cells_;
+  // The items of bucket k are Items_[Start_[k] .. Start_[k + 1]).
+  std::vector<std::size_t> Start_;
+  std::vector<std::size_t> Items_;
 };
 
 }  // namespace
