@@ -1,5 +1,6 @@
 #include "CheckContext.h"
 
+#include "model/SVItem.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
 
@@ -11,13 +12,8 @@ TCheckContext::TCheckContext(TSVObject& scheme, const std::vector<TMessage>& loa
   View.HitTolerance = 3;
 }
 
-void TCheckContext::ForEachInLayer(int layer, const std::function<void(TSVItem&, TItemRef)>& action) const {
-  const auto& items = Scheme.Layers[static_cast<std::size_t>(layer)]->Items();
-  int index = 0;
-  for (auto it = items.rbegin(); it != items.rend(); ++it) {
-    if ((*it)->Hidden) continue;
-    action(**it, TItemRef{layer, index++});
-  }
+const std::vector<std::unique_ptr<TSVItem>>& TCheckContext::LayerItems(int layer) const {
+  return Scheme.Layers[static_cast<std::size_t>(layer)]->Items();
 }
 
 const std::vector<TItemPlace>& TCheckContext::Places() {

@@ -124,7 +124,7 @@ class TPlaceGrid {
 
  private:
   static constexpr int kCellSize = 64;
-  static constexpr long long kMaxCells = 64;
+  static constexpr long long kMaxCells = 256;
   static long long Cell(long long v) { return v >= 0 ? v / kCellSize : (v - kCellSize + 1) / kCellSize; }
   std::size_t Bucket(long long x, long long y) const {
     return static_cast<std::size_t>(static_cast<unsigned long long>(x * 73856093LL ^ y * 19349663LL)) & Mask_;
