@@ -38,7 +38,8 @@ TCheckForm::TCheckForm(TMainForm* main) : QDialog(main), Main_(main) {
   List_->setSelectionMode(QAbstractItemView::SingleSelection);
   List_->setWordWrap(false);
   layout->addWidget(List_, 1);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  auto* buttons = new QDialogButtonBox(this);
+  buttons->addButton(QStringLiteral("Закрыть"), QDialogButtonBox::RejectRole);
   QPushButton* again = buttons->addButton(QStringLiteral("Проверить снова"), QDialogButtonBox::ActionRole);
   layout->addWidget(buttons);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
