@@ -1,5 +1,6 @@
 #include "CheckContext.h"
 
+#include "LabelOwners.h"
 #include "model/SVItem.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
@@ -24,7 +25,14 @@ const std::vector<TItemPlace>& TCheckContext::Places() {
       TItemPlace p;
       p.Item = &item;
       p.Ref = ref;
-      p.Bounds = item.GetBounds(View);
+      TLabelPlace label;
+      if (MeasureLabel(item, View, label)) {
+        p.Bounds = label.OwnerBounds;
+        p.LabelText = label.Text;
+        p.LabelAt = label.TextAt;
+      } else {
+        p.Bounds = item.GetBounds(View);
+      }
       p.HasBounds = p.Bounds.Right >= p.Bounds.Left && p.Bounds.Bottom >= p.Bounds.Top;
       Places_.push_back(p);
     });

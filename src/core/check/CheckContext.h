@@ -14,12 +14,16 @@ class TSVObject;
 class TSVInfo;
 class TSVNapr;
 
-// One item of the scheme with where it lies in the plain view.
+// One item of the scheme with where it lies in the plain view: its own box,
+// without its label, and where its label's text begins.
 struct TItemPlace {
   TSVItem* Item = nullptr;
   TItemRef Ref;
   TRect Bounds{};
   bool HasBounds = false;
+  // The label's text, nullptr for an item without a label.
+  const std::string* LabelText = nullptr;
+  TPoint LabelAt{};
 };
 
 class TCheckContext {

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "CheckRules.h"
-#include "LabelOwners.h"
 #include "items/Head.h"
 #include "items/Sign.h"
 #include "items/Stick.h"
@@ -147,7 +146,8 @@ class TPlaceGrid {
 
 void CheckItemStray(TCheckContext& ctx, TFindingList& out) {
   const std::vector<TItemPlace>& places = ctx.Places();
-  // Leaving each item out in turn, the rest of the scheme spans
+  // Items are measured without their labels: a label dragged away is a
+  // finding of its own. Leaving each item out in turn, the rest spans
   // [minLeft, maxRight] x [minTop, maxBottom]; a maximum is the least of the
   // negated values.
   TLeastTwo left, top, negRight, negBottom;
@@ -178,12 +178,11 @@ void CheckItemStray(TCheckContext& ctx, TFindingList& out) {
 
 void CheckLabelFar(TCheckContext& ctx, TFindingList& out) {
   for (const TItemPlace& p : ctx.Places()) {
-    TLabelPlace label;
-    if (!MeasureLabel(*p.Item, ctx.View, label)) continue;
-    const TRect at{label.TextAt.x, label.TextAt.y, label.TextAt.x, label.TextAt.y};
-    const double gap = RectGap(at, label.OwnerBounds);
+    if (!p.LabelText || !p.HasBounds) continue;
+    const TRect at{p.LabelAt.x, p.LabelAt.y, p.LabelAt.x, p.LabelAt.y};
+    const double gap = RectGap(at, p.Bounds);
     if (gap <= kLabelFar) continue;
-    out.Add("Подпись \"" + label.Text + "\" стоит далеко от своего объекта (" +
+    out.Add("Подпись \"" + *p.LabelText + "\" стоит далеко от своего объекта (" +
             std::to_string(static_cast<long long>(gap)) + " единиц).")
         .Items = {p.Ref};
   }

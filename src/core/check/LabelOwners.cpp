@@ -27,7 +27,7 @@ TOwnerAnswer Measure(TSVItem& item, TDrawContext& ctx, TLabelPlace& out) {
   out.OwnerBounds = owner->GetBounds(ctx);
   owner->Label = std::move(label);
   out.TextAt = owner->Label->BasePoint(ctx);
-  out.Text = owner->Label->Text;
+  out.Text = &owner->Label->Text;
   return TOwnerAnswer::Measured;
 }
 

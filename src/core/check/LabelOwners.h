@@ -12,7 +12,8 @@ struct TLabelPlace {
   TRect OwnerBounds{};
   // Where the label's text begins.
   TPoint TextAt{};
-  std::string Text;
+  // The label's own text, kept by the label.
+  const std::string* Text = nullptr;
 };
 
 // False when the item carries no label.
