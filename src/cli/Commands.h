@@ -11,6 +11,7 @@ int CmdResave(const TArgs& args);
 int CmdGenerate(const TArgs& args);
 int CmdExport(const TArgs& args);
 int CmdEdit(const TArgs& args);
+int CmdCheck(const TArgs& args);
 // Only in builds with the Qt canvas.
 int CmdRender(const TArgs& args);
 int CmdPrint(const TArgs& args);

@@ -18,6 +18,7 @@ int Usage() {
                "  export <passport-dir> --out FILE(.doc|.rtf|.pdf) [--print] [--sections LIST] [--word-visible]\n"
                "         [--commands-to LOG] [--open]\n"
                "  edit <passport-dir> --script FILE --out DIR [--size WxH] [--today YYYY-MM-DD]\n"
+               "  check <passport-dir|database-dir> [--json]\n"
 #ifdef SVPASS_HAVE_RENDER
                "  render <passport-dir> --out FILE.png [--width W --height H] [--phase P] [--program K]\n"
                "         [--remaining T] [--preset all|cable|tsrd|odd] [--look view|edit|print] [--sign-scale S]\n"
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
       {"generate", CmdGenerate},
       {"export", CmdExport},
       {"edit", CmdEdit},
+      {"check", CmdCheck},
 #ifdef SVPASS_HAVE_RENDER
       {"render", CmdRender},
       {"print", CmdPrint},

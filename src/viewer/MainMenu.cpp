@@ -90,6 +90,8 @@ void TMainForm::CreateMenus() {
   m.HelpContents = Entry(help, "Содержание справки");
   m.About = Entry(help, "О программе ");
 
+  CreateCheckEntries(file, object);
+
   connect(m.Edit, &QAction::triggered, this, &TMainForm::EditClick);
   connect(m.LoadPassport, &QAction::triggered, this, &TMainForm::LoadPassportClick);
   connect(m.Exit, &QAction::triggered, this, &QWidget::close);

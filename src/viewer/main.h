@@ -20,7 +20,9 @@ class TAboutForm;
 class TComplForm;
 class TTramSForm;
 class TtexForm;
+class TCheckForm;
 class TChooseObjectForm;
+class TDatabaseForm;
 class TDataPathForm;
 class TExportForm;
 class THelpWindow;
@@ -215,6 +217,8 @@ class TMainForm : public QMainWindow {
   void CreateMenus();
   void AttachPlanTables();
   void WireTableExport();
+  // "База светофорных объектов" and "Проверка паспорта…" with their windows.
+  void CreateCheckEntries(QMenu* file, QMenu* object);
   bool FindDatabase();
   void CanvasChanged(TQtCanvas* canvas);
   void MapPaint();
@@ -270,6 +274,8 @@ class TMainForm : public QMainWindow {
   TComplForm* EquipmentForm_ = nullptr;
   TTramSForm* TramSchemeForm_ = nullptr;
   TInfoFileStamp InfoStamp_;
+  TCheckForm* CheckForm_ = nullptr;
+  TDatabaseForm* DatabaseForm_ = nullptr;
 };
 
 // Remaining seconds as the label shows them: up to 5 significant digits.

@@ -23,7 +23,7 @@ void ShowInfo(const std::string& text);
 // Shows an error box.
 void ShowError(const std::string& text);
 
-// Installs a sink; returns the previous one. nullptr restores the default,
+// Installs the program-wide sink; returns the previous one. nullptr restores the default,
 // which writes "info: TEXT" / "error: TEXT" lines to stderr.
 TMessageSink* SetMessageSink(TMessageSink* sink);
 
@@ -34,6 +34,24 @@ class TMessageCapture : public TMessageSink {
   ~TMessageCapture() override;
   TMessageCapture(const TMessageCapture&) = delete;
   TMessageCapture& operator=(const TMessageCapture&) = delete;
+  void Show(TMessageSeverity severity, const std::string& text) override;
+  std::vector<TMessage> Messages;
+
+ private:
+  TMessageSink* Previous_;
+};
+
+// Collects the messages shown on the calling thread while it lives, ahead of
+// the program-wide sink, and passes nothing on. A passport read by a worker
+// thread (the database overview) must neither raise boxes over the windows
+// nor swap the sink that the user-interface thread is using. Captures on one
+// thread nest; each thread's messages stay its own.
+class TThreadMessageCapture : public TMessageSink {
+ public:
+  TThreadMessageCapture();
+  ~TThreadMessageCapture() override;
+  TThreadMessageCapture(const TThreadMessageCapture&) = delete;
+  TThreadMessageCapture& operator=(const TThreadMessageCapture&) = delete;
   void Show(TMessageSeverity severity, const std::string& text) override;
   std::vector<TMessage> Messages;
 

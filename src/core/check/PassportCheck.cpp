@@ -1,0 +1,96 @@
+#include "PassportCheck.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+#include "CheckRules.h"
+#include "model/SVObject.h"
+
+namespace fs = std::filesystem;
+
+TFindingCounts CountFindings(const std::vector<TFinding>& findings) {
+  TFindingCounts c;
+  for (const TFinding& f : findings) (f.Severity == TFindingSeverity::Error ? c.Errors : c.Warnings)++;
+  return c;
+}
+
+const char* SeverityName(TFindingSeverity severity) {
+  return severity == TFindingSeverity::Error ? "error" : "warning";
+}
+
+const char* SeverityCaption(TFindingSeverity severity) {
+  return severity == TFindingSeverity::Error ? "ошибка" : "предупреждение";
+}
+
+std::vector<TFinding> CheckPassport(TSVObject& scheme, const std::vector<TMessage>& loadMessages) {
+  TCheckContext ctx(scheme, loadMessages);
+  std::vector<TFinding> findings;
+  for (const TCheckRule& rule : CheckRules()) {
+    TFindingList list(findings, rule.Code, rule.Severity);
+    rule.Run(ctx, list);
+  }
+  return findings;
+}
+
+TSVItem* ItemAt(TSVObject& scheme, const TItemRef& ref) {
+  if (ref.Layer < 1 || ref.Layer > kLayerCount || ref.Index < 0) return nullptr;
+  const auto& items = scheme.Layer(ref.Layer).Items();
+  int index = 0;
+  for (auto it = items.rbegin(); it != items.rend(); ++it) {
+    if ((*it)->Hidden) continue;
+    if (index++ == ref.Index) return it->get();
+  }
+  return nullptr;
+}
+
+TLoadedPassport LoadPassportQuietly(const std::string& dir) {
+  TLoadedPassport p;
+  TThreadMessageCapture capture;
+  p.Scheme = std::make_unique<TSVObject>(dir);
+  p.Scheme->LoadAll();
+  p.Messages = std::move(capture.Messages);
+  return p;
+}
+
+bool IsPassportDir(const std::string& dir) {
+  std::error_code ec;
+  const fs::path d(dir);
+  return fs::is_regular_file(d / "info.txt", ec) || fs::is_regular_file(d / "map.txt", ec);
+}
+
+namespace {
+
+// The number after "svo", -1 when the name does not start so or has no digits.
+long long PassportNumber(const std::string& name) {
+  if (name.size() < 4 || name.compare(0, 3, "svo") != 0) return -1;
+  long long n = 0;
+  std::size_t i = 3;
+  for (; i < name.size() && std::isdigit(static_cast<unsigned char>(name[i])) && i < 12; ++i) n = n * 10 + (name[i] - '0');
+  return i == 3 ? -1 : n;
+}
+
+}  // namespace
+
+std::vector<std::string> PassportDirs(const std::string& database) {
+  struct TEntry {
+    long long Number;
+    std::string Name;
+  };
+  std::vector<TEntry> found;
+  std::error_code ec;
+  for (fs::directory_iterator it(database, ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code ec2;
+    if (!it->is_directory(ec2)) continue;
+    const std::string name = it->path().filename().string();
+    const long long n = PassportNumber(name);
+    if (n >= 0) found.push_back({n, name});
+  }
+  std::sort(found.begin(), found.end(),
+            [](const TEntry& a, const TEntry& b) { return a.Number != b.Number ? a.Number < b.Number : a.Name < b.Name; });
+  std::string base = database;
+  if (!base.empty() && base.back() != '/' && base.back() != '\\') base += '/';
+  std::vector<std::string> dirs;
+  for (const TEntry& e : found) dirs.push_back(base + e.Name + "/");
+  return dirs;
+}

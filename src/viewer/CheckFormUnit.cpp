@@ -1,0 +1,108 @@
+#include "CheckFormUnit.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "qt/PaintBox.h"
+#include "ToolPanel.h"
+#include "check/PassportCheck.h"
+#include "main.h"
+#include "model/Geometry.h"
+#include "model/SVObject.h"
+#include "plan/SVInfo.h"
+
+namespace {
+
+QTableWidgetItem* Cell(const QString& text) {
+  auto* item = new QTableWidgetItem(text);
+  item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+  return item;
+}
+
+}  // namespace
+
+TCheckForm::TCheckForm(TMainForm* main) : QDialog(main), Main_(main) {
+  setWindowTitle(QStringLiteral("Проверка паспорта"));
+  auto* layout = new QVBoxLayout(this);
+  Summary_ = new QLabel(this);
+  layout->addWidget(Summary_);
+  List_ = new QTableWidget(0, 3, this);
+  List_->setHorizontalHeaderLabels({QStringLiteral("Вид"), QStringLiteral("Код"), QStringLiteral("Сообщение")});
+  List_->horizontalHeader()->setStretchLastSection(true);
+  List_->verticalHeader()->hide();
+  List_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  List_->setSelectionMode(QAbstractItemView::SingleSelection);
+  List_->setWordWrap(false);
+  layout->addWidget(List_, 1);
+  auto* buttons = new QDialogButtonBox(this);
+  buttons->addButton(QStringLiteral("Закрыть"), QDialogButtonBox::RejectRole);
+  QPushButton* again = buttons->addButton(QStringLiteral("Проверить снова"), QDialogButtonBox::ActionRole);
+  layout->addWidget(buttons);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  connect(again, &QPushButton::clicked, this, &TCheckForm::Refresh);
+  connect(List_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { ListDoubleClick(row); });
+  resize(760, 420);
+}
+
+void TCheckForm::Refresh() {
+  Findings_.clear();
+  CheckedDir_.clear();
+  if (TSVObject* scheme = Main_->Scheme()) {
+    Findings_ = CheckPassport(*scheme, {});
+    CheckedDir_ = scheme->Dir;
+  }
+  List_->setRowCount(static_cast<int>(Findings_.size()));
+  for (int r = 0; r < List_->rowCount(); ++r) {
+    const TFinding& f = Findings_[static_cast<std::size_t>(r)];
+    List_->setItem(r, 0, Cell(QString::fromUtf8(SeverityCaption(f.Severity))));
+    List_->setItem(r, 1, Cell(QString::fromStdString(f.Code)));
+    QTableWidgetItem* message = Cell(QString::fromStdString(f.Message));
+    message->setToolTip(message->text());
+    List_->setItem(r, 2, message);
+  }
+  List_->resizeColumnToContents(0);
+  List_->resizeColumnToContents(1);
+  const TFindingCounts c = CountFindings(Findings_);
+  Summary_->setText(Findings_.empty() ? QStringLiteral("Несоответствий не найдено.")
+                                      : QStringLiteral("Ошибок: %1, предупреждений: %2. Двойной щелчок по строке "
+                                                       "выделяет и показывает то, к чему она относится.")
+                                            .arg(c.Errors)
+                                            .arg(c.Warnings));
+}
+
+void TCheckForm::ListDoubleClick(int row) {
+  TSVObject* scheme = Main_->Scheme();
+  if (!scheme || row < 0 || row >= static_cast<int>(Findings_.size())) return;
+  if (scheme->Dir != CheckedDir_) {
+    Refresh();
+    return;
+  }
+  const TFinding& f = Findings_[static_cast<std::size_t>(row)];
+  // A phase the passport has is shown, so its arrows and signals can be seen.
+  for (int p : f.Phases) {
+    if (p < 1 || p > scheme->Info->PhaseCount || p > Main_->Tools()->PhaseCount()) continue;
+    Main_->Tools()->SelectPhaseSilently(p - 1);
+    Main_->ChoosePhase();
+    break;
+  }
+  if (f.Items.empty()) return;
+  scheme->DeselectAll();
+  TDrawContext& view = Main_->View();
+  TRect box = kNoExtent;
+  for (const TItemRef& ref : f.Items) {
+    TSVItem* item = ItemAt(*scheme, ref);
+    if (!item) continue;
+    item->Selected = true;
+    box = UnionRects(box, item->GetBounds(view));
+  }
+  if (box.Right < box.Left) return;
+  // The items' centre goes to the centre of the map.
+  const int cx = (box.Left + box.Right) / 2, cy = (box.Top + box.Bottom) / 2;
+  view.MoveOriginRight(Main_->Map()->PictureWidth() / 2 - cx);
+  view.MoveOriginDown(Main_->Map()->PictureHeight() / 2 - cy);
+  Main_->Repaint();
+}
