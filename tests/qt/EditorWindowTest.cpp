@@ -543,6 +543,33 @@ class EditorWindowTest : public QObject {
     QVERIFY(baseDroppedOnReopen);
   }
 
+  void F4StartsFromTheSchemeOnDiskWhenAnotherEngineerSavedItMeanwhile() {
+    // With table edits not yet written the scheme is not read again: saving
+    // then asks before replacing the newer file.
+    for (const bool tablesEdited : {false, true}) {
+      TMainForm& main = Viewer();
+      QCOMPARE(main.Scheme()->Layer(4).Count(), 2);
+      main.Scheme()->Info->Modified = tablesEdited;
+      WriteFile(MapPath(), Lines1251({"1", "5 5", "50 5"}));
+      QFile file(MapPath());
+      QVERIFY(file.open(QIODevice::ReadWrite));
+      QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(30), QFileDevice::FileModificationTime));
+      file.close();
+      int curbsInEditor = -1;
+      bool asked = false;
+      main.SetEditorRunner([&](TMainForm& m, TSVObject& scheme) {
+        curbsInEditor = scheme.Layer(4).Count();
+        TAnswerer answers([](QDialog&) { return int(QMessageBox::No); });
+        asked = !MayOverwrite(&m, MapPath(), m.MapStamp());
+      });
+      main.EditClick();
+      QCOMPARE(curbsInEditor, tablesEdited ? 2 : 1);
+      QCOMPARE(asked, tablesEdited);
+      cleanup();
+      init();
+    }
+  }
+
   void APassportAnotherInstanceEditsOpensForViewingOnly() {
     WritePassport(PassportDir(), SampleInfo(), SampleMap());
     QProcess other;
