@@ -404,7 +404,8 @@ bool TEditScriptRunner::Command(const std::vector<std::string> &w, int lineNo,
     if (!Env_.Shot || !Env_.Shot(w[1]))
       return Fail(error, "cannot write " + w[1]);
   } else if (v == "form" && n == 2) {
-    Form_ = OpenTableForm(w[1], Scheme_, Env_.TableEnv);
+    Form_ = Env_.OpenForm ? Env_.OpenForm(w[1], Scheme_, Env_.TableEnv)
+                          : OpenTableForm(w[1], Scheme_, Env_.TableEnv);
     if (!Form_)
       return Fail(error, "no table form " + w[1]);
   } else {

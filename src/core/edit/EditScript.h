@@ -28,6 +28,11 @@ struct TScriptEnv {
   std::function<bool(const std::string &path, TRasterImage &image)> LoadImage;
   // Writes the paint box for "shot"; false when it cannot be written.
   std::function<bool(const std::string &path)> Shot;
+  // Opens a table dialog of the passport by its class name; the passport's
+  // own table dialogs when not set.
+  std::function<std::unique_ptr<TDialogModel>(
+      const std::string &form, TSVObject &passport, const TTableFormEnv &env)>
+      OpenForm;
   // Where relative file names of the script are found.
   std::string ScriptDir;
   TTableFormEnv TableEnv;
