@@ -199,3 +199,38 @@ TEST(HeadDialog, FillGivesTheNewHeadTheChosenDirectionsAndArrow) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(HeadDialog, TheResultMakesTheHeadOfItsKindFilledFromTheChoice) {
+  TNaprSet set;
+  Name(set, {"1", "2т", "3п"});
+  TSelHeadForm form;
+  form.Prepare(set);
+  ASSERT_TRUE(form.Select("NaprBox", "2т"));
+  ASSERT_TRUE(form.Check("Налево и прямо"));
+  ASSERT_TRUE(form.Check("Трамвайная"));
+  ASSERT_TRUE(form.Select("rightbox", "3п"));
+  // Whatever kind is checked, the result decides the class.
+  auto car = form.MakeHead(TSelHeadForm::kVehicle);
+  auto* carHead = dynamic_cast<TCarHead*>(car.get());
+  ASSERT_TRUE(carHead);
+  EXPECT_EQ(carHead->TypeCode, 10u);
+  EXPECT_EQ(carHead->Napr, set.Item(2));
+  EXPECT_EQ(carHead->ArrowKind, 3);
+  auto ped = form.MakeHead(TSelHeadForm::kPedestrian);
+  ASSERT_TRUE(dynamic_cast<TPedHead*>(ped.get()));
+  EXPECT_EQ(ped->TypeCode, 12u);
+  EXPECT_EQ(static_cast<TPedHead&>(*ped).Napr, set.Item(2));
+  auto tram = form.MakeHead(form.Press(TDialogButton::Ok));
+  auto* tramHead = dynamic_cast<TTramHead*>(tram.get());
+  ASSERT_TRUE(tramHead);
+  EXPECT_EQ(tramHead->TypeCode, 11u);
+  EXPECT_EQ(tramHead->LeftNapr, nullptr);
+  EXPECT_EQ(tramHead->StraightNapr, nullptr);
+  EXPECT_EQ(tramHead->RightNapr, set.Item(3));
+  EXPECT_FALSE(form.MakeHead(TSelHeadForm::kCancelled));
+  EXPECT_FALSE(form.MakeHead(0));
+}
+
+}  // namespace

@@ -3,6 +3,7 @@
 #include "items/CarHead.h"
 #include "items/PedHead.h"
 #include "items/TramHead.h"
+#include "plan/SVInfo.h"
 #include "plan/SVNapr.h"
 
 namespace {
@@ -49,6 +50,8 @@ void TSelHeadForm::Prepare(const TNaprSet& directions) {
   for (TPickList* list : {&LeftBox_, &ForBox_, &RightBox_}) Refill(*list, withNone, n, true);
   if (Label_.empty()) Label_ = ComposedLabel();
 }
+
+void TSelHeadForm::Prepare(const TSVInfo& info) { Prepare(info.Directions); }
 
 std::string TSelHeadForm::ComposedLabel() const {
   // An empty list names no direction, so it adds nothing to the label.
@@ -123,4 +126,26 @@ void TSelHeadForm::Fill(TTramHead& head) const {
   head.LeftNapr = Resolve(Directions_, LeftBox_);
   head.StraightNapr = Resolve(Directions_, ForBox_);
   head.RightNapr = Resolve(Directions_, RightBox_);
+}
+
+std::unique_ptr<THead> TSelHeadForm::MakeHead(int result) const {
+  switch (result) {
+    case kVehicle: {
+      auto head = std::make_unique<TCarHead>(10);
+      Fill(*head);
+      return head;
+    }
+    case kPedestrian: {
+      auto head = std::make_unique<TPedHead>(12);
+      Fill(*head);
+      return head;
+    }
+    case kTram: {
+      auto head = std::make_unique<TTramHead>(11);
+      Fill(*head);
+      return head;
+    }
+    default:
+      return nullptr;
+  }
 }

@@ -3,13 +3,16 @@
 // pedestrian, tram), the direction(s) it shows, the arrow in a vehicle
 // head's face and the head's label. The lists are refilled from the
 // passport's directions at every opening; choices still valid survive.
+#include <memory>
 #include <string>
 
 #include "DialogControls.h"
 #include "platform/Dialogs.h"
 
 class TCarHead;
+class THead;
 class TNaprSet;
+class TSVInfo;
 class TPedHead;
 class TTramHead;
 
@@ -29,6 +32,8 @@ class TSelHeadForm : public TDialogModel {
   // Refills the lists from the passport's directions (kept for Fill) and
   // fills an empty label from the choice.
   void Prepare(const TNaprSet& directions);
+  // The same from the passport's information.
+  void Prepare(const TSVInfo& info);
 
   // A head kind ("Транспортная", "Пешеходная", "Трамвайная") or an arrow
   // ("нет", "Только прямо", ...); an arrow only while its group is enabled.
@@ -61,6 +66,9 @@ class TSelHeadForm : public TDialogModel {
   void Fill(TCarHead& head) const;
   void Fill(TPedHead& head) const;
   void Fill(TTramHead& head) const;
+  // The head Ok answered `result` for, filled: a vehicle (10), pedestrian
+  // (12) or tram head (11); nullptr for kCancelled or any other result.
+  std::unique_ptr<THead> MakeHead(int result) const;
 
  private:
   TPickList* MutableList(const std::string& control);

@@ -4,7 +4,7 @@
 
 TStolbMenuForm::TStolbMenuForm() {
   StolbType_.Items = {"Свой", "Чужой"};
-  // Most poles at a junction belong to someone else (lighting, trams).
+  // A dialog made anew proposes a foreign pole.
   StolbType_.Index = 1;
 }
 
