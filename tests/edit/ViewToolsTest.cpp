@@ -18,10 +18,9 @@ using TEditPanel = TEditFixture;
 using TEditView = TEditFixture;
 using TEditDialogs = TEditFixture;
 
-TEST_F(TEditPanel,
-       the_panel_holds_every_tool_with_its_cursor_and_enabling_layer) {
+TEST_F(TEditPanel, the_panel_holds_every_tool_with_its_cursor_and_enabling_layer) {
   struct TRow {
-    const char *Hint;
+    const char* Hint;
     int Cursor;
     int Layer;
   };
@@ -58,7 +57,7 @@ TEST_F(TEditPanel,
       {"Передвинуть геосъемку", 10, 0},
       {"Подогнать под геосъемку", kCursorCross, 0},
   };
-  const auto &tools = TEditSession::Tools();
+  const auto& tools = TEditSession::Tools();
   ASSERT_EQ(tools.size(), std::size(want));
   for (std::size_t i = 0; i < tools.size(); ++i) {
     SCOPED_TRACE(want[i].Hint);
@@ -68,11 +67,10 @@ TEST_F(TEditPanel,
   }
 }
 
-TEST_F(TEditPanel,
-       a_layer_that_is_hidden_or_locked_disables_exactly_its_tools) {
+TEST_F(TEditPanel, a_layer_that_is_hidden_or_locked_disables_exactly_its_tools) {
   // Layer 8 locked, layer 3 hidden.
   Run("layer 8 1 0 1\nlayer 3 0 1 1\n");
-  const auto &tools = TEditSession::Tools();
+  const auto& tools = TEditSession::Tools();
   for (std::size_t i = 0; i < tools.size(); ++i) {
     SCOPED_TRACE(tools[i].Hint);
     const bool off = tools[i].Layer == 8 || tools[i].Layer == 3;
@@ -101,8 +99,7 @@ TEST_F(TEditView, pan_zoom_in_and_zoom_out_move_the_view_as_the_viewer_does) {
   // Zoom-out: 3 * 2/3 about the centre.
   Run("tool \"Уменьшить изображение\"\nclick 10 10\n");
   EXPECT_NEAR(Session.Context().Zoom, 2, 1e-12);
-  EXPECT_NEAR(Session.Context().OriginX, -190 + (-190 - 500) * (2.0 / 3 - 1),
-              1e-9);
+  EXPECT_NEAR(Session.Context().OriginX, -190 + (-190 - 500) * (2.0 / 3 - 1), 1e-9);
   EXPECT_EQ(Session.PointCount(), 0);
 }
 
@@ -129,7 +126,7 @@ TEST_F(TEditView, the_base_image_is_dragged_by_whole_image_pixels_and_toggled) {
   // world (30, 16) covers screen (70, 52)-(150, 112).
   Session.ToggleBase();
   bool drawn = false;
-  for (const TCanvasOp &op : Canvas.Ops())
+  for (const TCanvasOp& op : Canvas.Ops())
     if (op.Kind == TCanvasOpKind::StretchDraw) {
       drawn = true;
       EXPECT_EQ(op.Points[0], (TPoint{70, 52}));
@@ -138,9 +135,7 @@ TEST_F(TEditView, the_base_image_is_dragged_by_whole_image_pixels_and_toggled) {
   EXPECT_TRUE(drawn);
 }
 
-TEST_F(
-    TEditView,
-    aligning_turns_the_scheme_and_keeps_the_base_image_under_the_first_point) {
+TEST_F(TEditView, aligning_turns_the_scheme_and_keeps_the_base_image_under_the_first_point) {
   TRasterImage image;
   image.Width = image.Height = 10;
   image.Pixels.assign(100, clBlue);
@@ -150,7 +145,7 @@ TEST_F(
   // twice as long: the scheme turns a quarter and doubles.
   Run("tool \"Подогнать под геосъемку\"\nclick 100 100\nclick 300 100\nmove "
       "250 250\nclick 400 200\nclick 400 600\n");
-  const TDrawContext &ctx = Session.Context();
+  const TDrawContext& ctx = Session.Context();
   EXPECT_NEAR(ctx.Angle, kPi / 2, 1e-9);
   EXPECT_NEAR(ctx.BaseScale, 2, 1e-9);
   EXPECT_EQ(Session.PointCount(), 0);
@@ -158,10 +153,8 @@ TEST_F(
   // The image moved by the way the first point went from the third click,
   // in image pixels at zoom 2.
   const TPoint now = ctx.WorldToScreen(first.x, first.y);
-  EXPECT_EQ(ctx.BaseImageX,
-            static_cast<int>(std::nearbyint((now.x - 400) / 2.0)));
-  EXPECT_EQ(ctx.BaseImageY,
-            static_cast<int>(std::nearbyint((now.y - 200) / 2.0)));
+  EXPECT_EQ(ctx.BaseImageX, static_cast<int>(std::nearbyint((now.x - 400) / 2.0)));
+  EXPECT_EQ(ctx.BaseImageY, static_cast<int>(std::nearbyint((now.y - 200) / 2.0)));
 }
 
 TEST_F(TEditView, view_mode_places_nothing_but_still_selects) {
@@ -192,22 +185,19 @@ TEST_F(TEditView, the_changed_flag_follows_additions_deletions_and_saving) {
 
 TEST_F(TEditView, undo_reaches_back_more_than_a_hundred_steps) {
   std::string script = "tool \"Прямой бордюр\"\n";
-  for (int i = 0; i < 150; ++i)
-    script += "click 100 " + std::to_string(100 + 3 * i) + "\nclick 300 100\n";
+  for (int i = 0; i < 150; ++i) script += "click 100 " + std::to_string(100 + 3 * i) + "\nclick 300 100\n";
   Run(script);
   ASSERT_EQ(Items(4).size(), 150u);
   EXPECT_EQ(Session.UndoSteps(), 150);
-  for (int i = 0; i < 150; ++i)
-    Run("key Ctrl+Z\n");
+  for (int i = 0; i < 150; ++i) Run("key Ctrl+Z\n");
   EXPECT_TRUE(Items(4).empty());
   EXPECT_EQ(Session.RedoSteps(), 150);
-  for (int i = 0; i < 150; ++i)
-    Run("key Ctrl+Y\n");
+  for (int i = 0; i < 150; ++i) Run("key Ctrl+Y\n");
   EXPECT_EQ(Items(4).size(), 150u);
 }
 
 // A pole at world (50, 100) with a stick to screen (150, 260).
-const char *kPoleAndStick =
+const char* kPoleAndStick =
     "tool \"Стойка или столб\"\ndialog TStolbMenuForm ok\nclick 110 220\n"
     "tool \"Соединительная линия\"\nclick 110 220\nclick 150 260\n";
 
@@ -222,7 +212,7 @@ TEST_F(TEditDialogs, the_sign_dialog_closed_by_its_close_box_places_no_sign) {
   // cleared number gives it no label.
   Run("dialog TSelSignForm check \"Треугольный знак\" text textfield \"\" "
       "ok\nclick 150 260\nclick 190 260\n");
-  auto *sign = Only<TSign>(11);
+  auto* sign = Only<TSign>(11);
   ASSERT_NE(sign, nullptr);
   EXPECT_EQ(sign->TypeCode, 13u);
   EXPECT_EQ(sign->Kind, 2);
@@ -230,8 +220,7 @@ TEST_F(TEditDialogs, the_sign_dialog_closed_by_its_close_box_places_no_sign) {
   EXPECT_EQ(Session.Cursor(), 20);
 }
 
-TEST_F(TEditDialogs,
-       a_white_sign_takes_the_cells_clicked_and_a_labelled_sign_its_number) {
+TEST_F(TEditDialogs, a_white_sign_takes_the_cells_clicked_and_a_labelled_sign_its_number) {
   Run(kPoleAndStick);
   // (60, 10) is cell 3 once; (110, 60) cell 1 twice; (100, 20) cell 2 three
   // times.
@@ -240,19 +229,16 @@ TEST_F(TEditDialogs,
       "dialog TWhiteSignForm cell 60 10 cell 110 60 cell 110 60 cell 100 20 "
       "cell 100 20 cell 100 20 ok\n"
       "click 150 260\nclick 190 260\nclick 170 300\nclick 210 300\n");
-  auto *white = Only<TWhiteSign>(11);
+  auto* white = Only<TWhiteSign>(11);
   ASSERT_NE(white, nullptr);
   EXPECT_EQ(white->Kind, 17);
   const int cells[9] = {0, 2, 0, 1, 0, 0, 0, 0, 0};
-  for (int i = 1; i <= 8; ++i)
-    EXPECT_EQ(white->Cells[static_cast<std::size_t>(i)], cells[i]) << i;
+  for (int i = 1; i <= 8; ++i) EXPECT_EQ(white->Cells[static_cast<std::size_t>(i)], cells[i]) << i;
   ASSERT_TRUE(white->Label);
   EXPECT_EQ(white->Label->Text, "7.13");
 }
 
-TEST_F(
-    TEditDialogs,
-    a_head_without_a_label_text_gets_no_label_and_a_cancelled_one_is_not_made) {
+TEST_F(TEditDialogs, a_head_without_a_label_text_gets_no_label_and_a_cancelled_one_is_not_made) {
   Run(kPoleAndStick);
   Run("tool \"Головка\"\ndialog TSelHeadForm cancel\nclick 150 260\nclick 190 "
       "260\n");
@@ -260,7 +246,7 @@ TEST_F(
   // A tram head with "-" in every list: no directions, an empty label.
   Run("dialog TSelHeadForm check \"Трамвайная\" ok\nclick 150 260\nclick 190 "
       "260\n");
-  auto *tram = Only<TTramHead>(12);
+  auto* tram = Only<TTramHead>(12);
   ASSERT_NE(tram, nullptr);
   EXPECT_FALSE(tram->LeftNapr || tram->StraightNapr || tram->RightNapr);
   EXPECT_FALSE(tram->Label);
@@ -268,9 +254,7 @@ TEST_F(
   EXPECT_EQ(Session.Cursor(), 19);
 }
 
-TEST_F(
-    TEditDialogs,
-    a_cancelled_pole_or_direction_leaves_nothing_and_a_pole_label_starts_at_the_pole) {
+TEST_F(TEditDialogs, a_cancelled_pole_or_direction_leaves_nothing_and_a_pole_label_starts_at_the_pole) {
   Run("tool \"Стойка или столб\"\ndialog TStolbMenuForm text TextField \"С9\" "
       "cancel\nclick 110 220\n"
       "tool \"Направление движения\"\ndialog TSelNaprForm cancel\nclick 100 "
@@ -283,7 +267,7 @@ TEST_F(
   Run("tool \"Стойка или столб\"\ndialog TStolbMenuForm check \"Свой\" "
       "ok\nclick 110 220\nclick 150 200\nclick 190 "
       "200\n");
-  auto *pole = Only<TSTOLB>(10);
+  auto* pole = Only<TSTOLB>(10);
   ASSERT_NE(pole, nullptr);
   EXPECT_TRUE(pole->Own);
   ASSERT_TRUE(pole->Label);
@@ -293,4 +277,4 @@ TEST_F(
   EXPECT_FALSE(pole->Label->Unplaced);
 }
 
-} // namespace
+}  // namespace
