@@ -25,8 +25,9 @@ class TModelDialogs : public TEditorDialogs {
     D_.Sign.Prepare();
     const int r = Host_.Execute(D_.Sign);
     number = D_.Sign.Number();
-    // Only a chosen kind places a sign; any other ending is a cancel.
-    return r >= 1 && r <= 18 ? r : kSignCancelled;
+    // The answer is the sign kind itself; the sign tool maps every kind,
+    // the cancel answer included, to the class it makes.
+    return r;
   }
 
   void WhiteSign(TWhiteSign& sign) override {
