@@ -278,3 +278,42 @@ TEST_F(TEditDialogs, a_cancelled_pole_or_direction_leaves_nothing_and_a_pole_lab
 }
 
 }  // namespace
+
+namespace {
+
+bool SameOp(const TCanvasOp& a, const TCanvasOp& b) {
+  return a.Kind == b.Kind && a.Points == b.Points && a.Pen.Mode == b.Pen.Mode && a.Pen.Color == b.Pen.Color;
+}
+
+TEST_F(TEditView, a_rubber_band_is_erased_by_drawing_it_again_before_the_next) {
+  Run("tool \"Прямой бордюр\"\nclick 100 100\n");
+  Session.MouseMove(200, 150);
+  const std::vector<TCanvasOp> first = Canvas.Ops();
+  ASSERT_FALSE(first.empty());
+  for (const TCanvasOp& op : first) EXPECT_EQ(op.Pen.Mode, TPenMode::Xor);
+  Canvas.Clear();
+  Session.MouseMove(260, 90);
+  const std::vector<TCanvasOp>& both = Canvas.Ops();
+  ASSERT_EQ(both.size(), 2 * first.size());
+  for (std::size_t i = 0; i < first.size(); ++i) EXPECT_TRUE(SameOp(both[i], first[i])) << i;
+  // The new band goes to the new cursor position.
+  bool reaches = false;
+  for (std::size_t i = first.size(); i < both.size(); ++i)
+    for (const TPoint& p : both[i].Points) reaches = reaches || p == TPoint{260, 90};
+  EXPECT_TRUE(reaches);
+}
+
+TEST_F(TEditView, the_selection_drag_shows_a_dotted_white_xor_frame) {
+  Run("tool \"Выбор элемента схемы\"\npress 300 200\n");
+  Session.MouseMove(120, 260);
+  const auto frames = Canvas.OpsOf(TCanvasOpKind::Rectangle);
+  ASSERT_EQ(frames.size(), 1u);
+  EXPECT_EQ(frames[0].Points[0], (TPoint{120, 200}));
+  EXPECT_EQ(frames[0].Points[1], (TPoint{300, 260}));
+  EXPECT_EQ(frames[0].Pen.Style, TPenStyle::Dot);
+  EXPECT_EQ(frames[0].Pen.Mode, TPenMode::Xor);
+  EXPECT_EQ(frames[0].Pen.Color, clWhite);
+  EXPECT_EQ(frames[0].Brush.Style, TBrushStyle::Clear);
+}
+
+}  // namespace
