@@ -47,6 +47,13 @@ void Type(QLineEdit* edit, const QString& text) {
 
 void PressEsc(QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); }
 
+// The colour at a point of a widget's picture, in the widget's own
+// coordinates, whatever the screen's scale.
+QColor At(const QImage& image, int x, int y) {
+  const qreal r = image.devicePixelRatio();
+  return image.pixelColor(qRound((x + 0.5) * r - 0.5), qRound((y + 0.5) * r - 0.5));
+}
+
 // How many pixels of an image differ from `background`.
 int Painted(const QImage& image, const QColor& background) {
   int n = 0;
@@ -169,6 +176,7 @@ class EditorDialogsTest : public QObject {
     view::TSetTextForm again(model);
     again.show();
     QCOMPARE(again.textfield()->text(), QStringLiteral("ТК"));
+    QCOMPARE(again.textfield()->selectedText(), QStringLiteral("ТК"));
     PressEsc(again);
     QCOMPARE(again.result(), int(mrCancel));
     view::TSetTextForm third(model);
@@ -195,7 +203,7 @@ class EditorDialogsTest : public QObject {
     // Up: a thin stub from (60, 6) to (60, 48); left: a thick line from
     // (6, 60) to the centre; down-right: a thick line from (114, 114).
     const QImage image = dlg.SignArea()->grab().toImage();
-    const auto black = [&](int x, int y) { return image.pixelColor(x, y) == QColor(Qt::black); };
+    const auto black = [&](int x, int y) { return At(image, x, y) == QColor(Qt::black); };
     QVERIFY(black(60, 30));
     QVERIFY(!black(60, 54));  // a secondary stub stops short of the centre
     QVERIFY(black(30, 60));
@@ -269,16 +277,16 @@ class EditorDialogsTest : public QObject {
     QCOMPARE(dlg.Run()->Button(0)->text(), QStringLiteral("Зеленый "));
     // The shaft runs along y = 10 from x = 70: green and solid at first.
     QImage preview = dlg.ExPlace()->grab().toImage();
-    QCOMPARE(preview.pixelColor(95, 10), QColor(0, 128, 0));
-    QCOMPARE(preview.pixelColor(150, 10), QColor(0, 128, 0));
-    QCOMPARE(preview.pixelColor(40, 10), dlg.palette().color(QPalette::Window));
+    QCOMPARE(At(preview, 95, 10), QColor(0, 128, 0));
+    QCOMPARE(At(preview, 150, 10), QColor(0, 128, 0));
+    QCOMPARE(At(preview, 40, 10), dlg.palette().color(QPalette::Window));
 
     Radio(dlg, QStringLiteral("Красный"))->click();
     Radio(dlg, QStringLiteral("Прерывистая"))->click();
     Radio(dlg, QStringLiteral("Стрелка на обоих концах"))->click();
     preview = dlg.ExPlace()->grab().toImage();
-    QCOMPARE(preview.pixelColor(77, 10), QColor(255, 0, 0));  // first dash, 70..85
-    QCOMPARE(preview.pixelColor(95, 10), dlg.palette().color(QPalette::Window));  // gap 85..105
+    QCOMPARE(At(preview, 77, 10), QColor(255, 0, 0));                        // first dash, 70..85
+    QCOMPARE(At(preview, 95, 10), dlg.palette().color(QPalette::Window));  // gap 85..105
     Type(dlg.textfield(), QStringLiteral("Н4"));
     Shot(dlg, "TSelNaprForm");
     dlg.Ok()->click();

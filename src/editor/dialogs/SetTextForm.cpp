@@ -29,6 +29,9 @@ TSetTextForm::TSetTextForm(::TSetTextForm& model, QWidget* parent) : TItemDialog
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
   Refresh();
+  // The previous text is offered selected: typing replaces it, an arrow
+  // key keeps it.
+  TextField_->selectAll();
 }
 
 void TSetTextForm::Refresh() { MirrorEdit(TextField_, Form_.Text()); }

@@ -75,7 +75,9 @@ void TSelHeadForm::ChooseKind(int kind) {
 bool TSelHeadForm::Check(const std::string& caption) {
   const int kind = HeadKind_.Find(caption);
   if (kind >= 0) {
-    ChooseKind(kind);
+    // A click on the button already checked changes nothing, so a label
+    // typed by hand stays.
+    if (kind != HeadKind_.Index) ChooseKind(kind);
     return true;
   }
   const int arrow = ArrowGroup_.Find(caption);
@@ -105,6 +107,8 @@ bool TSelHeadForm::Select(const std::string& control, const std::string& item) {
   if (!list || !list->Enabled) return false;
   const int i = list->Find(item);
   if (i < 0) return false;
+  // Only a change of the choice recomposes the label.
+  if (i == list->Index) return true;
   list->Index = i;
   Label_ = ComposedLabel();
   return true;
