@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QLockFile>
 #include <QMenu>
 #include <QMouseEvent>
@@ -22,6 +23,8 @@
 #include "editor/EditFormUnit.h"
 #include "editor/EditToolBar.h"
 #include "editor/EditorRunner.h"
+#include "editor/dialogs/QtDialogHost.h"
+#include "editor/dialogs/StolbMenuForm.h"
 #include "model/Geometry.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
@@ -271,6 +274,37 @@ class EditorWindowTest : public QObject {
     QCOMPARE(f.Session()->PointCount(), 1);
     QCOMPARE(f.Session()->Placement().Points[1].x, 300);
     QCOMPARE(f.Session()->Placement().Points[1].y, 220);
+  }
+
+  void APoleAsksItsDialogOverTheEditorAndThenPlacesItsLabel() {
+    TEditForm& f = Opened();
+    f.SetDialogHost(std::make_unique<TQtDialogHost>(&f));
+    f.Prepare(*Scheme_, TFileStamp::Of(MapPath()));
+    f.ShowEditor();
+    const int poles = Scheme_->Layer(10).Count();
+    Scheme_->Layer(10).ShowText = false;
+    QWidget* dialogParent = nullptr;
+    TAnswerer answers([&](QDialog& d) {
+      auto& pole = dynamic_cast<view::TStolbMenuForm&>(d);
+      dialogParent = pole.parentWidget();
+      pole.TextField()->setText(QStringLiteral("Ст.9"));
+      pole.Ok()->click();
+      return d.result();
+    });
+    f.ToolButton("Стойка или столб")->click();
+    Click(f.Map(), QPoint(333, 222));
+    QCOMPARE(answers.Seen, std::vector<QString>{"view::TStolbMenuForm"});
+    QCOMPARE(dialogParent, static_cast<QWidget*>(&f));
+    QCOMPARE(Scheme_->Layer(10).Count(), poles + 1);
+    // The label follows the mouse with its own cursor until two more clicks.
+    QCOMPARE(f.Map()->cursor().shape(), SchemeCursor(21).shape());
+    Click(f.Map(), QPoint(360, 200));
+    Click(f.Map(), QPoint(420, 200));
+    QCOMPARE(f.Map()->cursor().shape(), SchemeCursor(15).shape());
+    QVERIFY(Scheme_->Layer(10).ShowText);
+    QCOMPARE(f.windowTitle(), QStringLiteral("Редактирование  схемы *"));
+    QVERIFY(f.SaveClick());
+    QVERIFY(ReadFile(MapPath()).contains(QByteArray::fromStdString(Encode1251("Ст.9"))));
   }
 
   void TheEditorsKeysComeBeforeItsControls() {
