@@ -307,6 +307,38 @@ class EditorWindowTest : public QObject {
     QVERIFY(ReadFile(MapPath()).contains(QByteArray::fromStdString(Encode1251("Ст.9"))));
   }
 
+  void MenusAndButtonsMirrorTheModeAndTheTool() {
+    TEditForm& f = Opened();
+    // Each step: what the user does, then the mode entry's caption, whether
+    // the view button is down, and the tool button that is down.
+    struct TStep {
+      std::function<void()> Do;
+      QString ModeCaption;
+      bool ViewDown;
+      QString Tool;
+    };
+    const TStep steps[] = {
+        {[] {}, "Просмотр", false, "Выбор элемента схемы"},
+        {[&] { f.ViewButton()->click(); }, "Редактирование", true, "Выбор элемента схемы"},
+        {[&] { f.ModeAction()->trigger(); }, "Просмотр", false, "Выбор элемента схемы"},
+        {[&] { f.MoveBaseAction()->trigger(); }, "Просмотр", false, "Передвинуть геосъемку"},
+        {[&] { f.AlignAction()->trigger(); }, "Просмотр", false, "Подогнать под геосъемку"},
+        {[&] { f.ToolButton("Зебра")->click(); }, "Просмотр", false, "Зебра"},
+        {[&] { f.ModeAction()->trigger(); }, "Редактирование", true, "Зебра"},
+    };
+    for (const TStep& step : steps) {
+      step.Do();
+      QCOMPARE(f.ModeAction()->text(), step.ModeCaption);
+      QCOMPARE(f.ViewButton()->isChecked(), step.ViewDown);
+      QCOMPARE(f.Session()->Editing(), !step.ViewDown);
+      QVERIFY2(f.ToolButton(step.Tool)->isChecked(), qPrintable(step.Tool));
+      QCOMPARE(QString::fromStdString(f.Session()->ToolHint()), step.Tool);
+    }
+    QCOMPARE(f.Map()->cursor().shape(), SchemeCursor(26).shape());
+    f.AlignAction()->trigger();
+    QCOMPARE(f.Map()->cursor().shape(), Qt::CrossCursor);
+  }
+
   void TheEditorsKeysComeBeforeItsControls() {
     TEditForm& f = Opened();
     const int curbs = Scheme_->Layer(4).Count();
