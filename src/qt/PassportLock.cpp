@@ -99,8 +99,10 @@ QString HolderText(const TLockHolder& holder) {
   return user + QStringLiteral(" на компьютере ") + holder.Machine;
 }
 
-QString LockedPassportMessage(const TLockHolder& holder) {
+QString LockedPassportMessage(const TLockHolder& holder, const QString& passportDir) {
+  // A machine that crashed while editing never lets go by itself; the
+  // engineers need to know what to remove once they are sure of it.
   return QStringLiteral("Схему этого паспорта сейчас изменяет %1. Пока он не закончит, паспорт открыт только для "
-                        "просмотра.")
-      .arg(HolderText(holder));
+                        "просмотра.\nЕсли на том компьютере программа уже не работает, удалите файл %2.")
+      .arg(HolderText(holder), QDir::toNativeSeparators(TPassportLock::LockFilePath(passportDir)));
 }

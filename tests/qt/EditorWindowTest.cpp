@@ -662,7 +662,11 @@ class EditorWindowTest : public QObject {
     main.EditClick();
     QVERIFY(!ran);
     QCOMPARE(answers.Boxes.size(), std::size_t(1));
-    QVERIFY2(answers.Boxes[0].contains(LockedPassportMessage(*holder)), qPrintable(answers.Boxes[0]));
+    QVERIFY2(answers.Boxes[0].contains(LockedPassportMessage(*holder, PassportDir())), qPrintable(answers.Boxes[0]));
+    // Who, where, and the file to remove should that machine have crashed.
+    const QString self = TPassportLock::Self().User, machine = TPassportLock::Self().Machine;
+    QVERIFY(answers.Boxes[0].contains("изменяет пользователь " + self + " на компьютере " + machine + "."));
+    QVERIFY(answers.Boxes[0].contains(QDir::toNativeSeparators(PassportDir() + "svpass.lock")));
 
     // The other instance dies without letting go: its lock is taken over.
     other.kill();
