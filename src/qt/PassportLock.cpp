@@ -39,6 +39,8 @@ QString TPassportLock::OwnerFilePath(const QString& passportDir) {
 TLockHolder TPassportLock::Self() {
   TLockHolder self;
   self.User = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
+  // Services and some shells leave both unset; the home folder is named after the user.
+  if (self.User.isEmpty()) self.User = QDir::home().dirName();
   self.Machine = QSysInfo::machineHostName();
   self.Pid = QCoreApplication::applicationPid();
   return self;
