@@ -13,15 +13,15 @@ namespace {
 
 // Every dialog answers Ok with what it holds; the text dialog gets a label.
 class TOkHost : public TDialogHost {
-public:
-  int Execute(TDialogModel &model) override {
+ public:
+  int Execute(TDialogModel& model) override {
     model.SetText("textfield", "ДК-1");
     return model.Press(TDialogButton::Ok);
   }
 };
 
 struct TEditor {
-  explicit TEditor(TSVObject &scheme) : Window(scheme), Session(scheme, Host) {
+  explicit TEditor(TSVObject& scheme) : Window(scheme), Session(scheme, Host) {
     Session.SetCanvas(Window.Canvas.get(), kPictureWidth, kPictureHeight);
     Session.Prepare();
     Session.Show();
@@ -32,13 +32,12 @@ struct TEditor {
   TEditSession Session;
 };
 
-void EditRepaint(benchmark::State &state) {
+void EditRepaint(benchmark::State& state) {
   TEditor e(LoadedPassport(static_cast<int>(state.range(0))));
-  for (auto _ : state)
-    e.Session.Repaint();
+  for (auto _ : state) e.Session.Repaint();
 }
 
-void EditLabelMove(benchmark::State &state) {
+void EditLabelMove(benchmark::State& state) {
   TEditor e(LoadedPassport(static_cast<int>(state.range(0))));
   e.Session.ChooseTool("Контроллер");
   e.Session.MouseDown(900, 500);
@@ -53,7 +52,7 @@ void EditLabelMove(benchmark::State &state) {
   e.Session.Key(TEditKey::Esc);
 }
 
-void EditRubberMove(benchmark::State &state) {
+void EditRubberMove(benchmark::State& state) {
   TEditor e(LoadedPassport(static_cast<int>(state.range(0))));
   e.Session.ChooseTool("Прямой бордюр");
   e.Session.MouseDown(900, 500);
@@ -65,23 +64,8 @@ void EditRubberMove(benchmark::State &state) {
   e.Session.Key(TEditKey::Esc);
 }
 
-} // namespace
+}  // namespace
 
-BENCHMARK(EditRepaint)
-    ->Name("edit_repaint")
-    ->Arg(1000)
-    ->Arg(10000)
-    ->Arg(100000)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(EditLabelMove)
-    ->Name("edit_label_move")
-    ->Arg(1000)
-    ->Arg(10000)
-    ->Arg(100000)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(EditRubberMove)
-    ->Name("edit_rubber_move")
-    ->Arg(1000)
-    ->Arg(10000)
-    ->Arg(100000)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(EditRepaint)->Name("edit_repaint")->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(EditLabelMove)->Name("edit_label_move")->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(EditRubberMove)->Name("edit_rubber_move")->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);

@@ -11,7 +11,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:?usage: fuzz/run.sh SECONDS [TARGET...]}
 shift
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(fuzz_map_load fuzz_info_load fuzz_ini fuzz_map_roundtrip)
+[ ${#targets[@]} -eq 0 ] && targets=(fuzz_map_load fuzz_info_load fuzz_ini fuzz_map_roundtrip fuzz_edit_script)
 build="$root/build-fuzz"
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja \

@@ -117,7 +117,7 @@ int DumpUsage() {
 void WritePassportMembers(TJsonWriter& json, TSVObject& scheme) {
   TSVInfo& info = *scheme.Info;
   TSVtime& time = *scheme.Time;
-  json      .Member("address", info.AddressText())
+  json.Member("address", info.AddressText())
       .Member("address1", info.Address1)
       .Member("address2", info.Address2)
       .Member("objectNumber", info.ObjectNumber())

@@ -34,26 +34,21 @@ struct TEditArgs {
   int Width = 1000, Height = 700;
 };
 
-bool ParseSize(const std::string &s, int &w, int &h) {
+bool ParseSize(const std::string& s, int& w, int& h) {
   const auto x = s.find('x');
-  if (x == std::string::npos)
-    return false;
+  if (x == std::string::npos) return false;
   std::optional<int> a, b;
-  if (!ParseInt(s.substr(0, x), 16, 20000, a) ||
-      !ParseInt(s.substr(x + 1), 16, 20000, b))
-    return false;
+  if (!ParseInt(s.substr(0, x), 16, 20000, a) || !ParseInt(s.substr(x + 1), 16, 20000, b)) return false;
   w = *a;
   h = *b;
   return true;
 }
 
 // "2026-03-07" → "07.03.2026 г.".
-bool ParseToday(const std::string &s, std::string &out) {
-  if (s.size() != 10 || s[4] != '-' || s[7] != '-')
-    return false;
+bool ParseToday(const std::string& s, std::string& out) {
+  if (s.size() != 10 || s[4] != '-' || s[7] != '-') return false;
   for (std::size_t i : {0u, 1u, 2u, 3u, 5u, 6u, 8u, 9u})
-    if (s[i] < '0' || s[i] > '9')
-      return false;
+    if (s[i] < '0' || s[i] > '9') return false;
   out = s.substr(8, 2) + "." + s.substr(5, 2) + "." + s.substr(0, 4) + " г.";
   return true;
 }
@@ -67,20 +62,18 @@ std::string RealToday() {
   return std::string(buf) + " г.";
 }
 
-bool ParseArgs(const TArgs &args, TEditArgs &out) {
+bool ParseArgs(const TArgs& args, TEditArgs& out) {
   for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string &a = args[i];
+    const std::string& a = args[i];
     const bool hasValue = i + 1 < args.size();
     if (a == "--script" && hasValue) {
       out.Script = args[++i];
     } else if (a == "--out" && hasValue) {
       out.Out = args[++i];
     } else if (a == "--size" && hasValue) {
-      if (!ParseSize(args[++i], out.Width, out.Height))
-        return false;
+      if (!ParseSize(args[++i], out.Width, out.Height)) return false;
     } else if (a == "--today" && hasValue) {
-      if (!ParseToday(args[++i], out.Today))
-        return false;
+      if (!ParseToday(args[++i], out.Today)) return false;
     } else if (a.rfind("--", 0) == 0 || !out.Dir.empty()) {
       return false;
     } else {
@@ -97,7 +90,7 @@ int EditUsage() {
 }
 
 // The copy the script works on: DIR is made, or must be empty.
-bool PrepareOut(const TEditArgs &a, std::string &error) {
+bool PrepareOut(const TEditArgs& a, std::string& error) {
   std::error_code ec;
   if (fs::exists(a.Out, ec)) {
     if (!fs::is_directory(a.Out, ec) || !fs::is_empty(a.Out, ec)) {
@@ -108,10 +101,9 @@ bool PrepareOut(const TEditArgs &a, std::string &error) {
     error = "cannot create " + a.Out;
     return false;
   }
-  for (const char *name : {"info.txt", "map.txt"}) {
+  for (const char* name : {"info.txt", "map.txt"}) {
     const fs::path from = fs::path(a.Dir) / name;
-    if (!fs::exists(from, ec))
-      continue;
+    if (!fs::exists(from, ec)) continue;
     if (!fs::copy_file(from, fs::path(a.Out) / name, ec)) {
       error = "cannot copy " + from.string();
       return false;
@@ -120,26 +112,22 @@ bool PrepareOut(const TEditArgs &a, std::string &error) {
   return true;
 }
 
-void WriteReport(TJsonWriter &json, TSVObject &scheme, TEditSession &session,
-                 const TScriptDialogHost &host, const TCliMessages &messages) {
+void WriteReport(TJsonWriter& json, TSVObject& scheme, TEditSession& session, const TScriptDialogHost& host,
+                 const TCliMessages& messages) {
   json.BeginObject();
   WritePassportMembers(json, scheme);
   json.Key("messages").BeginArray();
-  for (const TMessage &m : messages.Messages)
+  for (const TMessage& m : messages.Messages)
     json.BeginObject()
-        .Member("severity",
-                m.Severity == TMessageSeverity::Info ? "info" : "error")
+        .Member("severity", m.Severity == TMessageSeverity::Info ? "info" : "error")
         .Member("text", m.Text)
         .EndObject();
   json.EndArray();
   json.Key("dialogs").BeginArray();
-  for (const TDialogOpening &d : host.Openings())
-    json.BeginObject()
-        .Member("form", d.Form)
-        .Member("answered", d.Answered)
-        .EndObject();
+  for (const TDialogOpening& d : host.Openings())
+    json.BeginObject().Member("form", d.Form).Member("answered", d.Answered).EndObject();
   json.EndArray();
-  const TDrawContext &ctx = session.Context();
+  const TDrawContext& ctx = session.Context();
   json.Member("changed", session.Changed())
       .Member("undo", session.UndoSteps())
       .Member("redo", session.RedoSteps())
@@ -156,12 +144,11 @@ void WriteReport(TJsonWriter &json, TSVObject &scheme, TEditSession &session,
       .EndObject();
 }
 
-} // namespace
+}  // namespace
 
-int CmdEdit(const TArgs &args) {
+int CmdEdit(const TArgs& args) {
   TEditArgs a;
-  if (!ParseArgs(args, a))
-    return EditUsage();
+  if (!ParseArgs(args, a)) return EditUsage();
   if (!DirectoryExists(a.Dir)) {
     std::cerr << "edit: cannot read the passport directory " << a.Dir << '\n';
     return 1;
@@ -187,8 +174,7 @@ int CmdEdit(const TArgs &args) {
 
   TScriptEnv env;
   env.ScriptDir = fs::path(a.Script).parent_path().string();
-  if (env.ScriptDir.empty())
-    env.ScriptDir = ".";
+  if (env.ScriptDir.empty()) env.ScriptDir = ".";
   env.TableEnv.Today = a.Today.empty() ? RealToday() : a.Today;
   env.TableEnv.ConfigPath = ProgramDir() + "config.ini";
 
@@ -196,30 +182,26 @@ int CmdEdit(const TArgs &args) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   static int argc = 1;
   static char name[] = "svpass-cli";
-  static char *argv[] = {name, nullptr};
+  static char* argv[] = {name, nullptr};
   QGuiApplication app(argc, argv);
   QImage picture(a.Width, a.Height, QImage::Format_RGB32);
   TQtCanvas canvas(&picture);
-  env.LoadImage = [](const std::string &path, TRasterImage &image) {
+  env.LoadImage = [](const std::string& path, TRasterImage& image) {
     QImage img;
-    if (!img.load(QString::fromStdString(path)))
-      return false;
+    if (!img.load(QString::fromStdString(path))) return false;
     img = img.convertToFormat(QImage::Format_RGB32);
     image.Width = img.width();
     image.Height = img.height();
-    image.Pixels.resize(static_cast<std::size_t>(image.Width) *
-                        static_cast<std::size_t>(image.Height));
+    image.Pixels.resize(static_cast<std::size_t>(image.Width) * static_cast<std::size_t>(image.Height));
     for (int y = 0; y < image.Height; ++y) {
-      const auto *line = reinterpret_cast<const QRgb *>(img.constScanLine(y));
+      const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
       for (int x = 0; x < image.Width; ++x)
         image.Pixels[static_cast<std::size_t>(y) * image.Width + x] =
             MakeColor(qRed(line[x]), qGreen(line[x]), qBlue(line[x]));
     }
     return true;
   };
-  env.Shot = [&picture](const std::string &path) {
-    return picture.save(QString::fromStdString(path), "PNG");
-  };
+  env.Shot = [&picture](const std::string& path) { return picture.save(QString::fromStdString(path), "PNG"); };
 #else
   TRecordingCanvas canvas(TRect{0, 0, a.Width, a.Height});
 #endif

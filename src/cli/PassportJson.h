@@ -4,4 +4,4 @@
 class TJsonWriter;
 class TSVObject;
 
-void WritePassportMembers(TJsonWriter &json, TSVObject &scheme);
+void WritePassportMembers(TJsonWriter& json, TSVObject& scheme);

@@ -1,6 +1,7 @@
 // The editor window's files: the base image, saving the scheme, and the
 // question about unsaved edits when the window closes.
 #include <QAbstractButton>
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -50,7 +51,11 @@ bool TEditForm::LoadBaseFile(const QString& path) {
   if (!Session_) return false;
   TRasterImage image;
   QString reason;
-  if (!ReadBaseImage(path, image, reason)) {
+  // A photograph of ten thousand pixels a side takes seconds to decode.
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const bool read = ReadBaseImage(path, image, reason);
+  QApplication::restoreOverrideCursor();
+  if (!read) {
     MessageBoxOk(this, QMessageBox::Critical, QStringLiteral("Ошибка"), BaseImageError(path, reason));
     return false;
   }

@@ -180,7 +180,11 @@ void TEditForm::ShowEditor() {
 }
 
 void TEditForm::Execute(TSVObject& scheme, const TFileStamp& mapStamp) {
-  if (QWidget* owner = parentWidget()) resize(owner->size().expandedTo(QSize(900, 600)));
+  if (QWidget* owner = parentWidget()) {
+    resize(owner->size().expandedTo(QSize(900, 600)));
+    // The editor takes the place of the main window it hides.
+    if (owner->isMaximized()) setWindowState(windowState() | Qt::WindowMaximized);
+  }
   // Laid out before it is shown, so that the scheme is fitted into the paint
   // box the user will see.
   layout()->activate();

@@ -39,6 +39,8 @@ QString TPassportLock::OwnerFilePath(const QString& passportDir) {
 TLockHolder TPassportLock::Self() {
   TLockHolder self;
   self.User = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
+  // Services and some shells leave both unset; the home folder is named after the user.
+  if (self.User.isEmpty()) self.User = QDir::home().dirName();
   self.Machine = QSysInfo::machineHostName();
   self.Pid = QCoreApplication::applicationPid();
   return self;
@@ -99,8 +101,10 @@ QString HolderText(const TLockHolder& holder) {
   return user + QStringLiteral(" на компьютере ") + holder.Machine;
 }
 
-QString LockedPassportMessage(const TLockHolder& holder) {
+QString LockedPassportMessage(const TLockHolder& holder, const QString& passportDir) {
+  // A machine that crashed while editing never lets go by itself; the
+  // engineers need to know what to remove once they are sure of it.
   return QStringLiteral("Схему этого паспорта сейчас изменяет %1. Пока он не закончит, паспорт открыт только для "
-                        "просмотра.")
-      .arg(HolderText(holder));
+                        "просмотра.\nЕсли на том компьютере программа уже не работает, удалите файл %2.")
+      .arg(HolderText(holder), QDir::toNativeSeparators(TPassportLock::LockFilePath(passportDir)));
 }

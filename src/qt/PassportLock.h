@@ -52,5 +52,5 @@ class TPassportLock {
 
 // "пользователь ivanov на компьютере PC-12"
 QString HolderText(const TLockHolder& holder);
-// The refusal shown when the editor cannot have the passport.
-QString LockedPassportMessage(const TLockHolder& holder);
+// The refusal shown when the editor cannot have the passport in `passportDir`.
+QString LockedPassportMessage(const TLockHolder& holder, const QString& passportDir);

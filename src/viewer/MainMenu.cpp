@@ -209,7 +209,7 @@ void TMainForm::EditClick() {
     if (lock.Error() == QLockFile::LockFailedError) {
       const std::optional<TLockHolder> holder = TPassportLock::Holder(dir);
       MessageBoxOk(this, QMessageBox::Information, ApplicationTitle(),
-                   LockedPassportMessage(holder ? *holder : TLockHolder{}));
+                   LockedPassportMessage(holder ? *holder : TLockHolder{}, dir));
     } else {
       MessageBoxOk(this, QMessageBox::Critical, ApplicationTitle(),
                    QStringLiteral("Схему нельзя изменить: в каталог паспорта %1 нельзя записать.")

@@ -15,10 +15,12 @@
 #include "platform/RecordingCanvas.h"
 
 class TEditFixture : public ::testing::Test {
-protected:
+ protected:
   TEditFixture()
-      : Scheme(Dir.Path()), Canvas(TRect{0, 0, 1000, 700}),
-        Session(Scheme, Host), Runner(Scheme, Session, Host, TScriptEnv{}) {
+      : Scheme(Dir.Path()),
+        Canvas(TRect{0, 0, 1000, 700}),
+        Session(Scheme, Host),
+        Runner(Scheme, Session, Host, TScriptEnv{}) {
     Session.SetCanvas(&Canvas, 1000, 700);
     Session.Prepare();
     Session.Show();
@@ -26,27 +28,25 @@ protected:
   }
 
   // Runs script lines; fails the test at a line the runner refuses.
-  void Run(const std::string &script) {
+  void Run(const std::string& script) {
     std::string error;
     ASSERT_TRUE(Runner.Run(script, error)) << error;
     Canvas.Clear();
   }
-  bool TryRun(const std::string &script, std::string &error) {
-    return Runner.Run(script, error);
-  }
+  bool TryRun(const std::string& script, std::string& error) { return Runner.Run(script, error); }
 
   // The items of a layer, oldest first, hidden ones left out.
-  std::vector<TSVItem *> Items(int layer) {
-    std::vector<TSVItem *> v;
-    for (const auto &p : Scheme.Layer(layer).Items())
-      if (!p->Hidden)
-        v.push_back(p.get());
+  std::vector<TSVItem*> Items(int layer) {
+    std::vector<TSVItem*> v;
+    for (const auto& p : Scheme.Layer(layer).Items())
+      if (!p->Hidden) v.push_back(p.get());
     return v;
   }
-  template <typename T> T *Only(int layer) {
+  template <typename T>
+  T* Only(int layer) {
     const auto items = Items(layer);
     EXPECT_EQ(items.size(), 1u) << "layer " << layer;
-    return items.size() == 1 ? dynamic_cast<T *>(items[0]) : nullptr;
+    return items.size() == 1 ? dynamic_cast<T*>(items[0]) : nullptr;
   }
 
   TTempDir Dir;

@@ -12,14 +12,13 @@ namespace {
 using TEditLabels = TEditFixture;
 using TEditUndo = TEditFixture;
 
-TEST_F(TEditLabels,
-       a_cabinet_label_keeps_the_cabinets_first_click_and_takes_two_more) {
+TEST_F(TEditLabels, a_cabinet_label_keeps_the_cabinets_first_click_and_takes_two_more) {
   // Cabinet clicks (200, 200) = world (95, 90) and (260, 200); label
   // clicks (230, 150) = world (110, 65) and (290, 150) = (140, 65).
   Run("tool \"Телефонная коробка\"\ndialog TSetTextForm text textfield "
       "\"ТК-3\" ok\n"
       "click 200 200\nclick 260 200\n");
-  auto *box = Only<TContr>(6);
+  auto* box = Only<TContr>(6);
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(box->Kind, 1);
   ASSERT_TRUE(box->Label);
@@ -27,7 +26,7 @@ TEST_F(TEditLabels,
   EXPECT_EQ(Session.Cursor(), 21);
   Scheme.Layer(6).ShowText = false;
   Run("move 230 150\nclick 230 150\nclick 290 150\n");
-  const TSVText &label = *box->Label;
+  const TSVText& label = *box->Label;
   EXPECT_EQ(label.Text, "ТК-3");
   EXPECT_FALSE(label.Unplaced);
   // Anchor at the first click; offsets in symbol units (zoom 2, signs 1).
@@ -53,7 +52,7 @@ TEST_F(TEditLabels, a_well_label_hangs_on_the_well_centre_not_on_the_click) {
       "tool \"Колодец\"\ndialog TSetTextForm text textfield \"К7\" ok\nclick "
       "112 221\n"
       "click 160 160\nclick 200 160\n");
-  auto *well = Only<TWELL>(5);
+  auto* well = Only<TWELL>(5);
   ASSERT_NE(well, nullptr);
   EXPECT_EQ(well->X, 50);
   EXPECT_EQ(well->Y, 100);
@@ -70,8 +69,7 @@ TEST_F(TEditLabels, the_text_dialog_without_a_text_or_closed_gives_no_label) {
       "200\n");
   const auto items = Items(6);
   ASSERT_EQ(items.size(), 2u);
-  for (TSVItem *item : items)
-    EXPECT_FALSE(dynamic_cast<TContr *>(item)->Label);
+  for (TSVItem* item : items) EXPECT_FALSE(dynamic_cast<TContr*>(item)->Label);
   EXPECT_EQ(Session.PointCount(), 0);
   EXPECT_EQ(Session.Cursor(), 14);
 }
@@ -80,13 +78,12 @@ TEST_F(TEditLabels, cancelling_the_label_removes_its_item_and_its_undo_step) {
   Run("tool \"Прямой бордюр\"\nclick 100 100\nclick 200 100\n");
   // Esc, another tool, and a phase chosen (here straight on the session:
   // this passport has no phases for a script to choose).
-  for (const char *cancel : {"key Esc", "tool \"Зебра\"", ""}) {
+  for (const char* cancel : {"key Esc", "tool \"Зебра\"", ""}) {
     SCOPED_TRACE(cancel);
     Run("tool \"Щит силовой\"\ndialog TSetTextForm text textfield \"Щ\" ok\n"
         "click 200 200\nclick 260 200\nclick 230 150\n" +
         std::string(cancel) + "\n");
-    if (*cancel == '\0')
-      Session.ChoosePhase(0);
+    if (*cancel == '\0') Session.ChoosePhase(0);
     EXPECT_TRUE(Items(6).empty());
     EXPECT_EQ(Scheme.Layer(6).Count(), 0);
     EXPECT_EQ(Session.UndoSteps(), 1);
@@ -110,7 +107,7 @@ TEST_F(TEditLabels, free_text_needs_a_text_and_then_two_more_clicks) {
   ASSERT_EQ(items.size(), 1u);
   EXPECT_EQ(items[0]->TypeCode, 18u);
   EXPECT_TRUE(Scheme.Layer(4).ShowText);
-  auto *text = dynamic_cast<TAirSVItem *>(items[0]);
+  auto* text = dynamic_cast<TAirSVItem*>(items[0]);
   // Anchor at the dialog's click, world (45, 40); start (150, 100) = (70, 40).
   EXPECT_DOUBLE_EQ(text->AnchorX, 45);
   EXPECT_DOUBLE_EQ(text->AnchorY, 40);
@@ -119,17 +116,18 @@ TEST_F(TEditLabels, free_text_needs_a_text_and_then_two_more_clicks) {
 }
 
 // Three curbs, A at y 100, B at y 200 and C at y 300 on the screen.
-const char *kThreeCurbs = "tool \"Прямой бордюр\"\n"
-                          "click 100 100\nclick 300 100\nclick 100 200\nclick "
-                          "300 200\nclick 100 300\nclick 300 300\n"
-                          "tool \"Выбор элемента схемы\"\n";
+const char* kThreeCurbs =
+    "tool \"Прямой бордюр\"\n"
+    "click 100 100\nclick 300 100\nclick 100 200\nclick "
+    "300 200\nclick 100 300\nclick 300 300\n"
+    "tool \"Выбор элемента схемы\"\n";
 
 TEST_F(TEditUndo, undo_and_redo_step_through_deletions_one_at_a_time) {
   Run(kThreeCurbs);
   const auto all = Items(4);
   ASSERT_EQ(all.size(), 3u);
-  TSVItem *b = all[1];
-  TSVItem *c = all[2];
+  TSVItem* b = all[1];
+  TSVItem* c = all[2];
   Run("click 200 200\nkey Delete\nclick 200 300\nkey Delete\n");
   ASSERT_EQ(Items(4).size(), 1u);
   EXPECT_EQ(Session.UndoSteps(), 5);
@@ -178,8 +176,7 @@ TEST_F(TEditUndo, a_click_selects_only_what_meets_its_pixel) {
   EXPECT_FALSE(all[2]->Selected);
 }
 
-TEST_F(TEditUndo,
-       deleted_and_undone_items_are_not_saved_and_the_rest_loads_back) {
+TEST_F(TEditUndo, deleted_and_undone_items_are_not_saved_and_the_rest_loads_back) {
   Run(kThreeCurbs);
   Run("click 200 200\nkey Delete\n"
       "tool \"Колодец\"\ndialog TSetTextForm text textfield \"К2\" ok\nclick "
@@ -193,19 +190,17 @@ TEST_F(TEditUndo,
   for (int n = 1; n <= kLayerCount; ++n) {
     SCOPED_TRACE(n);
     const auto want = Items(n);
-    std::vector<TSVItem *> got;
-    for (const auto &p : loaded.Layer(n).Items())
-      got.push_back(p.get());
+    std::vector<TSVItem*> got;
+    for (const auto& p : loaded.Layer(n).Items()) got.push_back(p.get());
     ASSERT_EQ(got.size(), want.size());
-    for (std::size_t i = 0; i < got.size(); ++i)
-      EXPECT_EQ(Saved(*got[i]), Saved(*want[i]));
+    for (std::size_t i = 0; i < got.size(); ++i) EXPECT_EQ(Saved(*got[i]), Saved(*want[i]));
   }
   // Curbs A and C only: at world y (100 - 20) / 2 = 40 and (300 - 20) / 2 =
   // 140.
   const auto curbs = Items(4);
   ASSERT_EQ(curbs.size(), 2u);
-  EXPECT_EQ(dynamic_cast<TLineSVItem *>(curbs[0])->Y1, 40);
-  EXPECT_EQ(dynamic_cast<TLineSVItem *>(curbs[1])->Y1, 140);
+  EXPECT_EQ(dynamic_cast<TLineSVItem*>(curbs[0])->Y1, 40);
+  EXPECT_EQ(dynamic_cast<TLineSVItem*>(curbs[1])->Y1, 140);
 }
 
 TEST_F(TEditUndo, the_cable_type_change_needs_a_selected_cable_and_is_undone) {
@@ -217,7 +212,7 @@ TEST_F(TEditUndo, the_cable_type_change_needs_a_selected_cable_and_is_undone) {
       "ok\nclick 100 100\nclick 300 100\n"
       "dialog TSelCableForm check \"Воздушная линия связи\" ok\ncommand "
       "\"Смена типа кабеля\"\n");
-  auto *cable = Only<TECable>(2);
+  auto* cable = Only<TECable>(2);
   ASSERT_NE(cable, nullptr);
   EXPECT_EQ(cable->CableType, 5);
   Run("key Ctrl+Z\n");
@@ -225,20 +220,19 @@ TEST_F(TEditUndo, the_cable_type_change_needs_a_selected_cable_and_is_undone) {
   EXPECT_FALSE(cable->Hidden);
 }
 
-TEST_F(TEditUndo,
-       disabled_tools_and_bad_lines_are_refused_with_their_line_number) {
+TEST_F(TEditUndo, disabled_tools_and_bad_lines_are_refused_with_their_line_number) {
   std::string error;
-  EXPECT_FALSE(
-      TryRun("layer 4 1 0 1\n\n# comment\ntool \"Прямой бордюр\"\n", error));
+  EXPECT_FALSE(TryRun("layer 4 1 0 1\n\n# comment\ntool \"Прямой бордюр\"\n", error));
   EXPECT_EQ(error.rfind("line 4:", 0), 0u) << error;
   EXPECT_FALSE(TryRun("click 10\n", error));
   EXPECT_EQ(error.rfind("line 1:", 0), 0u) << error;
   // A dialog answer the dialog cannot take fails at its opening, naming the
   // line that queued it.
-  EXPECT_FALSE(TryRun("tool \"Колодец\"\ndialog TSetTextForm select NaprBox "
-                      "\"1\" ok\nclick 100 100\n",
-                      error));
+  EXPECT_FALSE(
+      TryRun("tool \"Колодец\"\ndialog TSetTextForm select NaprBox "
+             "\"1\" ok\nclick 100 100\n",
+             error));
   EXPECT_EQ(error.rfind("line 2:", 0), 0u) << error;
 }
 
-} // namespace
+}  // namespace

@@ -19,7 +19,7 @@
 namespace {
 
 struct TLineCase {
-  const char *Hint;
+  const char* Hint;
   int Layer;
   unsigned Code;
 };
@@ -33,7 +33,7 @@ TEST_F(TEditTools, two_click_tools_store_both_ends_in_world_units) {
                              {"Стоп-линия", 3, 24},
                              {"Пешеходный переход", 3, 26},
                              {"Разделительная линия", 3, 25}};
-  for (const TLineCase &c : cases) {
+  for (const TLineCase& c : cases) {
     SCOPED_TRACE(c.Hint);
     const std::size_t before = Items(c.Layer).size();
     Run(std::string("tool \"") + c.Hint + "\"\n" +
@@ -41,7 +41,7 @@ TEST_F(TEditTools, two_click_tools_store_both_ends_in_world_units) {
         "click 110 220\nmove 300 200\nclick 350 160\n");
     const auto items = Items(c.Layer);
     ASSERT_EQ(items.size(), before + 1);
-    auto *line = dynamic_cast<TLineSVItem *>(items.back());
+    auto* line = dynamic_cast<TLineSVItem*>(items.back());
     ASSERT_NE(line, nullptr);
     EXPECT_EQ(line->TypeCode, c.Code);
     EXPECT_DOUBLE_EQ(line->X1, 50);
@@ -52,7 +52,7 @@ TEST_F(TEditTools, two_click_tools_store_both_ends_in_world_units) {
     EXPECT_EQ(Session.PointCount(), 0);
   }
   // Only the separating line asked for its line type; "Двойная" is kind 3.
-  auto *single = dynamic_cast<TSingleLine *>(Items(3).back());
+  auto* single = dynamic_cast<TSingleLine*>(Items(3).back());
   ASSERT_NE(single, nullptr);
   EXPECT_EQ(single->LineKind, 3);
   ASSERT_EQ(Host.Openings().size(), 1u);
@@ -67,14 +67,14 @@ TEST_F(TEditTools, a_cancelled_line_or_lane_arrow_dialog_leaves_nothing) {
   EXPECT_TRUE(Items(3).empty());
   Run("dialog TSelArrowForm check \"Прямо и направо\" ok\nclick 110 220\nclick "
       "350 160\n");
-  auto *arrow = Only<TMarkArrow>(3);
+  auto* arrow = Only<TMarkArrow>(3);
   ASSERT_NE(arrow, nullptr);
   EXPECT_EQ(arrow->ArrowKind, 4);
 }
 
 // A pole at screen (110, 220) = world (50, 100) and one at (410, 120) = (200,
 // 50).
-const char *kTwoPoles =
+const char* kTwoPoles =
     "tool \"Стойка или столб\"\n"
     "dialog TStolbMenuForm text TextField \"\" ok\nclick 110 220\n"
     "dialog TStolbMenuForm ok\nclick 410 120\n";
@@ -89,14 +89,13 @@ TEST_F(TEditTools, carrier_items_take_the_carriers_anchor_exactly) {
       "tool \"Соединительная линия\"\nclick 411 121\nclick 450 160\n");
   const auto gantries = Items(9);
   ASSERT_EQ(gantries.size(), 3u);
-  auto *portal = dynamic_cast<TFerma *>(gantries[0]);
-  auto *stay = dynamic_cast<TTros *>(gantries[1]);
-  auto *console = dynamic_cast<TFerma *>(gantries[2]);
+  auto* portal = dynamic_cast<TFerma*>(gantries[0]);
+  auto* stay = dynamic_cast<TTros*>(gantries[1]);
+  auto* console = dynamic_cast<TFerma*>(gantries[2]);
   ASSERT_TRUE(portal && stay && console);
   EXPECT_EQ(portal->Cantilever, 0);
   EXPECT_EQ(console->Cantilever, 1);
-  for (TLineSVItem *span :
-       {static_cast<TLineSVItem *>(portal), static_cast<TLineSVItem *>(stay)}) {
+  for (TLineSVItem* span : {static_cast<TLineSVItem*>(portal), static_cast<TLineSVItem*>(stay)}) {
     EXPECT_EQ(span->X1, 50);
     EXPECT_EQ(span->Y1, 100);
     EXPECT_EQ(span->X2, 200);
@@ -108,22 +107,18 @@ TEST_F(TEditTools, carrier_items_take_the_carriers_anchor_exactly) {
   EXPECT_EQ(console->Y1, 100);
   EXPECT_EQ(console->X2, 120);
   EXPECT_EQ(console->Y2, 140);
-  auto *stick = Only<TStick>(8);
+  auto* stick = Only<TStick>(8);
   ASSERT_NE(stick, nullptr);
   EXPECT_EQ(stick->AnchorX, 200);
   EXPECT_EQ(stick->AnchorY, 50);
 }
 
-TEST_F(
-    TEditTools,
-    carrier_tools_ignore_clicks_that_find_nothing_and_never_run_out_of_points) {
+TEST_F(TEditTools, carrier_tools_ignore_clicks_that_find_nothing_and_never_run_out_of_points) {
   Run(kTwoPoles);
   std::string script;
-  for (const char *tool : {"Соединительная линия", "Головка", "Знак", "Портал",
-                           "Консоль", "Трос"}) {
+  for (const char* tool : {"Соединительная линия", "Головка", "Знак", "Портал", "Консоль", "Трос"}) {
     script += std::string("tool \"") + tool + "\"\n";
-    for (int i = 0; i < 130; ++i)
-      script += "click " + std::to_string(600 + i % 7) + " 600\n";
+    for (int i = 0; i < 130; ++i) script += "click " + std::to_string(600 + i % 7) + " 600\n";
   }
   Run(script);
   EXPECT_EQ(Session.PointCount(), 0);
@@ -135,21 +130,19 @@ TEST_F(
   EXPECT_EQ(Host.Openings().size(), 2u);
   // A portal whose second end misses a pole waits for one that hits.
   Run("tool \"Портал\"\nclick 110 220\nclick 600 600\nclick 410 120\n");
-  auto *portal = Only<TFerma>(9);
+  auto* portal = Only<TFerma>(9);
   ASSERT_NE(portal, nullptr);
   EXPECT_EQ(portal->X2, 200);
 }
 
-TEST_F(
-    TEditTools,
-    a_cable_between_wells_ends_on_their_centres_and_takes_type_and_leader_label) {
+TEST_F(TEditTools, a_cable_between_wells_ends_on_their_centres_and_takes_type_and_leader_label) {
   // Wells at world (50, 100) and (200, 50).
   Run("tool \"Колодец\"\nclick 110 220\nclick 410 120\n"
       "tool \"Кабель\"\n"
       "dialog TSelCableForm check \"Линия связи \" text TextField \"2x1,5\" "
       "text DownTextField \"L=40\" ok\n"
       "click 112 222\nclick 408 118\n");
-  auto *cable = Only<TECable>(2);
+  auto* cable = Only<TECable>(2);
   ASSERT_NE(cable, nullptr);
   EXPECT_EQ(cable->X1, 50);
   EXPECT_EQ(cable->Y1, 100);
@@ -175,14 +168,14 @@ TEST_F(TEditTools, a_stick_hangs_on_a_stay_and_a_head_on_the_stick_end) {
       "tool \"Головка\"\n"
       "dialog TSelHeadForm check \"Пешеходная\" text textfield \"Ф2\" ok\n"
       "click 150 260\nclick 190 260\n");
-  auto *stick = Only<TStick>(8);
+  auto* stick = Only<TStick>(8);
   ASSERT_NE(stick, nullptr);
   EXPECT_EQ(stick->AnchorX, 50);
   EXPECT_EQ(stick->AnchorY, 100);
   const auto heads = Items(12);
   ASSERT_EQ(heads.size(), 1u);
   EXPECT_EQ(heads[0]->TypeCode, 12u);
-  auto *head = dynamic_cast<TAirSVItem *>(heads[0]);
+  auto* head = dynamic_cast<TAirSVItem*>(heads[0]);
   // The head hangs on the stick's anchor with the stick's offset to its end.
   EXPECT_EQ(head->AnchorX, stick->AnchorX);
   EXPECT_EQ(head->AnchorY, stick->AnchorY);
@@ -191,13 +184,11 @@ TEST_F(TEditTools, a_stick_hangs_on_a_stay_and_a_head_on_the_stick_end) {
   EXPECT_EQ(Session.Cursor(), 21);
 }
 
-TEST_F(
-    TEditTools,
-    a_building_closes_near_any_earlier_point_but_a_direction_not_on_its_first) {
+TEST_F(TEditTools, a_building_closes_near_any_earlier_point_but_a_direction_not_on_its_first) {
   // (102, 101) is 2.2 pixels from the first point: the outline closes.
   Run("tool \"Здание\"\nclick 100 100\nclick 300 100\nclick 300 250\nclick 102 "
       "101\n");
-  auto *build = Only<TBuild>(1);
+  auto* build = Only<TBuild>(1);
   ASSERT_NE(build, nullptr);
   ASSERT_EQ(build->VertexCount, 3);
   const double want[3][2] = {{45, 40}, {145, 40}, {145, 115}};
@@ -209,7 +200,7 @@ TEST_F(
   Run("tool \"Направление движения\"\ndialog TSelNaprForm ok\n"
       "click 100 100\nclick 300 100\nclick 300 250\nclick 101 101\nclick 299 "
       "252\n");
-  auto *napr = Only<TNapr>(7);
+  auto* napr = Only<TNapr>(7);
   ASSERT_NE(napr, nullptr);
   ASSERT_EQ(napr->Count, 4);
   const double path[4][2] = {{45, 40}, {145, 40}, {145, 115}, {45.5, 40.5}};
@@ -219,22 +210,18 @@ TEST_F(
   }
 }
 
-TEST_F(
-    TEditTools,
-    a_path_of_a_hundred_clicks_ends_at_the_hundredth_with_ninety_nine_points) {
-  for (const char *tool : {"Здание", "Направление движения"}) {
+TEST_F(TEditTools, a_path_of_a_hundred_clicks_ends_at_the_hundredth_with_ninety_nine_points) {
+  for (const char* tool : {"Здание", "Направление движения"}) {
     SCOPED_TRACE(tool);
-    std::string script =
-        std::string("tool \"") + tool + "\"\ndialog TSelNaprForm ok\n";
+    std::string script = std::string("tool \"") + tool + "\"\ndialog TSelNaprForm ok\n";
     // Far apart points on a zigzag: none closes the path.
     for (int i = 0; i < 100; ++i)
-      script += "click " + std::to_string(20 + 9 * i) + " " +
-                std::to_string(i % 2 ? 300 : 500) + "\n";
+      script += "click " + std::to_string(20 + 9 * i) + " " + std::to_string(i % 2 ? 300 : 500) + "\n";
     Run(script);
     EXPECT_EQ(Session.PointCount(), 0);
   }
-  auto *build = Only<TBuild>(1);
-  auto *napr = Only<TNapr>(7);
+  auto* build = Only<TBuild>(1);
+  auto* napr = Only<TNapr>(7);
   ASSERT_TRUE(build && napr);
   EXPECT_EQ(build->VertexCount, 99);
   EXPECT_EQ(napr->Count, 99);
@@ -245,8 +232,7 @@ TEST_F(
   EXPECT_EQ(napr->Vertices[97].y, (300 - 20) / 2.0);
 }
 
-TEST_F(TEditTools,
-       keypad_zoom_keeps_the_first_point_of_a_placement_on_its_world_position) {
+TEST_F(TEditTools, keypad_zoom_keeps_the_first_point_of_a_placement_on_its_world_position) {
   // Click 1 at world (50, 100). KP+ zooms to 3 about (500, 350): origin
   // becomes (10 + (10 - 500) / 2, 20 + (20 - 350) / 2) = (-235, -145).
   // Click 2 at screen (65, 155) is then world (100, 100).
@@ -254,7 +240,7 @@ TEST_F(TEditTools,
   EXPECT_DOUBLE_EQ(Session.Context().Zoom, 3);
   EXPECT_EQ(Session.Placement().Points[0], (TPoint{-85, 155}));
   Run("click 65 155\n");
-  auto *curb = Only<TLineSVItem>(4);
+  auto* curb = Only<TLineSVItem>(4);
   ASSERT_NE(curb, nullptr);
   EXPECT_DOUBLE_EQ(curb->X1, 50);
   EXPECT_DOUBLE_EQ(curb->Y1, 100);
@@ -266,8 +252,7 @@ TEST_F(TEditTools, edge_scrolling_moves_the_placement_with_the_scheme) {
   // Near the left edge; the scheme moves 5 pixels right per tick after the
   // sixth.
   Run("tool \"Прямой бордюр\"\nclick 110 220\nmove 3 300\n");
-  for (int i = 0; i < 8; ++i)
-    Run("tick\n");
+  for (int i = 0; i < 8; ++i) Run("tick\n");
   EXPECT_DOUBLE_EQ(Session.Context().OriginX, 10 + 3 * 5);
   EXPECT_EQ(Session.Placement().Points[0], (TPoint{125, 220}));
 }
@@ -276,24 +261,16 @@ TEST_F(TEditTools, the_sign_dialog_answer_chooses_the_sign_class) {
   // Kinds 0 to 127 after the lower 7 bits; 19 places nothing.
   for (int kind = 0; kind < 128; ++kind) {
     int want = 13;
-    if (kind == 4 || kind == 8)
-      want = 14;
-    if (kind == 6)
-      want = 15;
-    if (kind == 7)
-      want = 22;
-    if (kind >= 9 && kind <= 15)
-      want = 32;
-    if (kind == 16)
-      want = 31;
-    if (kind == 17)
-      want = 34;
-    if (kind == 18)
-      want = 35;
-    if (kind == 19)
-      want = 0;
+    if (kind == 4 || kind == 8) want = 14;
+    if (kind == 6) want = 15;
+    if (kind == 7) want = 22;
+    if (kind >= 9 && kind <= 15) want = 32;
+    if (kind == 16) want = 31;
+    if (kind == 17) want = 34;
+    if (kind == 18) want = 35;
+    if (kind == 19) want = 0;
     EXPECT_EQ(SignClassOf(kind), want) << kind;
   }
 }
 
-} // namespace
+}  // namespace

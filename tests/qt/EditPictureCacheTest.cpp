@@ -14,23 +14,21 @@
 namespace {
 
 class TLabelHost : public TDialogHost {
-public:
-  int Execute(TDialogModel &model) override {
+ public:
+  int Execute(TDialogModel& model) override {
     model.SetText("textfield", "ДК-1");
     return model.Press(TDialogButton::Ok);
   }
 };
 
-} // namespace
+}  // namespace
 
 class EditPictureCacheTest : public QObject {
   Q_OBJECT
 
-private slots:
-  void
-  a_label_preview_over_the_cached_picture_equals_one_over_a_full_repaint() {
-    TSVObject scheme(
-        QString(SVPASS_SOURCE_DIR "/data/Data/svo1/").toStdString());
+ private slots:
+  void a_label_preview_over_the_cached_picture_equals_one_over_a_full_repaint() {
+    TSVObject scheme(QString(SVPASS_SOURCE_DIR "/data/Data/svo1/").toStdString());
     scheme.SetInfoFileName();
     scheme.LoadAll();
     QImage picture(640, 480, QImage::Format_RGB32);
@@ -56,8 +54,7 @@ private slots:
     QCOMPARE(cached.size(), fresh.size());
     int differing = 0;
     for (int y = 0; y < fresh.height(); ++y)
-      for (int x = 0; x < fresh.width(); ++x)
-        differing += cached.pixel(x, y) != fresh.pixel(x, y) ? 1 : 0;
+      for (int x = 0; x < fresh.width(); ++x) differing += cached.pixel(x, y) != fresh.pixel(x, y) ? 1 : 0;
     QCOMPARE(differing, 0);
     // And the preview did draw something over the scheme.
     session.Repaint();
@@ -65,8 +62,7 @@ private slots:
   }
 
   void a_base_image_is_drawn_from_its_visible_part_only() {
-    TSVObject scheme(
-        QString(SVPASS_SOURCE_DIR "/data/Data/svo1/").toStdString());
+    TSVObject scheme(QString(SVPASS_SOURCE_DIR "/data/Data/svo1/").toStdString());
     QImage picture(200, 100, QImage::Format_RGB32);
     TQtCanvas canvas(&picture);
     TLabelHost host;
@@ -81,9 +77,8 @@ private slots:
     image.Width = 300;
     image.Height = 60;
     for (int y = 0; y < 60; ++y)
-      for (int x = 0; x < 300; ++x)
-        image.Pixels.push_back(x < 150 ? clRed : clBlue);
-    TDrawContext &ctx = session.Context();
+      for (int x = 0; x < 300; ++x) image.Pixels.push_back(x < 150 ? clRed : clBlue);
+    TDrawContext& ctx = session.Context();
     ctx.Zoom = 2;
     ctx.OriginX = 0;
     ctx.OriginY = 0;

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QLockFile>
 #include <QMenu>
 #include <QMouseEvent>
@@ -22,6 +23,8 @@
 #include "editor/EditFormUnit.h"
 #include "editor/EditToolBar.h"
 #include "editor/EditorRunner.h"
+#include "editor/dialogs/QtDialogHost.h"
+#include "editor/dialogs/StolbMenuForm.h"
 #include "model/Geometry.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
@@ -271,6 +274,69 @@ class EditorWindowTest : public QObject {
     QCOMPARE(f.Session()->PointCount(), 1);
     QCOMPARE(f.Session()->Placement().Points[1].x, 300);
     QCOMPARE(f.Session()->Placement().Points[1].y, 220);
+  }
+
+  void APoleAsksItsDialogOverTheEditorAndThenPlacesItsLabel() {
+    TEditForm& f = Opened();
+    f.SetDialogHost(std::make_unique<TQtDialogHost>(&f));
+    f.Prepare(*Scheme_, TFileStamp::Of(MapPath()));
+    f.ShowEditor();
+    const int poles = Scheme_->Layer(10).Count();
+    Scheme_->Layer(10).ShowText = false;
+    QWidget* dialogParent = nullptr;
+    TAnswerer answers([&](QDialog& d) {
+      auto& pole = dynamic_cast<view::TStolbMenuForm&>(d);
+      dialogParent = pole.parentWidget();
+      pole.TextField()->setText(QStringLiteral("Ст.9"));
+      pole.Ok()->click();
+      return d.result();
+    });
+    f.ToolButton("Стойка или столб")->click();
+    Click(f.Map(), QPoint(333, 222));
+    QCOMPARE(answers.Seen, std::vector<QString>{"view::TStolbMenuForm"});
+    QCOMPARE(dialogParent, static_cast<QWidget*>(&f));
+    QCOMPARE(Scheme_->Layer(10).Count(), poles + 1);
+    // The label follows the mouse with its own cursor until two more clicks.
+    QCOMPARE(f.Map()->cursor().shape(), SchemeCursor(21).shape());
+    Click(f.Map(), QPoint(360, 200));
+    Click(f.Map(), QPoint(420, 200));
+    QCOMPARE(f.Map()->cursor().shape(), SchemeCursor(15).shape());
+    QVERIFY(Scheme_->Layer(10).ShowText);
+    QCOMPARE(f.windowTitle(), QStringLiteral("Редактирование  схемы *"));
+    QVERIFY(f.SaveClick());
+    QVERIFY(ReadFile(MapPath()).contains(QByteArray::fromStdString(Encode1251("Ст.9"))));
+  }
+
+  void MenusAndButtonsMirrorTheModeAndTheTool() {
+    TEditForm& f = Opened();
+    // Each step: what the user does, then the mode entry's caption, whether
+    // the view button is down, and the tool button that is down.
+    struct TStep {
+      std::function<void()> Do;
+      QString ModeCaption;
+      bool ViewDown;
+      QString Tool;
+    };
+    const TStep steps[] = {
+        {[] {}, "Просмотр", false, "Выбор элемента схемы"},
+        {[&] { f.ViewButton()->click(); }, "Редактирование", true, "Выбор элемента схемы"},
+        {[&] { f.ModeAction()->trigger(); }, "Просмотр", false, "Выбор элемента схемы"},
+        {[&] { f.MoveBaseAction()->trigger(); }, "Просмотр", false, "Передвинуть геосъемку"},
+        {[&] { f.AlignAction()->trigger(); }, "Просмотр", false, "Подогнать под геосъемку"},
+        {[&] { f.ToolButton("Зебра")->click(); }, "Просмотр", false, "Зебра"},
+        {[&] { f.ModeAction()->trigger(); }, "Редактирование", true, "Зебра"},
+    };
+    for (const TStep& step : steps) {
+      step.Do();
+      QCOMPARE(f.ModeAction()->text(), step.ModeCaption);
+      QCOMPARE(f.ViewButton()->isChecked(), step.ViewDown);
+      QCOMPARE(f.Session()->Editing(), !step.ViewDown);
+      QVERIFY2(f.ToolButton(step.Tool)->isChecked(), qPrintable(step.Tool));
+      QCOMPARE(QString::fromStdString(f.Session()->ToolHint()), step.Tool);
+    }
+    QCOMPARE(f.Map()->cursor().shape(), SchemeCursor(26).shape());
+    f.AlignAction()->trigger();
+    QCOMPARE(f.Map()->cursor().shape(), Qt::CrossCursor);
   }
 
   void TheEditorsKeysComeBeforeItsControls() {
@@ -543,6 +609,33 @@ class EditorWindowTest : public QObject {
     QVERIFY(baseDroppedOnReopen);
   }
 
+  void F4StartsFromTheSchemeOnDiskWhenAnotherEngineerSavedItMeanwhile() {
+    // With table edits not yet written the scheme is not read again: saving
+    // then asks before replacing the newer file.
+    for (const bool tablesEdited : {false, true}) {
+      TMainForm& main = Viewer();
+      QCOMPARE(main.Scheme()->Layer(4).Count(), 2);
+      main.Scheme()->Info->Modified = tablesEdited;
+      WriteFile(MapPath(), Lines1251({"1", "5 5", "50 5"}));
+      QFile file(MapPath());
+      QVERIFY(file.open(QIODevice::ReadWrite));
+      QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(30), QFileDevice::FileModificationTime));
+      file.close();
+      int curbsInEditor = -1;
+      bool asked = false;
+      main.SetEditorRunner([&](TMainForm& m, TSVObject& scheme) {
+        curbsInEditor = scheme.Layer(4).Count();
+        TAnswerer answers([](QDialog&) { return int(QMessageBox::No); });
+        asked = !MayOverwrite(&m, MapPath(), m.MapStamp());
+      });
+      main.EditClick();
+      QCOMPARE(curbsInEditor, tablesEdited ? 2 : 1);
+      QCOMPARE(asked, tablesEdited);
+      cleanup();
+      init();
+    }
+  }
+
   void APassportAnotherInstanceEditsOpensForViewingOnly() {
     WritePassport(PassportDir(), SampleInfo(), SampleMap());
     QProcess other;
@@ -569,7 +662,11 @@ class EditorWindowTest : public QObject {
     main.EditClick();
     QVERIFY(!ran);
     QCOMPARE(answers.Boxes.size(), std::size_t(1));
-    QVERIFY2(answers.Boxes[0].contains(LockedPassportMessage(*holder)), qPrintable(answers.Boxes[0]));
+    QVERIFY2(answers.Boxes[0].contains(LockedPassportMessage(*holder, PassportDir())), qPrintable(answers.Boxes[0]));
+    // Who, where, and the file to remove should that machine have crashed.
+    const QString self = TPassportLock::Self().User, machine = TPassportLock::Self().Machine;
+    QVERIFY(answers.Boxes[0].contains("изменяет пользователь " + self + " на компьютере " + machine + "."));
+    QVERIFY(answers.Boxes[0].contains(QDir::toNativeSeparators(PassportDir() + "svpass.lock")));
 
     // The other instance dies without letting go: its lock is taken over.
     other.kill();

@@ -13,23 +13,20 @@
 
 namespace {
 
-bool HasText(const std::string &s) {
-  return s.find_first_not_of(" \t") != std::string::npos;
-}
+bool HasText(const std::string& s) { return s.find_first_not_of(" \t") != std::string::npos; }
 
 // Preview of the two-click carrier items after their first click.
-void FollowMouse(TEditSession &s, int x, int y) {
-  TPlacement &p = s.Place();
-  if (p.Count != 1 || !p.Current)
-    return;
+void FollowMouse(TEditSession& s, int x, int y) {
+  TPlacement& p = s.Place();
+  if (p.Count != 1 || !p.Current) return;
   p.Points[1] = TPoint{x, y};
   s.ItemRubber(1);
 }
 
 class TStickTool : public TEditTool {
-public:
-  void Press(TEditSession &s) override {
-    TPlacement &p = s.Place();
+ public:
+  void Press(TEditSession& s) override {
+    TPlacement& p = s.Place();
     if (p.Count == 1) {
       if (!s.Snap(8) && !s.SnapEx(8)) {
         s.DropPoint();
@@ -42,32 +39,30 @@ public:
     p.Current->PlaceAt(s.Context(), p.Points, p.Snap, 1);
     s.AddAndRestart();
   }
-  void Move(TEditSession &s, int x, int y) override { FollowMouse(s, x, y); }
+  void Move(TEditSession& s, int x, int y) override { FollowMouse(s, x, y); }
 };
 
 // Head and sign: the first click finds the stick end (or stand) to hang
 // on, the second gives the direction the symbol faces; the dialog between
 // decides which item is made.
 class THangingTool : public TEditTool {
-public:
+ public:
   explicit THangingTool(std::uint32_t snapCode) : SnapCode_(snapCode) {}
-  void Press(TEditSession &s) override {
-    TPlacement &p = s.Place();
+  void Press(TEditSession& s) override {
+    TPlacement& p = s.Place();
     if (p.Count == 1) {
-      if (!s.SnapEx(SnapCode_))
-        s.DropPoint();
+      if (!s.SnapEx(SnapCode_)) s.DropPoint();
       return;
     }
     Finish(s);
   }
 
-protected:
-  virtual void Finish(TEditSession &s) = 0;
+ protected:
+  virtual void Finish(TEditSession& s) = 0;
   // Places the item made by the dialog and starts its label, if any.
   template <typename TItem>
-  void PlaceWithLabel(TEditSession &s, std::unique_ptr<TSVItem> item,
-                      TItem *typed, const std::string &label) {
-    TPlacement &p = s.Place();
+  void PlaceWithLabel(TEditSession& s, std::unique_ptr<TSVItem> item, TItem* typed, const std::string& label) {
+    TPlacement& p = s.Place();
     p.Current = std::move(item);
     p.Current->PlaceAt(s.Context(), p.Points, p.Snap, 1);
     if (!s.AddCurrent()) {
@@ -82,16 +77,16 @@ protected:
     s.StartLabel(typed, typed->Label.get(), true);
   }
 
-private:
+ private:
   std::uint32_t SnapCode_;
 };
 
 class THeadTool : public THangingTool {
-public:
+ public:
   THeadTool() : THangingTool(9) {}
 
-protected:
-  void Finish(TEditSession &s) override {
+ protected:
+  void Finish(TEditSession& s) override {
     const int answer = s.Dialogs().Head(*s.Scheme().Info);
     static constexpr std::uint32_t kCodes[] = {10, 12, 11};
     if (answer < 1 || answer > 3) {
@@ -99,7 +94,7 @@ protected:
       return;
     }
     auto item = TSVObject::CreateItem(kCodes[answer - 1]);
-    auto *head = dynamic_cast<THead *>(item.get());
+    auto* head = dynamic_cast<THead*>(item.get());
     std::string label;
     s.Dialogs().FillHead(*head, *s.Scheme().Info, label);
     PlaceWithLabel(s, std::move(item), head, label);
@@ -107,11 +102,11 @@ protected:
 };
 
 class TSignTool : public THangingTool {
-public:
+ public:
   TSignTool() : THangingTool(13) {}
 
-protected:
-  void Finish(TEditSession &s) override {
+ protected:
+  void Finish(TEditSession& s) override {
     std::string number;
     const int kind = s.Dialogs().Sign(number) & 0x7F;
     const int code = SignClassOf(kind);
@@ -120,9 +115,8 @@ protected:
       return;
     }
     auto item = TSVObject::CreateItem(static_cast<std::uint32_t>(code));
-    auto *sign = dynamic_cast<TSign *>(item.get());
-    if (auto *white = dynamic_cast<TWhiteSign *>(sign))
-      s.Dialogs().WhiteSign(*white);
+    auto* sign = dynamic_cast<TSign*>(item.get());
+    if (auto* white = dynamic_cast<TWhiteSign*>(sign)) s.Dialogs().WhiteSign(*white);
     sign->Kind = static_cast<std::uint8_t>(kind);
     PlaceWithLabel(s, std::move(item), sign, number);
   }
@@ -131,19 +125,18 @@ protected:
 // Gantry and stay: both ends must find their carrier; console: only the
 // fixed end.
 class TSpanTool : public TEditTool {
-public:
+ public:
   TSpanTool(std::uint32_t code, int cantilever, bool bothEnds)
       : Code_(code), Cantilever_(cantilever), BothEnds_(bothEnds) {}
-  void Press(TEditSession &s) override {
-    TPlacement &p = s.Place();
+  void Press(TEditSession& s) override {
+    TPlacement& p = s.Place();
     if (p.Count == 1) {
       if (!s.Snap(Code_)) {
         s.DropPoint();
         return;
       }
       p.Current = TSVObject::CreateItem(Code_);
-      if (auto *ferma = dynamic_cast<TFerma *>(p.Current.get()))
-        ferma->Cantilever = Cantilever_;
+      if (auto* ferma = dynamic_cast<TFerma*>(p.Current.get())) ferma->Cantilever = Cantilever_;
       return;
     }
     if (BothEnds_ && !s.Snap(Code_)) {
@@ -153,53 +146,41 @@ public:
     p.Current->PlaceAt(s.Context(), p.Points, p.Snap, 2);
     s.AddAndRestart();
   }
-  void Move(TEditSession &s, int x, int y) override { FollowMouse(s, x, y); }
+  void Move(TEditSession& s, int x, int y) override { FollowMouse(s, x, y); }
 
-private:
+ private:
   std::uint32_t Code_;
   int Cantilever_;
   bool BothEnds_;
 };
 
-} // namespace
+}  // namespace
 
 int SignClassOf(int answer) {
   switch (answer) {
-  case 4:
-  case 8:
-    return 14;
-  case 6:
-    return 15;
-  case 7:
-    return 22;
-  case 16:
-    return 31;
-  case 17:
-    return 34;
-  case 18:
-    return 35;
-  case 19:
-    return 0;
-  default:
-    return answer >= 9 && answer <= 15 ? 32 : 13;
+    case 4:
+    case 8:
+      return 14;
+    case 6:
+      return 15;
+    case 7:
+      return 22;
+    case 16:
+      return 31;
+    case 17:
+      return 34;
+    case 18:
+      return 35;
+    case 19:
+      return 0;
+    default:
+      return answer >= 9 && answer <= 15 ? 32 : 13;
   }
 }
 
-std::unique_ptr<TEditTool> MakeStickTool() {
-  return std::make_unique<TStickTool>();
-}
-std::unique_ptr<TEditTool> MakeHeadTool() {
-  return std::make_unique<THeadTool>();
-}
-std::unique_ptr<TEditTool> MakeSignTool() {
-  return std::make_unique<TSignTool>();
-}
-std::unique_ptr<TEditTool> MakeGantryTool() {
-  return std::make_unique<TSpanTool>(17, 0, true);
-}
-std::unique_ptr<TEditTool> MakeConsoleTool() {
-  return std::make_unique<TSpanTool>(17, 1, false);
-}
-std::unique_ptr<TEditTool> MakeStayTool() {
-  return std::make_unique<TSpanTool>(30, 0, true);
-}
+std::unique_ptr<TEditTool> MakeStickTool() { return std::make_unique<TStickTool>(); }
+std::unique_ptr<TEditTool> MakeHeadTool() { return std::make_unique<THeadTool>(); }
+std::unique_ptr<TEditTool> MakeSignTool() { return std::make_unique<TSignTool>(); }
+std::unique_ptr<TEditTool> MakeGantryTool() { return std::make_unique<TSpanTool>(17, 0, true); }
+std::unique_ptr<TEditTool> MakeConsoleTool() { return std::make_unique<TSpanTool>(17, 1, false); }
+std::unique_ptr<TEditTool> MakeStayTool() { return std::make_unique<TSpanTool>(30, 0, true); }

@@ -24,13 +24,11 @@ constexpr int kEdgeStep = 5;
 constexpr int kEdgeDelayTicks = 5;
 enum : int { kEdgeNone = 0, kEdgeUp, kEdgeLeft, kEdgeDown, kEdgeRight };
 
-} // namespace
+}  // namespace
 
-TEditSession::TEditSession(TSVObject &scheme, TDialogHost &dialogs)
-    : Scheme_(scheme), Dialogs_(MakeEditorDialogs(dialogs)),
-      Cache_(std::make_unique<TPictureCache>()) {
-  for (const TToolEntry &e : ToolEntries())
-    ToolObjects_.push_back(e.Make());
+TEditSession::TEditSession(TSVObject& scheme, TDialogHost& dialogs)
+    : Scheme_(scheme), Dialogs_(MakeEditorDialogs(dialogs)), Cache_(std::make_unique<TPictureCache>()) {
+  for (const TToolEntry& e : ToolEntries()) ToolObjects_.push_back(e.Make());
   Enabled_.assign(ToolObjects_.size(), true);
   Ctx_.Normalize();
   Ctx_.HitTolerance = 3;
@@ -38,17 +36,16 @@ TEditSession::TEditSession(TSVObject &scheme, TDialogHost &dialogs)
 
 TEditSession::~TEditSession() = default;
 
-const std::vector<TToolInfo> &TEditSession::Tools() {
+const std::vector<TToolInfo>& TEditSession::Tools() {
   static const std::vector<TToolInfo> infos = [] {
     std::vector<TToolInfo> v;
-    for (const TToolEntry &e : ToolEntries())
-      v.push_back(e.Info);
+    for (const TToolEntry& e : ToolEntries()) v.push_back(e.Info);
     return v;
   }();
   return infos;
 }
 
-void TEditSession::SetCanvas(TCanvas *canvas, int width, int height) {
+void TEditSession::SetCanvas(TCanvas* canvas, int width, int height) {
   Canvas_ = canvas;
   Width_ = width;
   Height_ = height;
@@ -57,9 +54,8 @@ void TEditSession::SetCanvas(TCanvas *canvas, int width, int height) {
   Cache_->Forget();
 }
 
-TEditTool &TEditSession::Active() {
-  if (PlacingLabel_)
-    return *LabelTool_;
+TEditTool& TEditSession::Active() {
+  if (PlacingLabel_) return *LabelTool_;
   return *ToolObjects_[static_cast<std::size_t>(Tool_)];
 }
 
@@ -98,25 +94,22 @@ void TEditSession::Close() {
 // ------------------------------------------------------------------------
 
 bool TEditSession::ToolEnabled(int index) const {
-  return index >= 0 && index < static_cast<int>(Enabled_.size()) &&
-         Enabled_[static_cast<std::size_t>(index)];
+  return index >= 0 && index < static_cast<int>(Enabled_.size()) && Enabled_[static_cast<std::size_t>(index)];
 }
 
 void TEditSession::RefreshEnabling() {
-  const auto &infos = Tools();
+  const auto& infos = Tools();
   for (std::size_t i = 0; i < infos.size(); ++i) {
     const int n = infos[i].Layer;
     Enabled_[i] = n == 0 || Scheme_.Layer(n).IsEditableNow();
   }
 }
 
-bool TEditSession::ChooseTool(const std::string &hint) {
-  const auto &infos = Tools();
+bool TEditSession::ChooseTool(const std::string& hint) {
+  const auto& infos = Tools();
   for (std::size_t i = 0; i < infos.size(); ++i) {
-    if (infos[i].Hint != hint)
-      continue;
-    if (!Enabled_[i])
-      return false;
+    if (infos[i].Hint != hint) continue;
+    if (!Enabled_[i]) return false;
     Cancel();
     Tool_ = static_cast<int>(i);
     Cursor_ = infos[i].Cursor;
@@ -127,9 +120,7 @@ bool TEditSession::ChooseTool(const std::string &hint) {
   return false;
 }
 
-std::string TEditSession::ToolHint() const {
-  return Tools()[static_cast<std::size_t>(Tool_)].Hint;
-}
+std::string TEditSession::ToolHint() const { return Tools()[static_cast<std::size_t>(Tool_)].Hint; }
 
 // --- mouse
 // ------------------------------------------------------------------------
@@ -137,12 +128,11 @@ std::string TEditSession::ToolHint() const {
 void TEditSession::MouseDown(int x, int y) {
   // A placement never holds more than its hundred points: the tools that
   // collect points end at the hundredth, so a press beyond is not recorded.
-  if (Place_.Full())
-    return;
+  if (Place_.Full()) return;
   Place_.Points[static_cast<std::size_t>(Place_.Count)] = TPoint{x, y};
   Place_.Snap[static_cast<std::size_t>(Place_.Count)] = TSnapEntry{};
   ++Place_.Count;
-  TEditTool &tool = Active();
+  TEditTool& tool = Active();
   if (tool.Dragging()) {
     tool.Press(*this);
     return;
@@ -162,16 +152,11 @@ void TEditSession::MouseDown(int x, int y) {
 
 void TEditSession::MouseMove(int x, int y) {
   int edge = kEdgeNone;
-  if (x < kEdgeBand)
-    edge = kEdgeLeft;
-  if (Width_ - x < kEdgeBand)
-    edge = kEdgeRight;
-  if (y < kEdgeBand)
-    edge = kEdgeUp;
-  if (Height_ - y < kEdgeBand)
-    edge = kEdgeDown;
-  if (edge != kEdgeNone && EdgeDir_ == kEdgeNone)
-    EdgeTicks_ = 0;
+  if (x < kEdgeBand) edge = kEdgeLeft;
+  if (Width_ - x < kEdgeBand) edge = kEdgeRight;
+  if (y < kEdgeBand) edge = kEdgeUp;
+  if (Height_ - y < kEdgeBand) edge = kEdgeDown;
+  if (edge != kEdgeNone && EdgeDir_ == kEdgeNone) EdgeTicks_ = 0;
   EdgeDir_ = edge;
   Active().Move(*this, x, y);
 }
@@ -189,23 +174,21 @@ bool TEditSession::EdgeTick(int x, int y) {
     EdgeDir_ = kEdgeNone;
     return false;
   }
-  if (EdgeDir_ == kEdgeNone)
-    return false;
-  if (EdgeTicks_ <= kEdgeDelayTicks)
-    return true;
+  if (EdgeDir_ == kEdgeNone) return false;
+  if (EdgeTicks_ <= kEdgeDelayTicks) return true;
   switch (EdgeDir_) {
-  case kEdgeUp:
-    EdgeMove(0, kEdgeStep);
-    break;
-  case kEdgeLeft:
-    EdgeMove(kEdgeStep, 0);
-    break;
-  case kEdgeDown:
-    EdgeMove(0, -kEdgeStep);
-    break;
-  default:
-    EdgeMove(-kEdgeStep, 0);
-    break;
+    case kEdgeUp:
+      EdgeMove(0, kEdgeStep);
+      break;
+    case kEdgeLeft:
+      EdgeMove(kEdgeStep, 0);
+      break;
+    case kEdgeDown:
+      EdgeMove(0, -kEdgeStep);
+      break;
+    default:
+      EdgeMove(-kEdgeStep, 0);
+      break;
   }
   Repaint();
   return true;
@@ -226,45 +209,44 @@ void TEditSession::EdgeMove(int dx, int dy) {
 
 void TEditSession::Key(TEditKey key) {
   switch (key) {
-  case TEditKey::Esc:
-    Cancel();
-    Repaint();
-    break;
-  case TEditKey::Delete: {
-    Cancel();
-    // Deleted items stay in their layers, hidden, for undo; the history
-    // keeps every deletion, not only the last.
-    std::vector<TSVItem *> gone;
-    for (int n = 1; n <= kLayerCount; ++n) {
-      TLayer &layer = Scheme_.Layer(n);
-      if (!layer.IsEditableNow())
-        continue;
-      for (const auto &p : layer.Items())
-        if (p->Selected && !p->Hidden) {
-          p->Hidden = true;
-          p->Selected = false;
-          gone.push_back(p.get());
-        }
+    case TEditKey::Esc:
+      Cancel();
+      Repaint();
+      break;
+    case TEditKey::Delete: {
+      Cancel();
+      // Deleted items stay in their layers, hidden, for undo; the history
+      // keeps every deletion, not only the last.
+      std::vector<TSVItem*> gone;
+      for (int n = 1; n <= kLayerCount; ++n) {
+        TLayer& layer = Scheme_.Layer(n);
+        if (!layer.IsEditableNow()) continue;
+        for (const auto& p : layer.Items())
+          if (p->Selected && !p->Hidden) {
+            p->Hidden = true;
+            p->Selected = false;
+            gone.push_back(p.get());
+          }
+      }
+      if (!gone.empty()) {
+        History_.Deleted(std::move(gone));
+        Changed_ = true;
+      }
+      Repaint();
+      break;
     }
-    if (!gone.empty()) {
-      History_.Deleted(std::move(gone));
-      Changed_ = true;
-    }
-    Repaint();
-    break;
-  }
-  case TEditKey::CtrlZ:
-    Undo();
-    break;
-  case TEditKey::CtrlY:
-    Redo();
-    break;
-  case TEditKey::KeypadPlus:
-    ApplyKeypadZoom(1.5);
-    break;
-  case TEditKey::KeypadMinus:
-    ApplyKeypadZoom(2.0 / 3);
-    break;
+    case TEditKey::CtrlZ:
+      Undo();
+      break;
+    case TEditKey::CtrlY:
+      Redo();
+      break;
+    case TEditKey::KeypadPlus:
+      ApplyKeypadZoom(1.5);
+      break;
+    case TEditKey::KeypadMinus:
+      ApplyKeypadZoom(2.0 / 3);
+      break;
   }
 }
 
@@ -272,7 +254,7 @@ void TEditSession::ApplyKeypadZoom(double factor) {
   // Points not snapped are held in world coordinates across the zoom, so
   // the placement in progress stays where it was on the scheme.
   for (int i = 0; i < Place_.Count; ++i) {
-    TSnapEntry &s = Place_.Snap[static_cast<std::size_t>(i)];
+    TSnapEntry& s = Place_.Snap[static_cast<std::size_t>(i)];
     if (!s.Found) {
       const TPoint p = Place_.Points[static_cast<std::size_t>(i)];
       Ctx_.ScreenToWorld(p.x, p.y, s.X, s.Y);
@@ -280,22 +262,20 @@ void TEditSession::ApplyKeypadZoom(double factor) {
   }
   Ctx_.ZoomAtCentre(Ctx_.Zoom * factor);
   for (int i = 0; i < Place_.Count; ++i) {
-    const TSnapEntry &s = Place_.Snap[static_cast<std::size_t>(i)];
+    const TSnapEntry& s = Place_.Snap[static_cast<std::size_t>(i)];
     Place_.Points[static_cast<std::size_t>(i)] = Ctx_.WorldToScreen(s.X, s.Y);
   }
   Repaint();
 }
 
 void TEditSession::Fit() {
-  for (const TRect &box :
-       {TRect{0, 0, Width_, Height_}, TRect{5, 5, Width_ - 5, Height_ - 5}})
+  for (const TRect& box : {TRect{0, 0, Width_, Height_}, TRect{5, 5, Width_ - 5, Height_ - 5}})
     Ctx_.FitRect(Scheme_.BoundsOfVisibleLayers(Ctx_), box);
   Repaint();
 }
 
 bool TEditSession::Save() {
-  if (!Scheme_.SaveMap())
-    return false;
+  if (!Scheme_.SaveMap()) return false;
   Changed_ = false;
   return true;
 }
@@ -326,19 +306,17 @@ void TEditSession::Redo() {
 }
 
 void TEditSession::ChangeCableType() {
-  TLayer &cables = Scheme_.Layer(2);
+  TLayer& cables = Scheme_.Layer(2);
   if (cables.CountSelected() == 0) {
     ShowError("Не был выбран ни один участок кабеля.");
     return;
   }
   int type = 0;
-  if (!Dialogs_->CableType(type))
-    return;
+  if (!Dialogs_->CableType(type)) return;
   std::vector<TEditHistory::TTypeChange> changes;
-  cables.ForEachSelected([&](TSVItem &item) {
-    if (auto *cable = dynamic_cast<TECable *>(&item)) {
-      changes.push_back(
-          {cable, cable->CableType, static_cast<std::uint8_t>(type)});
+  cables.ForEachSelected([&](TSVItem& item) {
+    if (auto* cable = dynamic_cast<TECable*>(&item)) {
+      changes.push_back({cable, cable->CableType, static_cast<std::uint8_t>(type)});
       cable->CableType = static_cast<std::uint8_t>(type);
     }
   });
@@ -353,8 +331,7 @@ int TEditSession::CurrentPhase() const { return Scheme_.Time->Phase; }
 
 std::vector<std::string> TEditSession::PhaseItems() const {
   std::vector<std::string> items;
-  for (int k = 1; k <= Scheme_.Info->Phases.Count; ++k)
-    items.push_back(std::to_string(k));
+  for (int k = 1; k <= Scheme_.Info->Phases.Count; ++k) items.push_back(std::to_string(k));
   return items;
 }
 
@@ -377,10 +354,8 @@ void TEditSession::LoadBase(TRasterImage image) {
 }
 
 void TEditSession::ToggleBase() {
-  if (BaseState_ == TBaseState::None)
-    return;
-  BaseState_ =
-      BaseState_ == TBaseState::Shown ? TBaseState::Hidden : TBaseState::Shown;
+  if (BaseState_ == TBaseState::None) return;
+  BaseState_ = BaseState_ == TBaseState::Shown ? TBaseState::Hidden : TBaseState::Shown;
   Repaint();
 }
 
@@ -388,11 +363,10 @@ void TEditSession::ToggleBase() {
 // ------------------------------------------------------------------
 
 bool TEditSession::Snap(std::uint32_t typeCode) {
-  TSnapEntry &s = Place_.LastSnap();
+  TSnapEntry& s = Place_.LastSnap();
   const TPoint p = Place_.Last();
   double x = 0, y = 0;
-  if (!Scheme_.FindAnchor(p.x, p.y, typeCode, Ctx_, x, y))
-    return false;
+  if (!Scheme_.FindAnchor(p.x, p.y, typeCode, Ctx_, x, y)) return false;
   s.X = x;
   s.Y = y;
   s.Found = true;
@@ -400,27 +374,23 @@ bool TEditSession::Snap(std::uint32_t typeCode) {
 }
 
 bool TEditSession::SnapEx(std::uint32_t typeCode) {
-  TSnapEntry &s = Place_.LastSnap();
+  TSnapEntry& s = Place_.LastSnap();
   const TPoint p = Place_.Last();
   double x = 0, y = 0, x2 = 0, y2 = 0;
-  if (!Scheme_.FindAnchorEx(p.x, p.y, typeCode, Ctx_, x, y, x2, y2))
-    return false;
+  if (!Scheme_.FindAnchorEx(p.x, p.y, typeCode, Ctx_, x, y, x2, y2)) return false;
   s = TSnapEntry{x, y, true, x2, y2};
   return true;
 }
 
 void TEditSession::DropPoint() {
-  if (Place_.Count > 0)
-    --Place_.Count;
+  if (Place_.Count > 0) --Place_.Count;
 }
 
-TSVItem *TEditSession::AddCurrent() {
-  if (!Place_.Current)
-    return nullptr;
-  TSVItem *item = Place_.Current.get();
+TSVItem* TEditSession::AddCurrent() {
+  if (!Place_.Current) return nullptr;
+  TSVItem* item = Place_.Current.get();
   Scheme_.DeselectAll();
-  if (Scheme_.AddItem(std::move(Place_.Current)) == 0)
-    return nullptr;
+  if (Scheme_.AddItem(std::move(Place_.Current)) == 0) return nullptr;
   item->Selected = true;
   History_.Added(item);
   Changed_ = true;
@@ -435,7 +405,7 @@ void TEditSession::AddAndRestart() {
 void TEditSession::Cancel() {
   if (PlacingLabel_) {
     // The label's item goes with it: an item is finished with its label.
-    TSVItem *owner = Place_.LabelOwner;
+    TSVItem* owner = Place_.LabelOwner;
     PlacingLabel_ = false;
     Place_.Label = nullptr;
     Place_.LabelOwner = nullptr;
@@ -453,7 +423,7 @@ void TEditSession::Cancel() {
   Active().Start(*this);
 }
 
-void TEditSession::StartLabel(TSVItem *owner, TSVItem *label, bool keepFirst) {
+void TEditSession::StartLabel(TSVItem* owner, TSVItem* label, bool keepFirst) {
   Place_.Current.reset();
   Place_.Count = keepFirst ? 1 : 0;
   Place_.Label = label;
@@ -465,10 +435,9 @@ void TEditSession::StartLabel(TSVItem *owner, TSVItem *label, bool keepFirst) {
 }
 
 void TEditSession::FinishLabel() {
-  TSVItem *label = Place_.Label;
+  TSVItem* label = Place_.Label;
   label->PlaceAt(Ctx_, Place_.Points, Place_.Snap, Place_.Count);
-  if (TSVItem *owner = Place_.LabelOwner; owner && owner->Owner)
-    owner->Owner->ShowText = true;
+  if (TSVItem* owner = Place_.LabelOwner; owner && owner->Owner) owner->Owner->ShowText = true;
   Place_.Label = nullptr;
   Place_.LabelOwner = nullptr;
   PlacingLabel_ = false;
@@ -482,15 +451,13 @@ void TEditSession::FinishLabel() {
 
 void TEditSession::Repaint() {
   Rubber_ = nullptr;
-  if (!Canvas_)
-    return;
-  TCanvas &c = *Canvas_;
+  if (!Canvas_) return;
+  TCanvas& c = *Canvas_;
   c.SetClipRect(TRect{0, 0, Width_, Height_});
   c.Pen.Mode = TPenMode::Copy;
   c.SetBrushColor(kBackground);
   c.FillRect(c.ClipRect());
-  if (BaseState_ == TBaseState::Shown)
-    DrawBase();
+  if (BaseState_ == TBaseState::Shown) DrawBase();
   Scheme_.DrawAll(Ctx_, Editing_);
   Cache_->Taken(c);
 }
@@ -499,47 +466,36 @@ void TEditSession::DrawBase() {
   const double z = Ctx_.Zoom;
   const int left = Round(Ctx_.BaseImageX * z + Ctx_.OriginX);
   const int top = Round(Ctx_.BaseImageY * z + Ctx_.OriginY);
-  const TRect screen{left, top, Round(left + Base_.Width * z),
-                     Round(top + Base_.Height * z)};
+  const TRect screen{left, top, Round(left + Base_.Width * z), Round(top + Base_.Height * z)};
   const TRect target = IntersectRects(screen, TRect{0, 0, Width_, Height_});
   // Only the part of the image on the paint box is drawn: a photograph of
   // ten thousand pixels a side is never scaled as a whole.
-  TRect source{Round(-left / z), Round(-top / z), Round(Width_ / z - left / z),
-               Round(Height_ / z - top / z)};
+  TRect source{Round(-left / z), Round(-top / z), Round(Width_ / z - left / z), Round(Height_ / z - top / z)};
   source = IntersectRects(source, TRect{0, 0, Base_.Width, Base_.Height});
-  if (!IsValidRect(target) || !IsValidRect(source) || RectWidth(source) <= 0 ||
-      RectHeight(source) <= 0)
-    return;
+  if (!IsValidRect(target) || !IsValidRect(source) || RectWidth(source) <= 0 || RectHeight(source) <= 0) return;
   Canvas_->StretchDrawPart(target, Base_, source);
 }
 
 void TEditSession::ShowRubber(std::function<void()> draw) {
-  if (!Canvas_)
-    return;
-  if (Rubber_)
-    Rubber_();
+  if (!Canvas_) return;
+  if (Rubber_) Rubber_();
   Rubber_ = std::move(draw);
-  if (Rubber_)
-    Rubber_();
+  if (Rubber_) Rubber_();
 }
 
 void TEditSession::ItemRubber(int mode) {
-  TSVItem *item = Place_.Label ? Place_.Label : Place_.Current.get();
-  if (!item)
-    return;
+  TSVItem* item = Place_.Label ? Place_.Label : Place_.Current.get();
+  if (!item) return;
   const TScreenPoints pts = Place_.Points;
   ShowRubber([this, item, pts, mode] { item->DrawRubber(Ctx_, pts, mode); });
 }
 
 void TEditSession::RepaintWithPreview(int mode) {
-  if (!Canvas_)
-    return;
+  if (!Canvas_) return;
   // The scheme as last painted comes back from the cache when the canvas
   // keeps one; otherwise it is painted again.
-  if (!Cache_->Restore(*Canvas_))
-    Repaint();
+  if (!Cache_->Restore(*Canvas_)) Repaint();
   Rubber_ = nullptr;
-  TSVItem *item = Place_.Label ? Place_.Label : Place_.Current.get();
-  if (item && mode > 0)
-    item->DrawRubber(Ctx_, Place_.Points, mode);
+  TSVItem* item = Place_.Label ? Place_.Label : Place_.Current.get();
+  if (item && mode > 0) item->DrawRubber(Ctx_, Place_.Points, mode);
 }

@@ -38,16 +38,16 @@ enum class TEditKey { Esc, Delete, CtrlZ, CtrlY, KeypadPlus, KeypadMinus };
 enum class TBaseState { None, Hidden, Shown };
 
 class TEditSession {
-public:
+ public:
   // The scheme is not owned and must outlive the session; the canvas is the
   // paint box's, `width` × `height` pixels (it may be replaced later).
-  TEditSession(TSVObject &scheme, TDialogHost &dialogs);
+  TEditSession(TSVObject& scheme, TDialogHost& dialogs);
   ~TEditSession();
-  TEditSession(const TEditSession &) = delete;
-  TEditSession &operator=(const TEditSession &) = delete;
+  TEditSession(const TEditSession&) = delete;
+  TEditSession& operator=(const TEditSession&) = delete;
 
   // --- the paint box ---------------------------------------------------------
-  void SetCanvas(TCanvas *canvas, int width, int height);
+  void SetCanvas(TCanvas* canvas, int width, int height);
   int Width() const { return Width_; }
   int Height() const { return Height_; }
 
@@ -66,14 +66,14 @@ public:
   // --- tools
   // ------------------------------------------------------------------- Every
   // tool button in the order of the panel.
-  static const std::vector<TToolInfo> &Tools();
+  static const std::vector<TToolInfo>& Tools();
   // Whether the button of tool `index` (into Tools()) may be pressed now.
   bool ToolEnabled(int index) const;
   // Re-reads the layer switches (after the layer dialog).
   void RefreshEnabling();
   // Presses the button with that hint; false (and nothing changes) when
   // there is no such tool or it is disabled.
-  bool ChooseTool(const std::string &hint);
+  bool ChooseTool(const std::string& hint);
   // The hint of the active tool's button (label placement keeps its tool's).
   std::string ToolHint() const;
   int ActiveTool() const { return Tool_; }
@@ -120,11 +120,9 @@ public:
   // "Показать"/"Спрятать" and the base image button.
   void ToggleBase();
   TBaseState BaseState() const { return BaseState_; }
-  const TRasterImage &BaseImage() const { return Base_; }
+  const TRasterImage& BaseImage() const { return Base_; }
   // The caption the "Показать" menu item shows now.
-  std::string BaseMenuCaption() const {
-    return BaseState_ == TBaseState::Shown ? "Спрятать" : "Показать";
-  }
+  std::string BaseMenuCaption() const { return BaseState_ == TBaseState::Shown ? "Спрятать" : "Показать"; }
 
   // --- output
   // ---------------------------------------------------------------------
@@ -135,24 +133,24 @@ public:
   // Edits not yet saved.
   bool Changed() const { return Changed_; }
   // The editor's view of the scheme (zoom, origin, base image position).
-  TDrawContext &Context() { return Ctx_; }
-  const TDrawContext &Context() const { return Ctx_; }
+  TDrawContext& Context() { return Ctx_; }
+  const TDrawContext& Context() const { return Ctx_; }
   // Placement points held by the placement in progress.
   int PointCount() const { return Place_.Count; }
-  const TPlacement &Placement() const { return Place_; }
-  TSVObject &Scheme() { return Scheme_; }
+  const TPlacement& Placement() const { return Place_; }
+  TSVObject& Scheme() { return Scheme_; }
 
   // --- what the tools use (not for the window)
   // -------------------------------------
-  TEditorDialogs &Dialogs() { return *Dialogs_; }
-  TPlacement &Place() { return Place_; }
+  TEditorDialogs& Dialogs() { return *Dialogs_; }
+  TPlacement& Place() { return Place_; }
   // Snaps the current placement point with the type code: true when found.
   bool Snap(std::uint32_t typeCode);
   bool SnapEx(std::uint32_t typeCode);
   // Forgets the current point (a click the tool ignores).
   void DropPoint();
   // Adds the current object to its layer, selected, as one undoable step.
-  TSVItem *AddCurrent();
+  TSVItem* AddCurrent();
   // Adds the current object, then cancels (back to the tool's start).
   void AddAndRestart();
   // Cancels the placement in progress: frees the unfinished object (and,
@@ -160,7 +158,7 @@ public:
   void Cancel();
   // Switches to label placement for `label` of the just added `owner`;
   // `keepFirst`: the label starts with placement point 0 and snap entry 0.
-  void StartLabel(TSVItem *owner, TSVItem *label, bool keepFirst);
+  void StartLabel(TSVItem* owner, TSVItem* label, bool keepFirst);
   // The label placement has its three points.
   void FinishLabel();
   void SetCursor(int cursor) { Cursor_ = cursor; }
@@ -175,16 +173,16 @@ public:
   void MarkChanged() { Changed_ = true; }
   int CurrentPhase() const;
 
-private:
+ private:
   void ApplyKeypadZoom(double factor);
   void EdgeMove(int dx, int dy);
   void DrawBase();
-  TEditTool &Active();
+  TEditTool& Active();
 
-  TSVObject &Scheme_;
+  TSVObject& Scheme_;
   std::unique_ptr<TEditorDialogs> Dialogs_;
   TDrawContext Ctx_;
-  TCanvas *Canvas_ = nullptr;
+  TCanvas* Canvas_ = nullptr;
   int Width_ = 0;
   int Height_ = 0;
   TRasterImage Base_;

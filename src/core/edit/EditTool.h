@@ -5,17 +5,17 @@
 class TEditSession;
 
 class TEditTool {
-public:
+ public:
   virtual ~TEditTool() = default;
   // Back to the start state (the button pressed, a placement ended or
   // cancelled).
-  virtual void Start(TEditSession &) {}
+  virtual void Start(TEditSession&) {}
   // A press while editing; the point is the placement's latest.
-  virtual void Press(TEditSession &s) = 0;
-  virtual void Move(TEditSession &, int, int) {}
+  virtual void Press(TEditSession& s) = 0;
+  virtual void Move(TEditSession&, int, int) {}
   // Answers true when the release ended something (points are emptied and
   // the scheme repainted).
-  virtual bool Release(TEditSession &, int, int) { return false; }
+  virtual bool Release(TEditSession&, int, int) { return false; }
   // Whether presses are handled in view mode too (selection, view tools).
   virtual bool WorksInView() const { return false; }
   // Pan and zoom tools that keep the placement points their own way.

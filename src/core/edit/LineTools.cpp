@@ -15,145 +15,129 @@
 namespace {
 
 class TTwoClickTool : public TEditTool {
-public:
-  TTwoClickTool(std::uint32_t code, bool snap, TTwoClickEnd end)
-      : Code_(code), Snap_(snap), End_(end) {}
+ public:
+  TTwoClickTool(std::uint32_t code, bool snap, TTwoClickEnd end) : Code_(code), Snap_(snap), End_(end) {}
 
-  void Press(TEditSession &s) override {
-    TPlacement &p = s.Place();
+  void Press(TEditSession& s) override {
+    TPlacement& p = s.Place();
     if (p.Count == 1) {
       p.Current = TSVObject::CreateItem(Code_);
-      if (Snap_)
-        s.Snap(Code_);
+      if (Snap_) s.Snap(Code_);
       return;
     }
-    if (Snap_)
-      s.Snap(Code_);
-    TSVItem &item = *p.Current;
+    if (Snap_) s.Snap(Code_);
+    TSVItem& item = *p.Current;
     switch (End_) {
-    case TTwoClickEnd::Add:
-      item.PlaceAt(s.Context(), p.Points, p.Snap, 2);
-      s.AddCurrent();
-      break;
-    case TTwoClickEnd::LineDialog: {
-      int kind = 0;
-      if (s.Dialogs().Line(kind)) {
-        if (auto *line = dynamic_cast<TSingleLine *>(&item))
-          line->LineKind = static_cast<std::uint8_t>(kind);
+      case TTwoClickEnd::Add:
         item.PlaceAt(s.Context(), p.Points, p.Snap, 2);
         s.AddCurrent();
+        break;
+      case TTwoClickEnd::LineDialog: {
+        int kind = 0;
+        if (s.Dialogs().Line(kind)) {
+          if (auto* line = dynamic_cast<TSingleLine*>(&item)) line->LineKind = static_cast<std::uint8_t>(kind);
+          item.PlaceAt(s.Context(), p.Points, p.Snap, 2);
+          s.AddCurrent();
+        }
+        break;
       }
-      break;
-    }
-    case TTwoClickEnd::ArrowDialog: {
-      item.PlaceAt(s.Context(), p.Points, p.Snap, 2);
-      int kind = 0;
-      if (s.Dialogs().LaneArrow(kind)) {
-        if (auto *arrow = dynamic_cast<TMarkArrow *>(&item))
-          arrow->ArrowKind = kind;
-        s.AddCurrent();
+      case TTwoClickEnd::ArrowDialog: {
+        item.PlaceAt(s.Context(), p.Points, p.Snap, 2);
+        int kind = 0;
+        if (s.Dialogs().LaneArrow(kind)) {
+          if (auto* arrow = dynamic_cast<TMarkArrow*>(&item)) arrow->ArrowKind = kind;
+          s.AddCurrent();
+        }
+        break;
       }
-      break;
-    }
     }
     s.Cancel();
   }
 
-  void Move(TEditSession &s, int x, int y) override {
-    TPlacement &p = s.Place();
-    if (p.Count != 1 || !p.Current)
-      return;
+  void Move(TEditSession& s, int x, int y) override {
+    TPlacement& p = s.Place();
+    if (p.Count != 1 || !p.Current) return;
     p.Points[1] = TPoint{x, y};
     s.ItemRubber(1);
   }
 
-private:
+ private:
   std::uint32_t Code_;
   bool Snap_;
   TTwoClickEnd End_;
 };
 
 class TArcTool : public TEditTool {
-public:
-  TArcTool(std::uint32_t code, bool movePoints)
-      : Code_(code), Move_(movePoints) {}
+ public:
+  TArcTool(std::uint32_t code, bool movePoints) : Code_(code), Move_(movePoints) {}
 
-  void Press(TEditSession &s) override {
-    TPlacement &p = s.Place();
-    if (p.Count == 1)
-      p.Current = TSVObject::CreateItem(Code_);
+  void Press(TEditSession& s) override {
+    TPlacement& p = s.Place();
+    if (p.Count == 1) p.Current = TSVObject::CreateItem(Code_);
     if (p.Count <= 2) {
       // The curb's end jumps to the anchor it snapped to, so the arc drawn
       // while choosing its bend starts where the curb will.
-      if (s.Snap(Code_) && Move_)
-        p.Last() = s.Context().WorldToScreen(p.LastSnap().X, p.LastSnap().Y);
+      if (s.Snap(Code_) && Move_) p.Last() = s.Context().WorldToScreen(p.LastSnap().X, p.LastSnap().Y);
       return;
     }
     p.Current->PlaceAt(s.Context(), p.Points, p.Snap, 3);
     s.AddAndRestart();
   }
 
-  void Move(TEditSession &s, int x, int y) override {
-    TPlacement &p = s.Place();
-    if (p.Count < 1 || !p.Current)
-      return;
+  void Move(TEditSession& s, int x, int y) override {
+    TPlacement& p = s.Place();
+    if (p.Count < 1 || !p.Current) return;
     p.Points[static_cast<std::size_t>(p.Count)] = TPoint{x, y};
     s.ItemRubber(p.Count);
   }
 
-private:
+ private:
   std::uint32_t Code_;
   bool Move_;
 };
 
 class TPathTool : public TEditTool {
-public:
-  TPathTool(std::uint32_t code, bool closesOnFirst)
-      : Code_(code), ClosesOnFirst_(closesOnFirst) {}
+ public:
+  TPathTool(std::uint32_t code, bool closesOnFirst) : Code_(code), ClosesOnFirst_(closesOnFirst) {}
 
-  void Press(TEditSession &s) override {
-    TPlacement &p = s.Place();
+  void Press(TEditSession& s) override {
+    TPlacement& p = s.Place();
     if (p.Count == 1) {
       p.Current = TSVObject::CreateItem(Code_);
-      if (!ClosesOnFirst_)
-        s.Snap(Code_);
+      if (!ClosesOnFirst_) s.Snap(Code_);
       return;
     }
-    if (!Closes(s) && !p.Full())
-      return;
+    if (!Closes(s) && !p.Full()) return;
     if (ClosesOnFirst_)
       FinishBuilding(s);
     else
       FinishDirection(s);
   }
 
-  void Move(TEditSession &s, int x, int y) override {
-    TPlacement &p = s.Place();
-    if (p.Count < 1 || !p.Current || p.Full())
-      return;
+  void Move(TEditSession& s, int x, int y) override {
+    TPlacement& p = s.Place();
+    if (p.Count < 1 || !p.Current || p.Full()) return;
     p.Points[static_cast<std::size_t>(p.Count)] = TPoint{x, y};
     s.ItemRubber(p.Count);
   }
 
-private:
+ private:
   // The latest click lies closer than the hit tolerance to an earlier
   // point (for a direction, not counting its first).
-  bool Closes(TEditSession &s) const {
-    const TPlacement &p = s.Place();
+  bool Closes(TEditSession& s) const {
+    const TPlacement& p = s.Place();
     const TPoint last = p.Points[static_cast<std::size_t>(p.Count - 1)];
     const double tolerance = s.Context().HitTolerance;
     for (int i = ClosesOnFirst_ ? 0 : 1; i < p.Count - 1; ++i)
-      if (PointDistance(p.Points[static_cast<std::size_t>(i)], last) <
-          tolerance)
-        return true;
+      if (PointDistance(p.Points[static_cast<std::size_t>(i)], last) < tolerance) return true;
     return false;
   }
 
-  void FinishBuilding(TEditSession &s) {
-    TPlacement &p = s.Place();
+  void FinishBuilding(TEditSession& s) {
+    TPlacement& p = s.Place();
     p.Current->PlaceAt(s.Context(), p.Points, p.Snap, p.Count - 1);
-    auto *build = dynamic_cast<TBuild *>(p.Current.get());
-    TSVItem *added = s.AddCurrent();
+    auto* build = dynamic_cast<TBuild*>(p.Current.get());
+    TSVItem* added = s.AddCurrent();
     std::string text;
     if (build && added && s.Dialogs().Text(text) && !text.empty()) {
       build->Label = TSVText::MakeLabel(build, text, 1.0);
@@ -163,9 +147,9 @@ private:
     s.Cancel();
   }
 
-  void FinishDirection(TEditSession &s) {
-    TPlacement &p = s.Place();
-    auto *napr = dynamic_cast<TNapr *>(p.Current.get());
+  void FinishDirection(TEditSession& s) {
+    TPlacement& p = s.Place();
+    auto* napr = dynamic_cast<TNapr*>(p.Current.get());
     std::string label;
     if (!napr || !s.Dialogs().Napr(*napr, s.CurrentPhase(), label)) {
       s.Cancel();
@@ -188,19 +172,16 @@ private:
   bool ClosesOnFirst_;
 };
 
-} // namespace
+}  // namespace
 
-std::unique_ptr<TEditTool> MakeTwoClickTool(std::uint32_t typeCode, bool snap,
-                                            TTwoClickEnd end) {
+std::unique_ptr<TEditTool> MakeTwoClickTool(std::uint32_t typeCode, bool snap, TTwoClickEnd end) {
   return std::make_unique<TTwoClickTool>(typeCode, snap, end);
 }
 
-std::unique_ptr<TEditTool> MakeArcTool(std::uint32_t typeCode,
-                                       bool movePoints) {
+std::unique_ptr<TEditTool> MakeArcTool(std::uint32_t typeCode, bool movePoints) {
   return std::make_unique<TArcTool>(typeCode, movePoints);
 }
 
-std::unique_ptr<TEditTool> MakePathTool(std::uint32_t typeCode,
-                                        bool closesOnFirst) {
+std::unique_ptr<TEditTool> MakePathTool(std::uint32_t typeCode, bool closesOnFirst) {
   return std::make_unique<TPathTool>(typeCode, closesOnFirst);
 }

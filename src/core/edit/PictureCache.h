@@ -5,13 +5,13 @@
 #include "platform/Canvas.h"
 
 class TPictureCache {
-public:
+ public:
   // The scheme has just been painted in full on the canvas.
-  void Taken(TCanvas &canvas) { Valid_ = canvas.SavePicture(); }
+  void Taken(TCanvas& canvas) { Valid_ = canvas.SavePicture(); }
   // Puts the picture back; false when there is none (paint in full then).
-  bool Restore(TCanvas &canvas) { return Valid_ && canvas.RestorePicture(); }
+  bool Restore(TCanvas& canvas) { return Valid_ && canvas.RestorePicture(); }
   void Forget() { Valid_ = false; }
 
-private:
+ private:
   bool Valid_ = false;
 };

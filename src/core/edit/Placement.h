@@ -13,11 +13,11 @@ struct TPlacement {
   std::unique_ptr<TSVItem> Current;
   // During label placement: the label (owned by its item) and that item,
   // already in its layer.
-  TSVItem *Label = nullptr;
-  TSVItem *LabelOwner = nullptr;
+  TSVItem* Label = nullptr;
+  TSVItem* LabelOwner = nullptr;
 
   // The point of the latest click.
-  TPoint &Last() { return Points[static_cast<std::size_t>(Count - 1)]; }
-  TSnapEntry &LastSnap() { return Snap[static_cast<std::size_t>(Count - 1)]; }
+  TPoint& Last() { return Points[static_cast<std::size_t>(Count - 1)]; }
+  TSnapEntry& LastSnap() { return Snap[static_cast<std::size_t>(Count - 1)]; }
   bool Full() const { return Count >= kMaxPlacePoints; }
 };

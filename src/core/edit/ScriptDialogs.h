@@ -31,18 +31,16 @@ struct TDialogOpening {
 };
 
 class TScriptDialogHost : public TDialogHost {
-public:
-  void Queue(const std::string &form, TDialogAnswer answer) {
-    Queued_[form].push_back(std::move(answer));
-  }
-  int Execute(TDialogModel &model) override;
+ public:
+  void Queue(const std::string& form, TDialogAnswer answer) { Queued_[form].push_back(std::move(answer)); }
+  int Execute(TDialogModel& model) override;
 
-  const std::vector<TDialogOpening> &Openings() const { return Openings_; }
+  const std::vector<TDialogOpening>& Openings() const { return Openings_; }
   // The first answer that could not be worked (an action the dialog
   // refused), as an error text naming its script line; empty when none.
-  const std::string &Failure() const { return Failure_; }
+  const std::string& Failure() const { return Failure_; }
 
-private:
+ private:
   std::map<std::string, std::deque<TDialogAnswer>> Queued_;
   std::vector<TDialogOpening> Openings_;
   std::string Failure_;

@@ -15,7 +15,8 @@ namespace {
 
 // Asks the text dialog and, on a text, starts placing it as the label of
 // `owner`; otherwise the placement ends.
-template <typename TOwner> void AskPlainLabel(TEditSession &s, TOwner *owner) {
+template <typename TOwner>
+void AskPlainLabel(TEditSession& s, TOwner* owner) {
   std::string text;
   if (owner && s.Dialogs().Text(text) && !text.empty()) {
     owner->Label = TSVText::MakeLabel(owner, text, 1.0);
@@ -26,12 +27,12 @@ template <typename TOwner> void AskPlainLabel(TEditSession &s, TOwner *owner) {
 }
 
 class TWellTool : public TEditTool {
-public:
-  void Press(TEditSession &s) override {
-    TPlacement &p = s.Place();
+ public:
+  void Press(TEditSession& s) override {
+    TPlacement& p = s.Place();
     p.Current = TSVObject::CreateItem(2);
     s.Snap(2);
-    auto *well = dynamic_cast<TWELL *>(p.Current.get());
+    auto* well = dynamic_cast<TWELL*>(p.Current.get());
     well->PlaceAt(s.Context(), p.Points, p.Snap, 1);
     if (!s.AddCurrent()) {
       s.Cancel();
@@ -44,11 +45,11 @@ public:
 };
 
 class TCabinetTool : public TEditTool {
-public:
+ public:
   explicit TCabinetTool(std::uint8_t kind) : Kind_(kind) {}
 
-  void Press(TEditSession &s) override {
-    TPlacement &p = s.Place();
+  void Press(TEditSession& s) override {
+    TPlacement& p = s.Place();
     if (p.Count == 1) {
       auto contr = std::make_unique<TContr>(6);
       contr->Kind = Kind_;
@@ -56,7 +57,7 @@ public:
       s.Snap(6);
       return;
     }
-    auto *contr = dynamic_cast<TContr *>(p.Current.get());
+    auto* contr = dynamic_cast<TContr*>(p.Current.get());
     contr->PlaceAt(s.Context(), p.Points, p.Snap, 2);
     if (!s.AddCurrent()) {
       s.Cancel();
@@ -65,25 +66,24 @@ public:
     AskPlainLabel(s, contr);
   }
 
-  void Move(TEditSession &s, int x, int y) override {
-    TPlacement &p = s.Place();
-    if (p.Count != 1 || !p.Current)
-      return;
+  void Move(TEditSession& s, int x, int y) override {
+    TPlacement& p = s.Place();
+    if (p.Count != 1 || !p.Current) return;
     p.Points[1] = TPoint{x, y};
     s.ItemRubber(1);
   }
 
-private:
+ private:
   std::uint8_t Kind_;
 };
 
 class TPoleTool : public TEditTool {
-public:
-  void Press(TEditSession &s) override {
-    TPlacement &p = s.Place();
+ public:
+  void Press(TEditSession& s) override {
+    TPlacement& p = s.Place();
     auto pole = std::make_unique<TSTOLB>(7);
     s.Snap(7);
-    TSTOLB *raw = pole.get();
+    TSTOLB* raw = pole.get();
     if (!s.Dialogs().Pole(*raw)) {
       s.Cancel();
       return;
@@ -102,16 +102,16 @@ public:
 };
 
 class TCableTool : public TEditTool {
-public:
-  void Press(TEditSession &s) override {
-    TPlacement &p = s.Place();
+ public:
+  void Press(TEditSession& s) override {
+    TPlacement& p = s.Place();
     if (p.Count == 1) {
       p.Current = TSVObject::CreateItem(5);
       s.Snap(5);
       return;
     }
     s.Snap(5);
-    auto *cable = dynamic_cast<TECable *>(p.Current.get());
+    auto* cable = dynamic_cast<TECable*>(p.Current.get());
     cable->PlaceAt(s.Context(), p.Points, p.Snap, 2);
     int type = 0;
     std::string upper, lower;
@@ -132,19 +132,18 @@ public:
     s.StartLabel(cable, cable->Label.get(), false);
   }
 
-  void Move(TEditSession &s, int x, int y) override {
-    TPlacement &p = s.Place();
-    if (p.Count != 1 || !p.Current)
-      return;
+  void Move(TEditSession& s, int x, int y) override {
+    TPlacement& p = s.Place();
+    if (p.Count != 1 || !p.Current) return;
     p.Points[1] = TPoint{x, y};
     s.ItemRubber(1);
   }
 };
 
 class TFreeTextTool : public TEditTool {
-public:
-  void Press(TEditSession &s) override {
-    TPlacement &p = s.Place();
+ public:
+  void Press(TEditSession& s) override {
+    TPlacement& p = s.Place();
     if (p.Count == 1) {
       std::string text;
       if (!s.Dialogs().Text(text) || text.empty()) {
@@ -154,36 +153,24 @@ public:
       p.Current = TSVRealText::MakeFreeText(text);
       return;
     }
-    if (p.Count < 3)
-      return;
+    if (p.Count < 3) return;
     p.Current->PlaceAt(s.Context(), p.Points, p.Snap, 2);
     s.Scheme().Layer(4).ShowText = true;
     s.AddAndRestart();
   }
 
-  void Move(TEditSession &s, int x, int y) override {
-    TPlacement &p = s.Place();
-    if (p.Count < 1 || !p.Current)
-      return;
+  void Move(TEditSession& s, int x, int y) override {
+    TPlacement& p = s.Place();
+    if (p.Count < 1 || !p.Current) return;
     p.Points[static_cast<std::size_t>(p.Count)] = TPoint{x, y};
     s.RepaintWithPreview(p.Count);
   }
 };
 
-} // namespace
+}  // namespace
 
-std::unique_ptr<TEditTool> MakeWellTool() {
-  return std::make_unique<TWellTool>();
-}
-std::unique_ptr<TEditTool> MakeCabinetTool(std::uint8_t kind) {
-  return std::make_unique<TCabinetTool>(kind);
-}
-std::unique_ptr<TEditTool> MakePoleTool() {
-  return std::make_unique<TPoleTool>();
-}
-std::unique_ptr<TEditTool> MakeCableTool() {
-  return std::make_unique<TCableTool>();
-}
-std::unique_ptr<TEditTool> MakeFreeTextTool() {
-  return std::make_unique<TFreeTextTool>();
-}
+std::unique_ptr<TEditTool> MakeWellTool() { return std::make_unique<TWellTool>(); }
+std::unique_ptr<TEditTool> MakeCabinetTool(std::uint8_t kind) { return std::make_unique<TCabinetTool>(kind); }
+std::unique_ptr<TEditTool> MakePoleTool() { return std::make_unique<TPoleTool>(); }
+std::unique_ptr<TEditTool> MakeCableTool() { return std::make_unique<TCableTool>(); }
+std::unique_ptr<TEditTool> MakeFreeTextTool() { return std::make_unique<TFreeTextTool>(); }

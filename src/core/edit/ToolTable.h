@@ -13,7 +13,7 @@ struct TToolEntry {
   std::function<std::unique_ptr<TEditTool>()> Make;
 };
 
-const std::vector<TToolEntry> &ToolEntries();
+const std::vector<TToolEntry>& ToolEntries();
 
 // The tool that places a label after its item.
 std::unique_ptr<TEditTool> MakeLabelTool();

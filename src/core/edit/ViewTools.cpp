@@ -8,10 +8,9 @@
 namespace {
 
 // A 1-pixel dotted white XOR rectangle from the press to the cursor.
-void DragFrame(TEditSession &s, TPoint from, int x, int y) {
-  TCanvas *c = s.Context().Canvas;
-  if (!c)
-    return;
+void DragFrame(TEditSession& s, TPoint from, int x, int y) {
+  TCanvas* c = s.Context().Canvas;
+  if (!c) return;
   const TRect r = RectFromPoints(from.x, from.y, x, y);
   s.ShowRubber([c, r] {
     SetPen(*c, clWhite, TPenMode::Xor, 1, TPenStyle::Dot);
@@ -21,44 +20,40 @@ void DragFrame(TEditSession &s, TPoint from, int x, int y) {
 }
 
 class TSelectTool : public TEditTool {
-public:
+ public:
   bool WorksInView() const override { return true; }
-  void Start(TEditSession &) override { Dragging_ = false; }
-  void Press(TEditSession &s) override {
+  void Start(TEditSession&) override { Dragging_ = false; }
+  void Press(TEditSession& s) override {
     s.Scheme().DeselectAll();
     From_ = s.Place().Points[0];
     Dragging_ = true;
   }
-  void Move(TEditSession &s, int x, int y) override {
-    if (Dragging_)
-      DragFrame(s, From_, x, y);
+  void Move(TEditSession& s, int x, int y) override {
+    if (Dragging_) DragFrame(s, From_, x, y);
   }
-  bool Release(TEditSession &s, int x, int y) override {
-    if (!Dragging_)
-      return false;
+  bool Release(TEditSession& s, int x, int y) override {
+    if (!Dragging_) return false;
     Dragging_ = false;
-    s.Scheme().SelectInRect(s.Context(),
-                            RectFromPoints(From_.x, From_.y, x, y));
+    s.Scheme().SelectInRect(s.Context(), RectFromPoints(From_.x, From_.y, x, y));
     // Deleted items wait hidden for undo; they cannot be picked.
     for (int n = 1; n <= kLayerCount; ++n)
-      for (const auto &item : s.Scheme().Layer(n).Items())
-        if (item->Hidden)
-          item->Selected = false;
+      for (const auto& item : s.Scheme().Layer(n).Items())
+        if (item->Hidden) item->Selected = false;
     return true;
   }
 
-private:
+ private:
   TPoint From_;
   bool Dragging_ = false;
 };
 
 // Pan and base move: the press grabs, moves drag, the release lets go.
 class TGrabTool : public TEditTool {
-public:
+ public:
   explicit TGrabTool(bool base) : Base_(base) {}
   bool Dragging() const override { return true; }
-  void Start(TEditSession &) override { Held_ = false; }
-  void Press(TEditSession &s) override {
+  void Start(TEditSession&) override { Held_ = false; }
+  void Press(TEditSession& s) override {
     Held_ = true;
     Last_ = s.Place().Last();
     From_ = Last_;
@@ -66,10 +61,9 @@ public:
     BaseY_ = s.Context().BaseImageY;
     s.SetCursor(Base_ ? 10 : 11);
   }
-  void Move(TEditSession &s, int x, int y) override {
-    if (!Held_)
-      return;
-    TDrawContext &ctx = s.Context();
+  void Move(TEditSession& s, int x, int y) override {
+    if (!Held_) return;
+    TDrawContext& ctx = s.Context();
     if (Base_) {
       // Measured from the press, so rounding does not creep in move by move.
       ctx.BaseImageX = BaseX_ + Round((x - From_.x) / ctx.Zoom);
@@ -81,15 +75,14 @@ public:
     Last_ = TPoint{x, y};
     s.Repaint();
   }
-  bool Release(TEditSession &s, int, int) override {
-    if (!Held_)
-      return false;
+  bool Release(TEditSession& s, int, int) override {
+    if (!Held_) return false;
     Held_ = false;
     s.SetCursor(10);
     return true;
   }
 
-private:
+ private:
   bool Base_;
   bool Held_ = false;
   TPoint Last_, From_;
@@ -97,53 +90,48 @@ private:
 };
 
 class TZoomInTool : public TEditTool {
-public:
+ public:
   bool WorksInView() const override { return true; }
-  void Start(TEditSession &) override { Dragging_ = false; }
-  void Press(TEditSession &s) override {
+  void Start(TEditSession&) override { Dragging_ = false; }
+  void Press(TEditSession& s) override {
     From_ = s.Place().Points[0];
     Dragging_ = true;
   }
-  void Move(TEditSession &s, int x, int y) override {
-    if (Dragging_)
-      DragFrame(s, From_, x, y);
+  void Move(TEditSession& s, int x, int y) override {
+    if (Dragging_) DragFrame(s, From_, x, y);
   }
-  bool Release(TEditSession &s, int x, int y) override {
-    if (!Dragging_)
-      return false;
+  bool Release(TEditSession& s, int x, int y) override {
+    if (!Dragging_) return false;
     Dragging_ = false;
-    TDrawContext &ctx = s.Context();
+    TDrawContext& ctx = s.Context();
     if (std::abs(x - From_.x) >= 10 || std::abs(y - From_.y) >= 10)
-      ctx.FitRect(RectFromPoints(From_.x, From_.y, x, y),
-                  TRect{0, 0, s.Width(), s.Height()});
+      ctx.FitRect(RectFromPoints(From_.x, From_.y, x, y), TRect{0, 0, s.Width(), s.Height()});
     else
       ctx.ZoomAtCentre(ctx.Zoom * 1.5);
     return true;
   }
 
-private:
+ private:
   TPoint From_;
   bool Dragging_ = false;
 };
 
 class TZoomOutTool : public TEditTool {
-public:
+ public:
   bool WorksInView() const override { return true; }
-  void Press(TEditSession &s) override {
-    TDrawContext &ctx = s.Context();
-    if (ctx.Zoom > 0.05)
-      ctx.ZoomAtCentre(ctx.Zoom * 2 / 3);
+  void Press(TEditSession& s) override {
+    TDrawContext& ctx = s.Context();
+    if (ctx.Zoom > 0.05) ctx.ZoomAtCentre(ctx.Zoom * 2 / 3);
     s.Place().Count = 0;
   }
 };
 
 class TAlignTool : public TEditTool {
-public:
-  void Press(TEditSession &s) override {
-    TPlacement &p = s.Place();
-    if (p.Count < 4)
-      return;
-    TDrawContext &ctx = s.Context();
+ public:
+  void Press(TEditSession& s) override {
+    TPlacement& p = s.Place();
+    if (p.Count < 4) return;
+    TDrawContext& ctx = s.Context();
     const TRealPoint first = ctx.ScreenToWorld(p.Points[0].x, p.Points[0].y);
     ctx.AlignBySegments(p.Points);
     // The base image follows so that the point clicked on it (the third
@@ -153,14 +141,12 @@ public:
     ctx.BaseImageY += Round((now.y - p.Points[2].y) / ctx.Zoom);
     p.Count = 0;
   }
-  void Move(TEditSession &s, int x, int y) override {
-    TPlacement &p = s.Place();
-    if (p.Count >= 4)
-      return;
+  void Move(TEditSession& s, int x, int y) override {
+    TPlacement& p = s.Place();
+    if (p.Count >= 4) return;
     p.Points[static_cast<std::size_t>(p.Count)] = TPoint{x, y};
-    TCanvas *c = s.Context().Canvas;
-    if (!c || p.Count < 1)
-      return;
+    TCanvas* c = s.Context().Canvas;
+    if (!c || p.Count < 1) return;
     const TPoint q[4] = {p.Points[0], p.Points[1], p.Points[2], p.Points[3]};
     const int n = p.Count;
     s.ShowRubber([c, q, n] {
@@ -171,8 +157,7 @@ public:
       };
       cross(q[0]);
       c->Line(q[0].x, q[0].y, q[1].x, q[1].y);
-      if (n >= 2)
-        cross(q[1]);
+      if (n >= 2) cross(q[1]);
       if (n >= 3) {
         cross(q[2]);
         c->Line(q[2].x, q[2].y, q[3].x, q[3].y);
@@ -182,44 +167,27 @@ public:
 };
 
 class TLabelTool : public TEditTool {
-public:
-  void Press(TEditSession &s) override {
-    TPlacement &p = s.Place();
+ public:
+  void Press(TEditSession& s) override {
+    TPlacement& p = s.Place();
     // A leader label starts on a cable or a direction.
-    if (p.Count == 1)
-      s.Snap(33);
-    if (p.Count >= 3)
-      s.FinishLabel();
+    if (p.Count == 1) s.Snap(33);
+    if (p.Count >= 3) s.FinishLabel();
   }
-  void Move(TEditSession &s, int x, int y) override {
-    TPlacement &p = s.Place();
-    if (p.Count >= 3)
-      return;
+  void Move(TEditSession& s, int x, int y) override {
+    TPlacement& p = s.Place();
+    if (p.Count >= 3) return;
     p.Points[static_cast<std::size_t>(p.Count)] = TPoint{x, y};
     s.RepaintWithPreview(p.Count);
   }
 };
 
-} // namespace
+}  // namespace
 
-std::unique_ptr<TEditTool> MakeSelectTool() {
-  return std::make_unique<TSelectTool>();
-}
-std::unique_ptr<TEditTool> MakePanTool() {
-  return std::make_unique<TGrabTool>(false);
-}
-std::unique_ptr<TEditTool> MakeZoomInTool() {
-  return std::make_unique<TZoomInTool>();
-}
-std::unique_ptr<TEditTool> MakeZoomOutTool() {
-  return std::make_unique<TZoomOutTool>();
-}
-std::unique_ptr<TEditTool> MakeBaseMoveTool() {
-  return std::make_unique<TGrabTool>(true);
-}
-std::unique_ptr<TEditTool> MakeAlignTool() {
-  return std::make_unique<TAlignTool>();
-}
-std::unique_ptr<TEditTool> MakeLabelTool() {
-  return std::make_unique<TLabelTool>();
-}
+std::unique_ptr<TEditTool> MakeSelectTool() { return std::make_unique<TSelectTool>(); }
+std::unique_ptr<TEditTool> MakePanTool() { return std::make_unique<TGrabTool>(false); }
+std::unique_ptr<TEditTool> MakeZoomInTool() { return std::make_unique<TZoomInTool>(); }
+std::unique_ptr<TEditTool> MakeZoomOutTool() { return std::make_unique<TZoomOutTool>(); }
+std::unique_ptr<TEditTool> MakeBaseMoveTool() { return std::make_unique<TGrabTool>(true); }
+std::unique_ptr<TEditTool> MakeAlignTool() { return std::make_unique<TAlignTool>(); }
+std::unique_ptr<TEditTool> MakeLabelTool() { return std::make_unique<TLabelTool>(); }
