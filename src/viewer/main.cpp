@@ -1,5 +1,7 @@
 // svpass: the passport viewer.
 #include <QApplication>
+#include <QTimer>
+#include <cstdio>
 
 #include "ProgramInfo.h"
 #include "main.h"
@@ -9,7 +11,7 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("svpass"));
-  SetProgramDir(ExecutableDir());
+  LocateProgramHome(ExecutableDir());
   SetApplicationTitle(kProgramTitle);
   TQtMessageSink messages;
   SetMessageSink(&messages);
@@ -21,7 +23,11 @@ int main(int argc, char** argv) {
     TMainForm form;
     if (!form.Start()) return 0;
     form.showMaximized();
+    // A smoke test of an installation: start, open the passport, show it, leave.
+    const bool smoke = qEnvironmentVariableIsSet("SVPASS_EXIT_AFTER_START");
+    if (smoke) QTimer::singleShot(0, &app, &QApplication::quit);
     result = QApplication::exec();
+    if (smoke) std::printf("%s\n", form.windowTitle().toUtf8().constData());
   }
   SetMessageSink(nullptr);
   SetSoundSink(nullptr);
