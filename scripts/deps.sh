@@ -5,7 +5,8 @@ set -euo pipefail
 packages=(cmake ninja-build g++ ccache pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev libgl-dev fonts-liberation xvfb xauth
-          clang libclang-rt-14-dev)
+          clang libclang-rt-14-dev
+          dpkg-dev fakeroot desktop-file-utils appstream man-db)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
