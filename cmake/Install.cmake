@@ -41,7 +41,6 @@ foreach(page svpass.1 svpass-cli.1)
 endforeach()
 add_custom_target(man-pages ALL DEPENDS ${SVPASS_MAN_PAGES})
 install(FILES ${SVPASS_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${SVPASS_PACKAGING}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME svpass)
