@@ -60,5 +60,14 @@ QString CursorName(int number) {
 
 QIcon ToolIcon(const QString& name) {
   const QString file = QString::fromStdString(ProgramDir()) + QStringLiteral("icons/") + name + QStringLiteral(".xpm");
-  return QFileInfo::exists(file) ? QIcon(file) : QIcon();
+  const QPixmap image(file);
+  if (image.isNull()) return QIcon();
+  // The icons are pixel drawings: on a screen of twice the resolution each
+  // pixel becomes a 2 x 2 block, sharp, rather than a smoothed enlargement.
+  QPixmap twice = image.scaled(image.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  twice.setDevicePixelRatio(2);
+  QIcon icon;
+  icon.addPixmap(image);
+  icon.addPixmap(twice);
+  return icon;
 }

@@ -7,6 +7,7 @@
 
 #include "QtTestSupport.h"
 #include "model/SVObject.h"
+#include "qt/Cursors.h"
 #include "qt/PaintBox.h"
 #include "qt/QtCanvas.h"
 #include "qt/SchemeView.h"
@@ -54,7 +55,6 @@ double MeanDifference(const QImage& a, const QImage& b) {
     for (int x = 0; x < a.width(); ++x) total += Difference(a.pixel(x, y), b.pixel(x, y));
   return double(total) / (a.width() * a.height());
 }
-
 
 }  // namespace
 
@@ -170,6 +170,23 @@ class HiDpiTest : public QObject {
     QCOMPARE(shown.pixel(2 * 199 - 1, 2 * 4), qRgb(0, 255, 0));
     QCOMPARE(shown.pixel(2 * 2, 2 * 120 - 1), qRgb(0, 0, 255));
     QCOMPARE(shown.pixel(2 * 197 - 1, 2 * 117 - 1), qRgb(255, 255, 255));
+  }
+
+  void ToolIconsAtRatioTwoAreTheirPixelsDoubledNotSmoothed() {
+    SetProgramDir(SVPASS_SOURCE_DIR "/resources");
+    for (const char* name : {"pan", "zoomin", "zoomout", "pointer", "layers", "scale", "fit", "play", "stop"}) {
+      const QIcon icon = ToolIcon(QString::fromLatin1(name));
+      const QImage one = icon.pixmap(QSize(24, 24), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+      const QImage two = icon.pixmap(QSize(24, 24), 2.0).toImage().convertToFormat(QImage::Format_ARGB32);
+      QCOMPARE(one.size(), QSize(24, 24));
+      QCOMPARE(two.size(), QSize(48, 48));
+      QCOMPARE(two.devicePixelRatio(), 2.0);
+      int wrong = 0;
+      for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 48; ++x)
+          if (two.pixel(x, y) != one.pixel(x / 2, y / 2)) ++wrong;
+      QVERIFY2(wrong == 0, qPrintable(QString("%1: %2 pixels not their original's").arg(name).arg(wrong)));
+    }
   }
 };
 
