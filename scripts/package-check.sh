@@ -50,12 +50,13 @@ grep -q '"messages": \[\]' "$work/dump.json" || fail "the installed sample reads
 # documents and opened, the settings in the user's configuration directory.
 home="$work/home"
 mkdir -p "$home"
-title=$(env -i PATH="$PATH" HOME="$home" QT_QPA_PLATFORM=offscreen SVPASS_EXIT_AFTER_START=1 \
+title=$(env -i PATH="$PATH" HOME="$home" QT_QPA_PLATFORM=offscreen SVPASS_EXIT_AFTER_START="$work/shot.png" \
         timeout 60 "$stage/usr/bin/svpass" 2>"$work/viewer.err") || { cat "$work/viewer.err" >&2; fail "svpass did not start"; }
 echo "svpass showed: $title"
 [ "$title" = "ул. Ленина - пр. Мира" ] || fail "svpass did not open the sample passport"
 cmp "$home/Documents/svpass/Data/svo1/map.txt" "$stage/usr/share/svpass/Data/svo1/map.txt" ||
   fail "the sample was not copied into the user's documents"
+[ "$(head -c 8 "$work/shot.png" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] || fail "no picture of the window"
 [ -f "$home/.config/svpass/config.ini" ] || fail "no config.ini in the user's configuration directory"
 find "$stage" -name config.ini | grep -q . && fail "config.ini written into the installation"
 echo "package check: ok"

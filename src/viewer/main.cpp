@@ -23,9 +23,15 @@ int main(int argc, char** argv) {
     TMainForm form;
     if (!form.Start()) return 0;
     form.showMaximized();
-    // A smoke test of an installation: start, open the passport, show it, leave.
+    // A smoke test of an installation: start, open the passport, show it
+    // (into a picture file when the variable names one), leave.
     const bool smoke = qEnvironmentVariableIsSet("SVPASS_EXIT_AFTER_START");
-    if (smoke) QTimer::singleShot(0, &app, &QApplication::quit);
+    if (smoke)
+      QTimer::singleShot(0, &app, [&form] {
+        const QString shot = qEnvironmentVariable("SVPASS_EXIT_AFTER_START");
+        if (shot.endsWith(QStringLiteral(".png"))) form.grab().save(shot);
+        QApplication::quit();
+      });
     result = QApplication::exec();
     if (smoke) std::printf("%s\n", form.windowTitle().toUtf8().constData());
   }
