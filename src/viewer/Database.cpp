@@ -41,7 +41,9 @@ std::string LocalDatabaseDir() {
 
 std::string DatabaseDirFromConfig(const TIniFile& config) {
   if (config.ReadBool("DataBase", "LocalData", true)) return LocalDatabaseDir();
-  const std::string dir = config.ReadString("DataBase", "DataBaseDir", LocalDatabaseDir());
+  // The user's copy of the sample is made only when it is the database asked for.
+  if (!config.ValueExists("DataBase", "DataBaseDir")) return LocalDatabaseDir();
+  const std::string dir = config.ReadString("DataBase", "DataBaseDir", std::string());
   if (QString::fromStdString(dir).trimmed().isEmpty()) return std::string();
   return WithTrailingSep(dir);
 }
