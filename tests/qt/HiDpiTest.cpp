@@ -188,6 +188,24 @@ class HiDpiTest : public QObject {
       QVERIFY2(wrong == 0, qPrintable(QString("%1: %2 pixels not their original's").arg(name).arg(wrong)));
     }
   }
+
+  void CursorsAtRatioTwoAreTheirPixelsDoubledWithTheHotSpotInWidgetPixels() {
+    SetProgramDir(SVPASS_SOURCE_DIR "/resources");
+    const QImage original = QImage(SVPASS_SOURCE_DIR "/resources/cursors/ZoomInCursor.xpm");
+    QCOMPARE(original.size(), QSize(32, 32));
+    const QCursor cursor = SchemeCursor(crZoomIn);
+    QCOMPARE(cursor.shape(), Qt::BitmapCursor);
+    QCOMPARE(cursor.hotSpot(), QPoint(12, 12));
+    const QImage two = cursor.pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(two.size(), QSize(64, 64));
+    QCOMPARE(two.devicePixelRatio(), 2.0);
+    const QImage one = original.convertToFormat(QImage::Format_ARGB32);
+    int wrong = 0;
+    for (int y = 0; y < 64; ++y)
+      for (int x = 0; x < 64; ++x)
+        if (two.pixel(x, y) != one.pixel(x / 2, y / 2)) ++wrong;
+    QCOMPARE(wrong, 0);
+  }
 };
 
 int main(int argc, char** argv) {
