@@ -34,6 +34,8 @@ std::string ConfigFilePath() {
 std::string LocalDatabaseDir() {
   if (!ProgramInstalled()) return ProgramDir() + "Data/";
   const std::string documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+  // With no home to copy into, the installed sample is at least there to look at.
+  if (documents.empty()) return ProgramDir() + "Data/";
   const std::string dir = UserDatabaseDir(documents);
   CopyDatabaseOnce(ProgramDir() + "Data/", dir);
   return dir;
