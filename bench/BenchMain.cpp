@@ -35,6 +35,8 @@ class TSummary : public benchmark::ConsoleReporter {
       Row(n, "animation_tick_floor", arg, "paint_view_floor", "of the full repaint's floor");
       Row(n, "fit", arg, "");
       Row(n, "save", arg, "");
+      Row(n, "print_pdf", arg, "paint_view", "of full repaint");
+      Row(n, "print_raster_300dpi", arg, "paint_view", "of full repaint");
     }
     std::printf("\n| items | heap kept per item (B) | heap peak while loading per item (B) |\n|---:|---:|---:|\n");
     for (const int n : {1000, 10000, 100000}) {

@@ -6,6 +6,7 @@ packages=(cmake ninja-build g++ ccache pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev libgl-dev fonts-liberation xvfb xauth
           clang libclang-rt-14-dev
+          poppler-utils
           dpkg-dev fakeroot desktop-file-utils appstream man-db)
 missing=()
 for p in "${packages[@]}"; do

@@ -11,3 +11,4 @@ int CmdResave(const TArgs& args);
 int CmdGenerate(const TArgs& args);
 // Only in builds with the Qt canvas.
 int CmdRender(const TArgs& args);
+int CmdPrint(const TArgs& args);

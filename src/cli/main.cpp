@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
       {"generate", CmdGenerate},
 #ifdef SVPASS_HAVE_RENDER
       {"render", CmdRender},
+      {"print", CmdPrint},
 #endif
   };
   // The tool's help lists the commands in the manual's order.

@@ -15,6 +15,10 @@
 #include "platform/IniFile.h"
 #include "qt/Modal.h"
 #include "qt/QtMessages.h"
+#include "tables/InfoFormUnit.h"
+#include "tables/NaprForm.h"
+#include "tables/PhaseFormUnit.h"
+#include "tables/exoformUnit.h"
 
 namespace {
 
@@ -99,6 +103,58 @@ void TMainForm::CreateMenus() {
   connect(m.DataPath, &QAction::triggered, this, &TMainForm::DataPathClick);
   connect(m.HelpContents, &QAction::triggered, this, &TMainForm::HelpClick);
   connect(m.About, &QAction::triggered, this, &TMainForm::AboutClick);
+  AttachPlanTables();
+}
+
+void TMainForm::AttachPlanTables() {
+  TMainMenu& m = Menu_;
+  for (QObject* entry : {static_cast<QObject*>(m.GeneralInfo), static_cast<QObject*>(m.Organisation),
+                         static_cast<QObject*>(m.ByPhases), static_cast<QObject*>(m.ByDirections),
+                         static_cast<QObject*>(m.NonStandard)}) {
+    entry->setProperty("available", true);
+    entry->setProperty("enabled", true);
+  }
+  connect(m.GeneralInfo, &QAction::triggered, this, &TMainForm::GeneralInfoClick);
+  connect(m.ByPhases, &QAction::triggered, this, [this] { PlanTableClick(PhaseForm()); });
+  connect(m.ByDirections, &QAction::triggered, this, [this] { PlanTableClick(NaprDataForm()); });
+  connect(m.NonStandard, &QAction::triggered, this, [this] { PlanTableClick(ExoForm()); });
+}
+
+TInfoForm* TMainForm::InfoForm() {
+  if (!InfoForm_) InfoForm_ = new TInfoForm(this);
+  return InfoForm_;
+}
+
+TPhaseForm* TMainForm::PhaseForm() {
+  if (!PhaseForm_) PhaseForm_ = new TPhaseForm(this);
+  return PhaseForm_;
+}
+
+TNaprDataForm* TMainForm::NaprDataForm() {
+  if (!NaprDataForm_) NaprDataForm_ = new TNaprDataForm(this);
+  return NaprDataForm_;
+}
+
+Texoform* TMainForm::ExoForm() {
+  if (!ExoForm_) ExoForm_ = new Texoform(this);
+  return ExoForm_;
+}
+
+void TMainForm::GeneralInfoClick() {
+  if (!Scheme_ || !InfoForm()->Execute(*Scheme_->Info)) return;
+  UpdatePassportEntries();
+  ShowPassportTitle();
+  RebuildPhaseSelector(InfoForm()->PhaseSelectorCount());
+  Repaint();
+}
+
+void TMainForm::PlanTableClick(TPlanGridDialog* table) {
+  if (!Scheme_) return;
+  table->Execute(*Scheme_->Info);
+  // Even an Ok refused at a bad cell has stored the rows before it: the
+  // title shows the unsaved edits and the colours follow the new times.
+  ShowPassportTitle();
+  Repaint();
 }
 
 void TMainForm::SetPrintHandler(std::function<void(const TPrintRequest&)> handler) {
@@ -217,5 +273,5 @@ void TMainForm::PrintPresetClick(TLayerPreset preset) {
   const auto answer = AskYesNoCancel(this, ApplicationTitle(), question);
   if (answer == QMessageBox::Cancel) return;
   if (answer == QMessageBox::Yes) ApplyPreset(preset);
-  if (PrintHandler_) PrintHandler_(TPrintRequest{TPrintRequest::Scheme, PassportTitle() + "\n" + heading});
+  if (PrintHandler_) PrintHandler_(TPrintRequest{TPrintRequest::Scheme, PassportTitle() + "\n" + heading, true});
 }

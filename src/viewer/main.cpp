@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "PrintEntries.h"
 #include "ProgramInfo.h"
 #include "main.h"
 #include "platform/ProgramDir.h"
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
   {
     TMainForm form;
     if (!form.Start()) return 0;
+    InstallPrinting(form);
     form.showMaximized();
     // A smoke test of an installation: start, open the passport, show it
     // (into a picture file when the variable names one), leave.

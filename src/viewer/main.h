@@ -25,6 +25,11 @@ class TSVObject;
 class TSetScale;
 class TToolPanel;
 class TlayersDlg;
+class TInfoForm;
+class TPhaseForm;
+class TNaprDataForm;
+class Texoform;
+class TPlanGridDialog;
 
 // The menu entries, for the windows that attach to them later.
 struct TMainMenu {
@@ -64,6 +69,8 @@ struct TPrintRequest {
   enum TMode { Scheme, TimeDiagram, TramHeads };
   TMode Mode = Scheme;
   QString Title;
+  // The layer-set prints: their pictures carry no phase caption.
+  bool LayerSet = false;
 };
 
 class TMainForm : public QMainWindow {
@@ -147,6 +154,17 @@ class TMainForm : public QMainWindow {
   void SetEditorRunner(TEditorRunner runner);
   void EditClick();
 
+  // "Общая информация по СО" and "Организация движения": the general
+  // information and the signal-plan tables, created on first use and kept.
+  TInfoForm* InfoForm();
+  TPhaseForm* PhaseForm();
+  TNaprDataForm* NaprDataForm();
+  Texoform* ExoForm();
+  // A confirmed general information may change the object type and the
+  // number of phases: the entries, the title and the phase selector follow.
+  void GeneralInfoClick();
+  void PlanTableClick(TPlanGridDialog* table);
+
   // The end of the program: writes [map] lastTramscale once.
   void Finish();
 
@@ -155,6 +173,7 @@ class TMainForm : public QMainWindow {
 
  private:
   void CreateMenus();
+  void AttachPlanTables();
   bool FindDatabase();
   void CanvasChanged(TQtCanvas* canvas);
   void MapPaint();
@@ -189,6 +208,10 @@ class TMainForm : public QMainWindow {
   TlayersDlg* LayersDialog_ = nullptr;
   TSetScale* ScaleDialog_ = nullptr;
   THelpWindow* HelpWindow_ = nullptr;
+  TInfoForm* InfoForm_ = nullptr;
+  TPhaseForm* PhaseForm_ = nullptr;
+  TNaprDataForm* NaprDataForm_ = nullptr;
+  Texoform* ExoForm_ = nullptr;
 };
 
 // Remaining seconds as the label shows them: up to 5 significant digits.

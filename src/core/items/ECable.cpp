@@ -92,7 +92,12 @@ TColor CableColor(std::uint8_t cableType) {
 TColor TECable::TextColor() { return CableColor(CableType); }
 
 TRect TECable::GetBounds(TDrawContext& ctx) {
-  TRect r = TLineSVItem::GetBounds(ctx);
+  // Arrowheads stand half a symbol to either side of the run and rings 0.4
+  // of one; the symbol is larger in print or in the views, whichever the
+  // context is for, and the printed pen adds half its width.
+  const double symbol = MaxReal(3 * ctx.SignScale, MaxReal(2, ctx.LineFactor));
+  const int pen = MaxInt(1, Round(0.3 * ctx.LineFactor));
+  TRect r = BandBounds(ctx, TLineSVItem::GetBounds(ctx), 0.5 * symbol + 0.5 * pen);
   if (Label) r = UnionRects(r, Label->GetBounds(ctx));
   return r;
 }

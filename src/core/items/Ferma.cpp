@@ -44,6 +44,12 @@ double TFerma::HalfWidth(const TDrawContext& ctx) const {
   return Cantilever != 0 ? 4.0 * ctx.SignScale / 3.0 : 2.0 * ctx.SignScale;
 }
 
+TRect TFerma::GetBounds(TDrawContext& ctx) {
+  // The band and its truss, with half of the printed outline outside it.
+  const int pen = MaxInt(1, Round(ctx.LineFactor / 7.0));
+  return BandBounds(ctx, TLineSVItem::GetBounds(ctx), HalfWidth(ctx) + 0.5 * pen);
+}
+
 void TFerma::DrawTruss(TDrawContext& ctx, TColor pen, int width, TColor fill) {
   TCanvas& c = *ctx.Canvas;
   SetPen(c, pen, TPenMode::Copy, width, TPenStyle::Solid);

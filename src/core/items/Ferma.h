@@ -20,6 +20,7 @@ class TFerma : public TLineSVItem {
   void DrawInactive(TDrawContext& ctx) override;
   void DrawSelected(TDrawContext& ctx) override;
   void DrawPrint(TDrawContext& ctx) override;
+  TRect GetBounds(TDrawContext& ctx) override;
 
   // Half the width of the truss band in pixels: a cantilever is two thirds
   // as wide as a portal.

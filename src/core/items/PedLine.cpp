@@ -16,6 +16,18 @@ void TPedLine::DrawDashes(TDrawContext& ctx) {
   }
 }
 
+TRect TPedLine::GetBounds(TDrawContext& ctx) {
+  const TPoint p1 = ctx.WorldToScreen(X1, Y1), p2 = ctx.WorldToScreen(X2, Y2);
+  const double x = 4 * RealPixels(ctx, *this);
+  const double length = PointDistance(p1, p2);
+  const int n = RoundedPieces(length / MaxReal(3, 5 * x));
+  // Half a dash's width on either side; on a line shorter than a dash the
+  // first dash also reaches back past the line's start.
+  double reach = 0.5 * x;
+  if (n > 0) reach += MaxReal(0, 3 * x - length / n);
+  return BandBounds(ctx, TLineSVItem::GetBounds(ctx), reach);
+}
+
 void TPedLine::DrawActive(TDrawContext& ctx) {
   SetMarkLook(*ctx.Canvas, TMarkLook::Active);
   DrawDashes(ctx);

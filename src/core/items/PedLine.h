@@ -10,6 +10,7 @@ class TPedLine : public TLineSVItem {
   void DrawInactive(TDrawContext& ctx) override;
   void DrawSelected(TDrawContext& ctx) override;
   void DrawPrint(TDrawContext& ctx) override;
+  TRect GetBounds(TDrawContext& ctx) override;
 
  private:
   void DrawDashes(TDrawContext& ctx);

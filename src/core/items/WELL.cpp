@@ -29,8 +29,10 @@ int TWELL::Radius(const TDrawContext& ctx, double printExtra) const {
 TRect TWELL::GetBounds(TDrawContext& ctx) {
   const TPoint c = ctx.WorldToScreen(X, Y);
   // The circle is never smaller than the symbol square, and may be larger
-  // when the real size wins; the bounds hold all of it.
-  const int half = MaxInt(PixelLength(3.0 * ctx.SignScale), Radius(ctx, 0));
+  // when the real size wins or, on a printer, a millimetre does; the bounds
+  // hold all of it with half of the outline.
+  const int pen = MaxInt(1, Round(ctx.LineFactor / 6.0));
+  const int half = MaxInt(PixelLength(3.0 * ctx.SignScale), Radius(ctx, ctx.LineFactor) + pen / 2);
   TRect r{c.x - half, c.y - half, c.x + half, c.y + half};
   if (Label) r = UnionRects(r, Label->GetBounds(ctx));
   return r;

@@ -1,0 +1,254 @@
+// print: the page the print dialog would print, written to a vector PDF or to
+// a PNG image without a printer or a display.
+#ifdef SVPASS_HAVE_RENDER
+#include <QGuiApplication>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <ctime>
+#include <iostream>
+#include <optional>
+
+#include "CliArgs.h"
+#include "CliMessages.h"
+#include "Commands.h"
+#include "model/SVObject.h"
+#include "plan/SVInfo.h"
+#include "plan/SVtime.h"
+#include "platform/IniFile.h"
+#include "platform/ProgramDir.h"
+#include "platform/TextFile.h"
+#include "print/PrintEntry.h"
+#include "print/PrintFormModel.h"
+#include "qt/QtCanvas.h"
+#include "qt/SchemeView.h"
+#include "tables/SetPhaseLenModel.h"
+
+namespace {
+
+struct TPrintArgs {
+  std::string Dir;
+  std::string Out;
+  TPrintMode Mode = TPrintMode::Scheme;
+  std::optional<TLayerPreset> Preset;
+  std::optional<int> First;
+  std::optional<int> Second;
+  std::vector<int> Lengths;
+  bool Color = false;
+  bool GrayBorder = false;
+  bool NoDate = false;
+  std::optional<std::string> Date;
+  std::optional<std::string> Title;
+  QPageSize::PageSizeId Paper = QPageSize::A4;
+  bool Landscape = false;
+  std::optional<int> Dpi;
+};
+
+bool EndsWith(const std::string& s, const std::string& tail) {
+  return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+bool IsPdf(const std::string& out) { return EndsWith(out, ".pdf") || EndsWith(out, ".PDF"); }
+bool IsPng(const std::string& out) { return EndsWith(out, ".png") || EndsWith(out, ".PNG"); }
+
+// DD.MM.YYYY of a real day.
+bool ParseDate(const std::string& s, std::string& out) {
+  std::optional<int> d, m, y;
+  if (s.size() != 10 || s[2] != '.' || s[5] != '.') return false;
+  if (!ParseInt(s.substr(0, 2), 1, 31, d) || !ParseInt(s.substr(3, 2), 1, 12, m) ||
+      !ParseInt(s.substr(6, 4), 1, 9999, y))
+    return false;
+  static const int days[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool leap = (*y % 4 == 0 && *y % 100 != 0) || *y % 400 == 0;
+  if (*d > days[*m - 1] || (*m == 2 && *d == 29 && !leap)) return false;
+  out = PrintDateText(*d, *m, *y);
+  return true;
+}
+
+bool ParseArgs(const TArgs& args, TPrintArgs& out) {
+  const auto isValue = [&](std::size_t i) { return i < args.size() && args[i].rfind("--", 0) != 0; };
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    const bool hasValue = isValue(i + 1);
+    const std::string value = hasValue ? args[i + 1] : std::string();
+    std::optional<int> n;
+    if (a == "--out") {
+      if (!hasValue || !(IsPdf(value) || IsPng(value))) return false;
+      out.Out = value;
+    } else if (a == "--mode") {
+      if (value == "scheme")
+        out.Mode = TPrintMode::Scheme;
+      else if (value == "diagram")
+        out.Mode = TPrintMode::TimeDiagram;
+      else if (value == "tram")
+        out.Mode = TPrintMode::TramHeads;
+      else
+        return false;
+    } else if (a == "--preset") {
+      out.Preset = ParseLayerPreset(value);
+      if (!out.Preset || *out.Preset == TLayerPreset::All) return false;
+    } else if (a == "--phases") {
+      if (!hasValue || !ParseInt(value, 0, 255, out.First)) return false;
+      ++i;
+      if (isValue(i + 1) && ParseInt(args[i + 1], 0, 255, out.Second)) ++i;
+      continue;
+    } else if (a == "--lengths") {
+      while (isValue(i + 1) && out.Lengths.size() < 7) {
+        if (!ParseInt(args[i + 1], 0, TSetPhaseLenModel::kMaxLength, n)) return false;
+        out.Lengths.push_back(*n);
+        ++i;
+      }
+      if (out.Lengths.empty()) return false;
+      continue;
+    } else if (a == "--color" || a == "--gray-border" || a == "--no-date" || a == "--landscape") {
+      (a == "--color" ? out.Color : a == "--gray-border" ? out.GrayBorder : a == "--no-date" ? out.NoDate : out.Landscape) =
+          true;
+      continue;
+    } else if (a == "--date") {
+      std::string date;
+      if (!hasValue || !ParseDate(value, date)) return false;
+      out.Date = date;
+    } else if (a == "--title") {
+      if (i + 1 >= args.size()) return false;
+      out.Title = args[i + 1];
+    } else if (a == "--paper") {
+      if (value == "A4")
+        out.Paper = QPageSize::A4;
+      else if (value == "A3")
+        out.Paper = QPageSize::A3;
+      else if (value == "Letter")
+        out.Paper = QPageSize::Letter;
+      else
+        return false;
+    } else if (a == "--dpi") {
+      if (!hasValue || !ParseInt(value, 30, 2400, out.Dpi)) return false;
+    } else if (a.rfind("--", 0) == 0 || !out.Dir.empty()) {
+      return false;
+    } else {
+      out.Dir = a;
+      continue;
+    }
+    ++i;
+  }
+  // A layer set belongs to the scheme prints only.
+  if (out.Preset && out.Mode != TPrintMode::Scheme) return false;
+  return !out.Dir.empty() && !out.Out.empty();
+}
+
+int PrintUsage() {
+  std::cerr << "usage: svpass-cli print <passport-dir> --out FILE.pdf|FILE.png [--mode scheme|diagram|tram]\n"
+               "         [--preset tsrd|odd|cable] [--phases P [Q]] [--lengths L1 ... L7] [--color]\n"
+               "         [--gray-border] [--no-date] [--date DD.MM.YYYY] [--title TEXT]\n"
+               "         [--paper A4|A3|Letter] [--landscape] [--dpi N]\n";
+  return 2;
+}
+
+std::string Today() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return PrintDateText(local.tm_mday, local.tm_mon + 1, local.tm_year + 1900);
+}
+
+TPrintEntry EntryOf(const TPrintArgs& a) {
+  if (a.Mode == TPrintMode::TimeDiagram) return TPrintEntry::TimeDiagram;
+  if (a.Mode == TPrintMode::TramHeads) return TPrintEntry::TramHeads;
+  if (!a.Preset) return TPrintEntry::CurrentScheme;
+  switch (*a.Preset) {
+    case TLayerPreset::Tsrd:
+      return TPrintEntry::Tsrd;
+    case TLayerPreset::Odd:
+      return TPrintEntry::Odd;
+    default:
+      return TPrintEntry::Cable;
+  }
+}
+
+// The dialog's settings for the same entry, with the options over them.
+bool Configure(TPrintFormModel& print, TSVObject& scheme, const TPrintArgs& a, const TPrinterMetrics& printer) {
+  const TIniFile config(JoinPath(ProgramDir(), "config.ini"));
+  if (!print.Prepare(scheme, &config, printer, a.Date ? *a.Date : Today())) return false;
+  const TPrintEntry entry = EntryOf(a);
+  const TPrintEntryRule rule = PrintEntryRule(entry);
+  print.Content.Mode = rule.Mode;
+  print.Content.Title = a.Title ? *a.Title : PrintTitle(*scheme.Info, entry);
+  if (rule.NoFooter) print.Margins.Footer = 0;
+  if (a.First) {
+    print.Content.FirstPhase = *a.First;
+    print.Content.TwoPhases = a.Second.has_value();
+    if (a.Second) print.Content.SecondPhase = *a.Second;
+  }
+  const TSetPhaseLenModel lengths(scheme);
+  print.Content.PhaseLengths = lengths.Lengths;
+  for (std::size_t k = 0; k < a.Lengths.size(); ++k) print.Content.PhaseLengths[k + 1] = a.Lengths[k];
+  print.Content.NoDate = a.NoDate;
+  print.Preview.ColorPrint = a.Color || rule.Mode == TPrintMode::TimeDiagram;
+  print.Preview.GrayBorder = a.GrayBorder;
+  return true;
+}
+
+}  // namespace
+
+int CmdPrint(const TArgs& args) {
+  TPrintArgs a;
+  if (!ParseArgs(args, a)) return PrintUsage();
+  if (!DirectoryExists(a.Dir)) {
+    std::cerr << "print: cannot read the passport directory " << a.Dir << '\n';
+    return 1;
+  }
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "svpass-cli";
+  static char* argv[] = {name, nullptr};
+  QGuiApplication app(argc, argv);
+
+  TCliMessages messages;
+  TSVObject scheme(a.Dir);
+  scheme.ClearAll();
+  scheme.SetInfoFileName();
+  scheme.LoadAll();
+  if (a.Preset) ApplyLayerPreset(scheme, *a.Preset);
+
+  const QPageLayout layout(QPageSize(a.Paper), a.Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                           QMarginsF(0, 0, 0, 0));
+  const QSizeF mm = layout.fullRect(QPageLayout::Millimeter).size();
+  TPrintFormModel print;
+  if (IsPdf(a.Out)) {
+    // A PDF has no raster of its own: 600 dots per inch keep one-pixel lines
+    // fine and every position within a twentieth of a millimetre.
+    const int dpi = a.Dpi.value_or(600);
+    QPdfWriter writer(QString::fromStdString(a.Out));
+    writer.setResolution(dpi);
+    writer.setPageLayout(layout);
+    writer.setCreator(QStringLiteral("svpass"));
+    writer.setTitle(QString::fromStdString(PrintTitle(*scheme.Info, EntryOf(a))));
+    TPrinterMetrics printer = PaperMetrics(mm.width(), mm.height(), dpi);
+    printer.PaperWidth = printer.Printable.Right = writer.width();
+    printer.PaperHeight = printer.Printable.Bottom = writer.height();
+    if (!Configure(print, scheme, a, printer)) return 1;
+    TQtCanvas canvas(&writer);
+    print.DrawPrinted(scheme, canvas);
+    if (!canvas.Painter().end()) {
+      std::cerr << "print: cannot write " << a.Out << '\n';
+      return 1;
+    }
+    return 0;
+  }
+  const int dpi = a.Dpi.value_or(150);
+  const TPrinterMetrics printer = PaperMetrics(mm.width(), mm.height(), dpi);
+  if (!Configure(print, scheme, a, printer)) return 1;
+  QImage page(printer.PaperWidth, printer.PaperHeight, QImage::Format_RGB32);
+  page.setDotsPerMeterX(static_cast<int>(dpi / 0.0254 + 0.5));
+  page.setDotsPerMeterY(static_cast<int>(dpi / 0.0254 + 0.5));
+  {
+    TQtCanvas canvas(&page);
+    print.DrawPrinted(scheme, canvas);
+  }
+  if (!page.save(QString::fromStdString(a.Out), "PNG")) {
+    std::cerr << "print: cannot write " << a.Out << '\n';
+    return 1;
+  }
+  return 0;
+}
+#endif

@@ -1,0 +1,21 @@
+#pragma once
+// "ОДД при нестандартной смене фаз": the free-text table of traffic
+// organisation when the phases change out of their usual order.
+#include "PlanGridForm.h"
+
+class TExoFormModel : public TPlanGridForm {
+ public:
+  // Filled from the information's ExoTable.
+  explicit TExoFormModel(TSVInfo& info);
+
+  const char* FormName() const override { return "Texoform"; }
+  std::string Caption() const override { return "ОДД при нестандартной смене фаз"; }
+  std::vector<std::string> RowButtons() const override { return {"Добавить ", "Удалить"}; }
+
+  // "Добавить " appends an empty row; "Удалить" removes the selected row.
+  bool PressButton(const std::string& caption) override;
+
+ protected:
+  bool Store() override;
+  std::string UnknownErrorText() const override { return "Неизвестная ошибка при сохранении таблицы. "; }
+};
