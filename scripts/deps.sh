@@ -7,7 +7,9 @@ packages=(cmake ninja-build g++ ccache pkg-config
           qt6-base-dev libgl-dev fonts-liberation xvfb xauth
           clang libclang-rt-14-dev
           # The table export's check with a real word processor, and its PDF pages.
-          libreoffice-writer-nogui poppler-utils)
+          libreoffice-writer-nogui poppler-utils
+          # Building and checking the Debian package.
+          dpkg-dev fakeroot desktop-file-utils appstream man-db)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

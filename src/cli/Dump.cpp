@@ -9,6 +9,7 @@
 #include "CliMessages.h"
 #include "Json.h"
 #include "PassportJson.h"
+#include "Usage.h"
 #include "SchemeJson.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
@@ -105,13 +106,6 @@ void WriteTram(TJsonWriter& json, const TTramscheme& tram) {
   json.EndArray().EndObject();
 }
 
-int DumpUsage() {
-  std::cerr << "usage: svpass-cli dump <passport-dir> [--phase P] [--program K] [--remaining T]\n"
-               "  P: phase 1..255 (default 1); K: timing program 0 = I, 1 = II, 2 = III;\n"
-               "  T: seconds left in the phase\n";
-  return 2;
-}
-
 }  // namespace
 
 void WritePassportMembers(TJsonWriter& json, TSVObject& scheme) {
@@ -142,9 +136,9 @@ void WritePassportMembers(TJsonWriter& json, TSVObject& scheme) {
 
 int CmdDump(const TArgs& args) {
   TDumpArgs a;
-  if (!ParseArgs(args, a)) return DumpUsage();
+  if (!ParseArgs(args, a)) return UsageError("dump");
   if (!DirectoryExists(a.Dir)) {
-    std::cerr << "dump: cannot read the passport directory " << a.Dir << '\n';
+    CliError("dump") << "cannot read the passport directory " << a.Dir << '\n';
     return 1;
   }
   std::string dir = a.Dir;

@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "Commands.h"
+#include "Usage.h"
 #include "gen/PassportGenerator.h"
 #include "platform/TextFile.h"
 
@@ -21,15 +22,6 @@ bool ParseNumber(const std::string& text, T& out) {
 // More would take minutes to write and gigabytes to open.
 constexpr int kMaxItems = 10000000;
 
-int GenerateUsage() {
-  std::cerr << "usage: svpass-cli generate --items N --seed S --out <dir>\n"
-               "  writes info.txt and map.txt of a passport of N scheme items (0 to "
-            << kMaxItems
-            << "),\n"
-               "  a grid of intersections under one signal plan; the same seed gives the same files\n";
-  return 2;
-}
-
 }  // namespace
 
 int CmdGenerate(const TArgs& args) {
@@ -38,25 +30,26 @@ int CmdGenerate(const TArgs& args) {
   bool haveItems = false, haveSeed = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    if (i + 1 >= args.size()) return GenerateUsage();
+    if (i + 1 >= args.size()) return UsageError("generate");
     const std::string& value = args[++i];
     if (a == "--items" && !haveItems) {
-      if (!ParseNumber(value, options.Items) || options.Items < 0 || options.Items > kMaxItems) return GenerateUsage();
+      if (!ParseNumber(value, options.Items) || options.Items < 0 || options.Items > kMaxItems)
+        return UsageError("generate");
       haveItems = true;
     } else if (a == "--seed" && !haveSeed) {
-      if (!ParseNumber(value, options.Seed)) return GenerateUsage();
+      if (!ParseNumber(value, options.Seed)) return UsageError("generate");
       haveSeed = true;
     } else if (a == "--out" && out.empty()) {
       out = value;
     } else {
-      return GenerateUsage();
+      return UsageError("generate");
     }
   }
-  if (!haveItems || !haveSeed || out.empty()) return GenerateUsage();
+  if (!haveItems || !haveSeed || out.empty()) return UsageError("generate");
   std::error_code ec;
   std::filesystem::create_directories(out, ec);
   if (!DirectoryExists(out)) {
-    std::cerr << "error: cannot create the output directory " << out << '\n';
+    CliError("generate") << "cannot create the output directory " << out << '\n';
     return 1;
   }
   return WriteGeneratedPassport(out, options) ? 0 : 1;

@@ -1,5 +1,6 @@
 // render: the picture the viewer shows of a passport at start-up, drawn into
 // a PNG file without a display.
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
 #include <iostream>
@@ -8,6 +9,7 @@
 #include "CliArgs.h"
 #include "CliMessages.h"
 #include "Commands.h"
+#include "Usage.h"
 #include "model/SVObject.h"
 #include "plan/SVtime.h"
 #include "platform/TextFile.h"
@@ -67,20 +69,23 @@ bool ParseArgs(const TArgs& args, TRenderArgs& out) {
   return !out.Dir.empty() && !out.Out.empty();
 }
 
-int RenderUsage() {
-  std::cerr << "usage: svpass-cli render <passport-dir> --out FILE.png [--width W --height H]\n"
-               "         [--phase P] [--program K] [--remaining T] [--preset all|cable|tsrd|odd]\n"
-               "         [--look view|edit|print] [--sign-scale S]\n";
-  return 2;
+// "-" is standard output, so that the picture can go down a pipe.
+bool SavePicture(const QImage& picture, const std::string& out) {
+  if (out != "-") return picture.save(QString::fromStdString(out), "PNG");
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG")) return false;
+  std::cout.write(bytes.constData(), bytes.size());
+  return static_cast<bool>(std::cout.flush());
 }
 
 }  // namespace
 
 int CmdRender(const TArgs& args) {
   TRenderArgs a;
-  if (!ParseArgs(args, a)) return RenderUsage();
+  if (!ParseArgs(args, a)) return UsageError("render");
   if (!DirectoryExists(a.Dir)) {
-    std::cerr << "render: cannot read the passport directory " << a.Dir << '\n';
+    CliError("render") << "cannot read the passport directory " << a.Dir << '\n';
     return 1;
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -112,8 +117,8 @@ int CmdRender(const TArgs& args) {
     FitShown(scheme, view, a.Width, a.Height);
     PaintScheme(scheme, view, a.Look);
   }
-  if (!picture.save(QString::fromStdString(a.Out), "PNG")) {
-    std::cerr << "render: cannot write " << a.Out << '\n';
+  if (!SavePicture(picture, a.Out)) {
+    CliError("render") << "cannot write " << (a.Out == "-" ? "to standard output" : a.Out) << '\n';
     return 1;
   }
   return 0;

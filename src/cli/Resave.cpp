@@ -5,6 +5,7 @@
 
 #include "CliMessages.h"
 #include "Commands.h"
+#include "Usage.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
 #include "platform/Messages.h"
@@ -36,26 +37,19 @@ bool ParseArgs(const TArgs& args, TResaveArgs& out) {
   return !out.Dir.empty() && !out.Out.empty();
 }
 
-int ResaveUsage() {
-  std::cerr << "usage: svpass-cli resave <passport-dir> --out <dir> [--info]\n"
-               "  writes map.txt (and with --info also info.txt) of the passport into <dir>;\n"
-               "  exits with 1 when reading or writing reported an error\n";
-  return 2;
-}
-
 }  // namespace
 
 int CmdResave(const TArgs& args) {
   TResaveArgs a;
-  if (!ParseArgs(args, a)) return ResaveUsage();
+  if (!ParseArgs(args, a)) return UsageError("resave");
   if (!DirectoryExists(a.Dir)) {
-    std::cerr << "error: cannot read the passport directory " << a.Dir << '\n';
+    CliError("resave") << "cannot read the passport directory " << a.Dir << '\n';
     return 1;
   }
   std::error_code ec;
   std::filesystem::create_directories(a.Out, ec);
   if (!DirectoryExists(a.Out)) {
-    std::cerr << "error: cannot create the output directory " << a.Out << '\n';
+    CliError("resave") << "cannot create the output directory " << a.Out << '\n';
     return 1;
   }
 

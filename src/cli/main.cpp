@@ -1,52 +1,69 @@
 // svpass-cli: the headless tool. Reads, checks, converts and renders passports
 // without a window.
-#include <cstring>
 #include <iostream>
 #include <map>
 
 #include "Commands.h"
+#include "Usage.h"
 #include "platform/ProgramDir.h"
 
 namespace {
 
-int Usage() {
-  std::cerr << "usage: svpass-cli <command> [arguments]\n"
-               "commands:\n"
-               "  dump <passport-dir> [--phase P] [--program K] [--remaining T]\n"
-               "  resave <passport-dir> --out <dir> [--info]\n"
-               "  generate --items N --seed S --out <dir>\n"
-               "  export <passport-dir> --out FILE(.doc|.rtf|.pdf) [--print] [--sections LIST] [--word-visible]\n"
-               "         [--commands-to LOG] [--open]\n"
-               "  edit <passport-dir> --script FILE --out DIR [--size WxH] [--today YYYY-MM-DD]\n"
-               "  check <passport-dir|database-dir> [--json]\n"
-#ifdef SVPASS_HAVE_RENDER
-               "  render <passport-dir> --out FILE.png [--width W --height H] [--phase P] [--program K]\n"
-               "         [--remaining T] [--preset all|cable|tsrd|odd] [--look view|edit|print] [--sign-scale S]\n"
-               "  print <passport-dir> --out FILE.pdf|FILE.png [--mode scheme|diagram|tram] [options]\n"
-#endif
-               ;
+int NoCommand(const std::vector<std::string>& names) {
+  std::cerr << ToolHelp(names);
   return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  SetProgramDir(ExecutableDir());
-  if (argc < 2) return Usage();
+  LocateProgramHome(ExecutableDir());
   const std::map<std::string, int (*)(const TArgs&)> commands = {
       {"dump", CmdDump},
       {"resave", CmdResave},
       {"generate", CmdGenerate},
-      {"export", CmdExport},
       {"edit", CmdEdit},
+      {"export", CmdExport},
       {"check", CmdCheck},
 #ifdef SVPASS_HAVE_RENDER
       {"render", CmdRender},
       {"print", CmdPrint},
 #endif
   };
-  const auto it = commands.find(argv[1]);
-  if (it == commands.end()) return Usage();
+  // The tool's help lists the commands in the manual's order.
+  std::vector<std::string> names;
+  for (const TCommandUsage& u : CommandUsages())
+    if (commands.count(u.Name)) names.push_back(u.Name);
+
+  if (argc < 2) return NoCommand(names);
+  const std::string first = argv[1];
+  if (first == "--help" || first == "-h" || first == "help") {
+    const TCommandUsage* topic = argc > 2 ? FindCommandUsage(argv[2]) : nullptr;
+    std::cout << (topic && commands.count(topic->Name) ? CommandHelp(*topic) : ToolHelp(names));
+    return 0;
+  }
+  if (first == "--version") {
+    std::cout << VersionText();
+    return 0;
+  }
+  const auto it = commands.find(first);
+  if (it == commands.end()) {
+    std::cerr << "svpass-cli: unknown command '" << first << "'\nTry 'svpass-cli --help'.\n";
+    return 2;
+  }
   const TArgs args(argv + 2, argv + argc);
+  if (const TCommandUsage* usage = FindCommandUsage(first)) {
+    std::string unknown;
+    switch (CheckArgs(*usage, args, unknown)) {
+      case TArgsVerdict::Help:
+        std::cout << CommandHelp(*usage);
+        return 0;
+      case TArgsVerdict::UnknownOption:
+        CliError(first) << "unknown option '" << unknown << "'\nTry 'svpass-cli " << first << " --help'.\n";
+        return 2;
+      case TArgsVerdict::Run:
+        break;
+    }
+  }
   return it->second(args);
 }

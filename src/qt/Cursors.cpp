@@ -1,8 +1,10 @@
 #include "Cursors.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMap>
 #include <QPixmap>
+#include <QtMath>
 
 #include "platform/ProgramDir.h"
 
@@ -30,6 +32,15 @@ const TCursorDef kCursors[] = {
     {crBuild, "BuildCursor", 15, 15, Qt::CrossCursor},   {crZebra, "ZebraCursor", 15, 15, Qt::CrossCursor},
 };
 
+// Each pixel of a pixel drawing as a ratio x ratio block, for a screen of
+// that pixel ratio.
+QPixmap Sharp(const QPixmap& image, int ratio) {
+  if (image.isNull() || ratio == 1) return image;
+  QPixmap big = image.scaled(image.size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  big.setDevicePixelRatio(ratio);
+  return big;
+}
+
 QMap<int, QCursor>& Registry() {
   static QMap<int, QCursor> registry;
   return registry;
@@ -39,10 +50,15 @@ QMap<int, QCursor>& Registry() {
 
 void RegisterCursors() {
   if (!Registry().isEmpty()) return;
+  // Cursors are pixel drawings too: on a high-resolution screen each pixel
+  // becomes a block of whole screen pixels, so that they keep their size
+  // and stay sharp.
+  const int ratio = qMax(1, qCeil(qApp->devicePixelRatio() - 0.01));
   for (const TCursorDef& def : kCursors) {
     const QString file = QString::fromStdString(ProgramDir()) + QStringLiteral("cursors/") +
                          QString::fromLatin1(def.Name) + QStringLiteral(".xpm");
-    const QPixmap image(file);
+    const QPixmap image = Sharp(QPixmap(file), ratio);
+    // The hot spot is in the widget's pixels whatever the picture's ratio.
     Registry().insert(def.Number, image.isNull() ? QCursor(def.Fallback) : QCursor(image, def.HotX, def.HotY));
   }
 }
@@ -60,5 +76,12 @@ QString CursorName(int number) {
 
 QIcon ToolIcon(const QString& name) {
   const QString file = QString::fromStdString(ProgramDir()) + QStringLiteral("icons/") + name + QStringLiteral(".xpm");
-  return QFileInfo::exists(file) ? QIcon(file) : QIcon();
+  const QPixmap image(file);
+  if (image.isNull()) return QIcon();
+  // The icons are pixel drawings: on a screen of twice the resolution each
+  // pixel becomes a 2 x 2 block, sharp, rather than a smoothed enlargement.
+  QIcon icon;
+  icon.addPixmap(image);
+  icon.addPixmap(Sharp(image, 2));
+  return icon;
 }

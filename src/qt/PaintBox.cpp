@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QResizeEvent>
 #include <QWheelEvent>
+#include <QtMath>
 
 TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -14,19 +15,34 @@ TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) {
 
 TPaintBox::~TPaintBox() = default;
 
-void TPaintBox::SetPictureSize(QSize size) {
+void TPaintBox::SetPictureSize(QSize size) { SetPictureSize(size, devicePixelRatioF()); }
+
+void TPaintBox::SetPictureSize(QSize size, qreal ratio) {
   size = size.expandedTo(QSize(1, 1));
-  if (Canvas_ && Picture_.size() == size) return;
+  if (Canvas_ && PictureSize() == size && Picture_.devicePixelRatio() == ratio) return;
   Canvas_.reset();
-  Picture_ = QImage(size, QImage::Format_RGB32);
+  // One picture pixel per screen pixel, so that the scheme is crisp on a
+  // high-resolution screen; the canvas still draws in the widget's pixels.
+  Picture_ = QImage(QSize(qCeil(size.width() * ratio), qCeil(size.height() * ratio)), QImage::Format_RGB32);
+  Picture_.setDevicePixelRatio(ratio);
   Picture_.fill(Qt::black);
   Canvas_ = std::make_unique<TQtCanvas>(&Picture_);
   emit CanvasChanged(Canvas_.get());
 }
 
+QSize TPaintBox::PictureSize() const {
+  const QSizeF logical = Picture_.deviceIndependentSize();
+  return QSize(qRound(logical.width()), qRound(logical.height()));
+}
+
 void TPaintBox::paintEvent(QPaintEvent* event) {
+  // Moved to a screen of another pixel ratio: a picture to match, redrawn.
+  if (Picture_.devicePixelRatio() != devicePixelRatioF()) SetPictureSize(size());
   QPainter p(this);
-  p.drawImage(event->rect(), Picture_, event->rect());
+  const QRect r = event->rect();
+  const qreal ratio = Picture_.devicePixelRatio();
+  p.drawImage(QPointF(r.topLeft()), Picture_,
+              QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
 }
 
 void TPaintBox::resizeEvent(QResizeEvent* event) {

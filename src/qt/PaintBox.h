@@ -20,11 +20,16 @@ class TPaintBox : public QWidget {
   // The canvas on the picture; replaced when the widget is resized.
   TQtCanvas* Canvas() { return Canvas_.get(); }
   const QImage& Picture() const { return Picture_; }
-  int PictureWidth() const { return Picture_.width(); }
-  int PictureHeight() const { return Picture_.height(); }
-  // Makes the picture the given size (tests and hidden windows); the widget
-  // does this itself whenever it is resized.
+  // The picture's size in the widget's pixels; on a high-resolution screen
+  // Picture() holds that many times the screen's pixel ratio.
+  QSize PictureSize() const;
+  int PictureWidth() const { return PictureSize().width(); }
+  int PictureHeight() const { return PictureSize().height(); }
+  // Makes the picture the given size (tests and hidden windows) at the
+  // widget's pixel ratio, or at the one given; the widget does this itself
+  // whenever it is resized.
   void SetPictureSize(QSize size);
+  void SetPictureSize(QSize size, qreal ratio);
 
  signals:
   // The picture was made anew (blank) with a new canvas: redraw it.

@@ -35,7 +35,19 @@ QString MapFaceName(const std::string& face) {
   return QString::fromStdString(face);
 }
 
-TQtCanvas::TQtCanvas(QPaintDevice* device) : Clip_{0, 0, device->width(), device->height()} {
+namespace {
+// The device's size in the canvas's pixels. A picture made for a
+// high-resolution screen holds more pixels than the widget it stands for;
+// the painter scales by its pixel ratio, so the scheme is drawn in the
+// widget's (logical) pixels and comes out at the screen's resolution.
+TRect LogicalBounds(const QPaintDevice* device) {
+  const bool raster = device->devType() == QInternal::Image || device->devType() == QInternal::Pixmap;
+  const double ratio = raster ? device->devicePixelRatioF() : 1.0;
+  return {0, 0, qRound(device->width() / ratio), qRound(device->height() / ratio)};
+}
+}  // namespace
+
+TQtCanvas::TQtCanvas(QPaintDevice* device) : Clip_(LogicalBounds(device)) {
   Painter_.begin(device);
   Painter_.setRenderHint(QPainter::Antialiasing, false);
   Painter_.setRenderHint(QPainter::TextAntialiasing, true);

@@ -10,6 +10,7 @@
 
 #include "platform/IniFile.h"
 #include "platform/ProgramDir.h"
+#include "platform/UserDatabase.h"
 
 namespace {
 bool Writable(const QString& path) { return ::access(QFile::encodeName(path).constData(), W_OK) == 0; }
@@ -18,7 +19,10 @@ bool Writable(const QString& path) { return ::access(QFile::encodeName(path).con
 std::string ConfigFilePath() {
   const QString beside = QString::fromStdString(ProgramDir() + "config.ini");
   const bool exists = QFileInfo::exists(beside);
-  if ((exists && Writable(beside)) || (!exists && Writable(QString::fromStdString(ProgramDir()))))
+  // An installed program's directory is shared by every user of the machine
+  // (and writable only to the administrator): settings never go there.
+  if (!ProgramInstalled() &&
+      ((exists && Writable(beside)) || (!exists && Writable(QString::fromStdString(ProgramDir())))))
     return beside.toStdString();
   const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
   QDir().mkpath(dir);
@@ -27,9 +31,21 @@ std::string ConfigFilePath() {
   return user.toStdString();
 }
 
+std::string LocalDatabaseDir() {
+  if (!ProgramInstalled()) return ProgramDir() + "Data/";
+  const std::string documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+  // With no home to copy into, the installed sample is at least there to look at.
+  if (documents.empty()) return ProgramDir() + "Data/";
+  const std::string dir = UserDatabaseDir(documents);
+  CopyDatabaseOnce(ProgramDir() + "Data/", dir);
+  return dir;
+}
+
 std::string DatabaseDirFromConfig(const TIniFile& config) {
-  if (config.ReadBool("DataBase", "LocalData", true)) return ProgramDir() + "Data/";
-  const std::string dir = config.ReadString("DataBase", "DataBaseDir", ProgramDir() + "Data/");
+  if (config.ReadBool("DataBase", "LocalData", true)) return LocalDatabaseDir();
+  // The user's copy of the sample is made only when it is the database asked for.
+  if (!config.ValueExists("DataBase", "DataBaseDir")) return LocalDatabaseDir();
+  const std::string dir = config.ReadString("DataBase", "DataBaseDir", std::string());
   if (QString::fromStdString(dir).trimmed().isEmpty()) return std::string();
   return WithTrailingSep(dir);
 }

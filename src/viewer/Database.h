@@ -6,12 +6,16 @@
 class TIniFile;
 
 // config.ini in the program directory; when that directory cannot be
-// written, the user's configuration directory (starting from a copy of the
-// program directory's file, if there is one).
+// written or the program runs installed, the user's configuration directory
+// (starting from a copy of the program directory's file, if there is one).
 std::string ConfigFilePath();
 
+// The program's own database: "Data/" in the program directory; for an
+// installed program the user's copy of the sample in their documents
+// (svpass/Data/), made on first use.
+std::string LocalDatabaseDir();
 // The database directory named by the configuration, with a trailing
-// separator: the program directory's "Data/" when [DataBase] LocalData is on
+// separator: the program's own database when [DataBase] LocalData is on
 // (the default), otherwise [DataBase] DataBaseDir. Empty when LocalData is
 // off and no directory is given.
 std::string DatabaseDirFromConfig(const TIniFile& config);

@@ -1,5 +1,7 @@
 // svpass: the passport viewer.
 #include <QApplication>
+#include <QTimer>
+#include <cstdio>
 
 #include "PrintEntries.h"
 #include "ProgramInfo.h"
@@ -12,7 +14,7 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("svpass"));
-  SetProgramDir(ExecutableDir());
+  LocateProgramHome(ExecutableDir());
   SetApplicationTitle(kProgramTitle);
   TQtMessageSink messages;
   SetMessageSink(&messages);
@@ -27,7 +29,17 @@ int main(int argc, char** argv) {
     form.SetEditorRunner(
         MakeEditorRunner([](QWidget* owner) { return std::make_unique<TQtDialogHost>(owner); }));
     form.showMaximized();
+    // A smoke test of an installation: start, open the passport, show it
+    // (into a picture file when the variable names one), leave.
+    const bool smoke = qEnvironmentVariableIsSet("SVPASS_EXIT_AFTER_START");
+    if (smoke)
+      QTimer::singleShot(0, &app, [&form] {
+        const QString shot = qEnvironmentVariable("SVPASS_EXIT_AFTER_START");
+        if (shot.endsWith(QStringLiteral(".png"))) form.grab().save(shot);
+        QApplication::quit();
+      });
     result = QApplication::exec();
+    if (smoke) std::printf("%s\n", form.windowTitle().toUtf8().constData());
   }
   SetMessageSink(nullptr);
   SetSoundSink(nullptr);

@@ -1,0 +1,227 @@
+#include "Usage.h"
+
+#include <iostream>
+
+#ifndef SVPASS_VERSION
+#define SVPASS_VERSION "unknown"
+#endif
+
+namespace {
+
+const char* const kExitStatus =
+    "\nExit status:\n"
+    "  0  success\n"
+    "  1  the passport could not be read or the output could not be written\n"
+    "  2  wrong or missing arguments\n";
+
+const std::vector<TCommandUsage> kUsages = {
+    {"dump",
+     "dump <passport-dir> [--phase P] [--program K] [--remaining T]",
+     "print the passport and its signal plan as one JSON object",
+     "Reads info.txt and map.txt of the passport as the viewer does and writes "
+     "one JSON\n"
+     "object to standard output: address, plan (phases, directions), tables, "
+     "tram schemes,\n"
+     "the phase clock, the scheme's layers and the messages reading gave.\n"
+     "\nOptions:\n"
+     "  --phase P       show phase P, 1 to 255 (default 1)\n"
+     "  --program K     timing program: 0 = I (default), 1 = II, 2 = III\n"
+     "  --remaining T   seconds left in the phase\n",
+     {{"--phase", 1}, {"--program", 1}, {"--remaining", 1}}},
+    {"resave",
+     "resave <passport-dir> --out DIR [--info]",
+     "write the passport back out as the program writes it",
+     "Reads the passport and writes its map.txt into DIR (created if needed).\n"
+     "\nOptions:\n"
+     "  --out DIR       the directory to write into\n"
+     "  --info          write info.txt as well\n"
+     "\nExit status 1 also when reading or writing reported an error.\n",
+     {{"--out", 1}, {"--info", 0}}},
+    {"generate",
+     "generate --items N --seed S --out DIR",
+     "write a synthetic passport of N scheme items",
+     "Writes info.txt and map.txt of a passport: a grid of intersections under "
+     "one signal\n"
+     "plan. The same seed gives the same files.\n"
+     "\nOptions:\n"
+     "  --items N       number of scheme items, 0 to 10000000\n"
+     "  --seed S        seed of the generator\n"
+     "  --out DIR       the directory to write into (created if needed)\n",
+     {{"--items", 1}, {"--seed", 1}, {"--out", 1}}},
+    {"render",
+     "render <passport-dir> --out FILE.png|- [--width W] [--height H] [--phase "
+     "P] [--program K]\n"
+     "         [--remaining T] [--preset all|cable|tsrd|odd] [--look "
+     "view|edit|print] [--sign-scale S]",
+     "draw the scheme as the viewer shows it into a PNG image",
+     "Draws the passport's scheme, fitted to the picture, without a display.\n"
+     "\nOptions:\n"
+     "  --out FILE      the PNG file to write; - writes it to standard output\n"
+     "  --width W       picture width in pixels, 16 to 20000 (default 1280)\n"
+     "  --height H      picture height in pixels, 16 to 20000 (default 800)\n"
+     "  --phase P       show phase P (default 1)\n"
+     "  --program K     timing program: 0 = I, 1 = II, 2 = III\n"
+     "  --remaining T   seconds left in the phase\n"
+     "  --preset NAME   layers shown: all, cable, tsrd or odd\n"
+     "  --look NAME     view, edit or print\n"
+     "  --sign-scale S  size of the signs, above 0 and below 100\n",
+     {{"--out", 1},
+      {"--width", 1},
+      {"--height", 1},
+      {"--phase", 1},
+      {"--program", 1},
+      {"--remaining", 1},
+      {"--preset", 1},
+      {"--look", 1},
+      {"--sign-scale", 1}}},
+    {"edit",
+     "edit <passport-dir> --script FILE --out DIR [--size WxH] [--today YYYY-MM-DD]",
+     "run an editing script on a copy of the passport",
+     "Copies info.txt and map.txt into DIR (refused when DIR exists and is not "
+     "empty), opens\n"
+     "the copy in the editor on a paint box of W x H pixels and runs the "
+     "script; the command\n"
+     "\"Сохранить изменения\" writes DIR/map.txt. Prints one JSON object: "
+     "layers, messages,\n"
+     "dialogs, changed, undo, tool, points, view.\n"
+     "\nOptions:\n"
+     "  --script FILE   the script, UTF-8, one command a line\n"
+     "  --out DIR       the directory of the copy\n"
+     "  --size WxH      paint box size in pixels (default 1000x700)\n"
+     "  --today DATE    today's date for the change log, YYYY-MM-DD (default: the real date)\n"
+     "\nExit status 3: a bad script line or a disabled tool (named on an "
+     "\"error:\" line).\n",
+     {{"--script", 1}, {"--out", 1}, {"--size", 1}, {"--today", 1}}},
+    {"print",
+     "print <passport-dir> --out FILE.pdf|FILE.png [--mode "
+     "scheme|diagram|tram]\n"
+     "         [--preset tsrd|odd|cable] [--phases P [Q]] [--lengths L1 ... "
+     "L7] [--color]\n"
+     "         [--gray-border] [--no-date] [--date DD.MM.YYYY] [--title TEXT]\n"
+     "         [--paper A4|A3|Letter] [--landscape] [--dpi N]",
+     "print a page of the passport to PDF or PNG",
+     "Writes the page the print dialog would print for the same settings.\n"
+     "\nOptions:\n"
+     "  --out FILE      FILE.pdf (vector) or FILE.png (raster)\n"
+     "  --mode NAME     scheme, diagram (time diagram) or tram\n"
+     "  --preset NAME   layers printed: tsrd, odd or cable\n"
+     "  --phases P [Q]  the phase or the two phases printed\n"
+     "  --lengths L...  phase lengths, up to seven (default: main times of "
+     "program I)\n"
+     "  --color         print in colour\n"
+     "  --gray-border   grey border around the page\n"
+     "  --no-date       leave out the print date\n"
+     "  --date D        the print date, DD.MM.YYYY\n"
+     "  --title TEXT    the page title\n"
+     "  --paper NAME    A4, A3 or Letter\n"
+     "  --landscape     landscape orientation\n"
+     "  --dpi N         resolution of a PNG page (default 150)\n",
+     {{"--out", 1},
+      {"--mode", 1},
+      {"--preset", 1},
+      {"--phases", 1},
+      {"--lengths", 1},
+      {"--color", 0},
+      {"--gray-border", 0},
+      {"--no-date", 0},
+      {"--date", 1},
+      {"--title", 1},
+      {"--paper", 1},
+      {"--landscape", 0},
+      {"--dpi", 1}}},
+    {"export",
+     "export <passport-dir> --out FILE.doc|FILE.rtf|FILE.pdf [--print] "
+     "[--sections LIST]\n"
+     "         [--word-visible] [--commands-to LOG] [--open]",
+     "export the passport's tables as a document",
+     "Writes the passport document the export dialog writes, with its "
+     "sections.\n"
+     "\nOptions:\n"
+     "  --out FILE          FILE.doc, FILE.rtf or FILE.pdf\n"
+     "  --print             take the print path (FILE is the PDF printed to)\n"
+     "  --sections LIST     comma-separated: phases, directions, exo, comment, "
+     "equipment,\n"
+     "                      changes, connection (default: as the dialog "
+     "shows)\n"
+     "  --word-visible      as the dialog's box of that name\n"
+     "  --commands-to LOG   write the log of document commands to LOG\n"
+     "  --open              open the written document\n",
+     {{"--out", 1}, {"--print", 0}, {"--sections", 1}, {"--word-visible", 0}, {"--commands-to", 1}, {"--open", 0}}},
+    {"check",
+     "check <passport-dir|database-dir> [--json]",
+     "look for inconsistencies in one passport or every passport of a database",
+     "Reads the passport, or every svo* passport of the database, and lists what does not\n"
+     "hold together: heads without directions, directions without heads, phases without\n"
+     "arrows, times that cannot hold, stray items and labels, messages of reading.\n"
+     "\nOptions:\n"
+     "  --json          one JSON object instead of text\n"
+     "\nExit status: 0 nothing found, 1 warnings only, 2 errors (or no passport found).\n",
+     {{"--json", 0}}},
+};
+
+// "-" alone names standard output; "-5" and "-.5" are values, not options.
+bool LooksLikeOption(const std::string& a) {
+  if (a.size() < 2 || a[0] != '-') return false;
+  const char c = a[1];
+  return !(c == '.' || (c >= '0' && c <= '9'));
+}
+
+}  // namespace
+
+const std::vector<TCommandUsage>& CommandUsages() { return kUsages; }
+
+const TCommandUsage* FindCommandUsage(const std::string& name) {
+  for (const TCommandUsage& u : kUsages)
+    if (name == u.Name) return &u;
+  return nullptr;
+}
+
+std::string ToolHelp(const std::vector<std::string>& commands) {
+  std::string text =
+      "usage: svpass-cli COMMAND [ARGUMENTS]\n"
+      "       svpass-cli COMMAND --help\n"
+      "       svpass-cli --help | --version\n"
+      "\nReads, checks, converts and draws the technical "
+      "passports of signalised\n"
+      "intersections without a window.\n"
+      "\nCommands:\n";
+  for (const std::string& name : commands) {
+    const TCommandUsage* u = FindCommandUsage(name);
+    std::string line = "  " + name;
+    line.resize(12, ' ');
+    text += line + (u ? u->Summary : "") + "\n";
+  }
+  return text + kExitStatus;
+}
+
+std::string CommandHelp(const TCommandUsage& usage) {
+  return std::string("usage: svpass-cli ") + usage.Synopsis + "\n\n" + usage.Details + kExitStatus;
+}
+
+std::string VersionText() { return std::string("svpass-cli ") + SVPASS_VERSION + "\n"; }
+
+TArgsVerdict CheckArgs(const TCommandUsage& usage, const TArgs& args, std::string& unknown) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--help" || a == "-h") return TArgsVerdict::Help;
+    if (!LooksLikeOption(a)) continue;
+    const TOptionUsage* known = nullptr;
+    for (const TOptionUsage& o : usage.Options)
+      if (a == o.Name) known = &o;
+    if (!known) {
+      unknown = a;
+      return TArgsVerdict::UnknownOption;
+    }
+    i += static_cast<std::size_t>(known->Values);
+  }
+  return TArgsVerdict::Run;
+}
+
+std::ostream& CliError(const std::string& command) { return std::cerr << "svpass-cli: " << command << ": "; }
+
+int UsageError(const std::string& command) {
+  CliError(command) << "missing or invalid arguments\n";
+  if (const TCommandUsage* u = FindCommandUsage(command)) std::cerr << "usage: svpass-cli " << u->Synopsis << '\n';
+  std::cerr << "Try 'svpass-cli " << command << " --help'.\n";
+  return 2;
+}
