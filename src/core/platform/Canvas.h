@@ -60,7 +60,7 @@ struct TRasterImage {
   // The drawing backend's own copy of the pixels, made on first drawing and
   // kept with the image, so a large image is converted once and not at every
   // repaint. Whoever changes Pixels resets it.
-  mutable std::shared_ptr<const void> DeviceCopy;
+  mutable std::shared_ptr<const void> DeviceCopy{};
   bool Empty() const { return Width <= 0 || Height <= 0; }
 };
 
