@@ -46,11 +46,12 @@ const std::vector<TCommand> kCommands = {
     {"generate", {"--items", "--seed", "--out"}},
     {"render",
      {"--out", "--width", "--height", "--phase", "--program", "--remaining", "--preset", "--look", "--sign-scale"}},
-    {"edit", {"--script", "--out", "--size"}},
+    {"edit", {"--script", "--out", "--size", "--today"}},
     {"print",
      {"--out", "--mode", "--preset", "--phases", "--lengths", "--color", "--gray-border", "--no-date", "--date",
       "--title", "--paper", "--landscape", "--dpi"}},
     {"export", {"--out", "--print", "--sections", "--word-visible", "--commands-to", "--open"}},
+    {"check", {"--json"}},
 };
 
 const TCommand* Known(const std::string& name) {

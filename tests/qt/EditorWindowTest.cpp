@@ -628,9 +628,12 @@ class EditorWindowTest : public QObject {
         TAnswerer answers([](QDialog&) { return int(QMessageBox::No); });
         asked = !MayOverwrite(&m, MapPath(), m.MapStamp());
       });
+      // Back from the editor, the unsaved table edits are let go ("Нет").
+      TAnswerer afterEditor([](QDialog&) { return int(QMessageBox::No); });
       main.EditClick();
       QCOMPARE(curbsInEditor, tablesEdited ? 2 : 1);
       QCOMPARE(asked, tablesEdited);
+      QCOMPARE(int(afterEditor.Boxes.size()), tablesEdited ? 1 : 0);
       cleanup();
       init();
     }
