@@ -46,16 +46,12 @@ class ExportTest : public QObject {
 
  private slots:
   void init() {
-    QVERIFY(Program_.isValid());
-    SetProgramDir(Program_.path().toStdString());
-    Messages_ = std::make_unique<TMessageCapture>();
+    EnterProgramDir(Program_, Messages_);
   }
 
   void cleanup() {
     Form_.reset();
-    Messages_.reset();
-    QDir(Program_.path()).removeRecursively();
-    QDir().mkpath(Program_.path());
+    LeaveProgramDir(Program_, Messages_);
   }
 
   void PrintEntryShowsTheDialogFocusedOnPrintWithThePlanSectionsOffForAUkObject() {

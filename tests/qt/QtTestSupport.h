@@ -10,10 +10,12 @@
 #include <QtTest>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/Codec1251.h"
+#include "platform/Messages.h"
 #include "platform/ProgramDir.h"
 #include "qt/Modal.h"
 
@@ -97,5 +99,20 @@ class TAnswerer {
  private:
   TModalAnswerer Previous_;
 };
+
+// Every test of a window runs in a program directory of its own, so its
+// settings, database and messages start empty: entered in init(), emptied
+// again in cleanup().
+inline void EnterProgramDir(const QTemporaryDir& dir, std::unique_ptr<TMessageCapture>& messages) {
+  QVERIFY(dir.isValid());
+  SetProgramDir(dir.path().toStdString());
+  messages = std::make_unique<TMessageCapture>();
+}
+
+inline void LeaveProgramDir(const QTemporaryDir& dir, std::unique_ptr<TMessageCapture>& messages) {
+  messages.reset();
+  QDir(dir.path()).removeRecursively();
+  QDir().mkpath(dir.path());
+}
 
 }  // namespace qtsupport

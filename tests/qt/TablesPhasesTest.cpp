@@ -78,9 +78,7 @@ class TablesPhasesTest : public QObject {
 
  private slots:
   void init() {
-    QVERIFY(Program_.isValid());
-    SetProgramDir(Program_.path().toStdString());
-    Messages_ = std::make_unique<TMessageCapture>();
+    EnterProgramDir(Program_, Messages_);
   }
 
   void cleanup() { Messages_.reset(); }
