@@ -10,20 +10,14 @@
 #include "edit/EditSession.h"
 #include "model/SVObject.h"
 #include "qt/Modal.h"
+#include "qt/Questions.h"
 
 namespace {
 
 enum class TCloseAnswer { Save, Discard, Stay };
 
 TCloseAnswer AskSaveChanges(QWidget* parent) {
-  QMessageBox box(QMessageBox::Question, TEditForm::Caption(), QStringLiteral("Сохранить изменения?"),
-                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
-  box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
-  box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
-  box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
-  box.setDefaultButton(QMessageBox::Yes);
-  box.setEscapeButton(QMessageBox::Cancel);
-  switch (ExecModal(box)) {
+  switch (AskSaveYesNoCancel(parent, TEditForm::Caption(), QStringLiteral("Сохранить изменения?"))) {
     case QMessageBox::Yes:
       return TCloseAnswer::Save;
     case QMessageBox::No:

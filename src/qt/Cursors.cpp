@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMap>
 #include <QPixmap>
+#include <QToolButton>
 #include <QtMath>
 
 #include "platform/ProgramDir.h"
@@ -84,4 +85,20 @@ QIcon ToolIcon(const QString& name) {
   icon.addPixmap(image);
   icon.addPixmap(Sharp(image, 2));
   return icon;
+}
+
+QToolButton* MakeToolButton(QWidget* parent, const QString& icon, const QString& text, const QString& hint,
+                            bool checkable, int side) {
+  auto* b = new QToolButton(parent);
+  const QIcon image = ToolIcon(icon);
+  if (image.isNull())
+    b->setText(text);
+  else
+    b->setIcon(image);
+  b->setIconSize(QSize(24, 24));
+  b->setToolTip(hint);
+  b->setCheckable(checkable);
+  b->setAutoRaise(true);
+  b->setFixedSize(side, side);
+  return b;
 }

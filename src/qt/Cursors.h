@@ -9,6 +9,9 @@
 #include <QIcon>
 #include <QString>
 
+class QToolButton;
+class QWidget;
+
 enum TCursorNumber {
   crSLB = 5,
   crCB = 6,
@@ -41,3 +44,7 @@ QString CursorName(int number);
 
 // A tool icon from "icons/<name>.xpm" beside the program; null when missing.
 QIcon ToolIcon(const QString& name);
+// A square tool button of `side` pixels showing the tool's icon, or `text`
+// where the icon is missing, with the hint as its tooltip.
+QToolButton* MakeToolButton(QWidget* parent, const QString& icon, const QString& text, const QString& hint,
+                            bool checkable, int side);

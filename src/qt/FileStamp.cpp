@@ -1,11 +1,9 @@
 #include "FileStamp.h"
 
-#include <QAbstractButton>
 #include <QDir>
 #include <QFileInfo>
-#include <QMessageBox>
 
-#include "Modal.h"
+#include "Questions.h"
 
 TFileStamp TFileStamp::Of(const QString& path) {
   TFileStamp s;
@@ -26,12 +24,6 @@ QString ChangedOnDiskQuestion(const QString& path, const TFileStamp& now) {
 bool MayOverwrite(QWidget* parent, const QString& path, const TFileStamp& read) {
   const TFileStamp now = TFileStamp::Of(path);
   if (now == read || !now.Exists()) return true;
-  QMessageBox box(QMessageBox::Warning, QStringLiteral("Файл изменён"), ChangedOnDiskQuestion(path, now),
-                  QMessageBox::Yes | QMessageBox::No, parent);
-  box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
-  box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
   // Keeping the other user's file is the safe answer.
-  box.setDefaultButton(QMessageBox::No);
-  box.setEscapeButton(QMessageBox::No);
-  return ExecModal(box) == QMessageBox::Yes;
+  return AskReplace(parent, QStringLiteral("Файл изменён"), ChangedOnDiskQuestion(path, now));
 }

@@ -13,6 +13,7 @@
 #include "qt/FileStamp.h"
 #include "qt/Modal.h"
 #include "qt/QtMessages.h"
+#include "qt/Questions.h"
 #include "tables/TexFormUnit.h"
 #include "tables/TramSchemeFormUnit.h"
 #include "tables/complFormUnit.h"
@@ -25,16 +26,6 @@ bool InfoReadsWhole(const std::string& dir) {
   TMessageCapture quiet;
   TSVInfo probe(nullptr, dir);
   return probe.LoadAll();
-}
-
-// A question with "Да" and "Нет"; "Нет" (keeping the file) is the default.
-bool AskOverwrite(QWidget* parent, const QString& text) {
-  QMessageBox box(QMessageBox::Warning, ApplicationTitle(), text, QMessageBox::Yes | QMessageBox::No, parent);
-  box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
-  box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
-  box.setDefaultButton(QMessageBox::No);
-  box.setEscapeButton(QMessageBox::No);
-  return ExecModal(box) == QMessageBox::Yes;
 }
 
 }  // namespace
@@ -100,7 +91,7 @@ bool TMainForm::SaveInfo() {
   if (InfoStamp_.ChangedOnDisk()) {
     if (!MayOverwrite(this, path, InfoStamp_.Read())) return false;
   } else if (!InfoStamp_.ReadWhole()) {
-    if (!AskOverwrite(this, InfoStamp_.PartlyReadQuestion())) return false;
+    if (!AskReplace(this, ApplicationTitle(), InfoStamp_.PartlyReadQuestion())) return false;
   }
   if (!Scheme_->Info->SaveAll()) return false;
   InfoStamp_.Take(QString::fromStdString(Scheme_->Info->FileName), true);
@@ -110,14 +101,7 @@ bool TMainForm::SaveInfo() {
 
 bool TMainForm::ConfirmInfoReload() {
   if (!Scheme_ || !Scheme_->Info->Modified) return true;
-  QMessageBox box(QMessageBox::Question, ApplicationTitle(), QStringLiteral("Сохранить изменения информации о СО?"),
-                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
-  box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
-  box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
-  box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
-  box.setDefaultButton(QMessageBox::Yes);
-  box.setEscapeButton(QMessageBox::Cancel);
-  switch (ExecModal(box)) {
+  switch (AskSaveYesNoCancel(this, ApplicationTitle(), QStringLiteral("Сохранить изменения информации о СО?"))) {
     case QMessageBox::Yes:
       return SaveInfo();
     case QMessageBox::No:

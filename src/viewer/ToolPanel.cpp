@@ -15,18 +15,7 @@ namespace {
 
 QToolButton* MakeButton(QWidget* parent, const QString& icon, const QString& text, const QString& hint,
                         bool checkable) {
-  auto* b = new QToolButton(parent);
-  const QIcon image = ToolIcon(icon);
-  if (image.isNull())
-    b->setText(text);
-  else
-    b->setIcon(image);
-  b->setIconSize(QSize(24, 24));
-  b->setToolTip(hint);
-  b->setCheckable(checkable);
-  b->setAutoRaise(true);
-  b->setFixedSize(34, 34);
-  return b;
+  return MakeToolButton(parent, icon, text, hint, checkable, 34);
 }
 
 }  // namespace

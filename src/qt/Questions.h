@@ -1,0 +1,14 @@
+#pragma once
+// The questions the windows ask before something is written or let go, with
+// Russian buttons and the safe answer where a stray Enter or Esc lands.
+#include <QString>
+
+class QWidget;
+
+// "Сохранить …?" with "Да", "Нет" and "Отмена": Enter saves, Esc stays.
+// Returns QMessageBox::Yes, QMessageBox::No or QMessageBox::Cancel.
+int AskSaveYesNoCancel(QWidget* parent, const QString& title, const QString& text);
+
+// A warning with "Да" and "Нет" before replacing something; "Нет", which
+// keeps what is there, answers Enter and Esc. True for "Да".
+bool AskReplace(QWidget* parent, const QString& title, const QString& text);
