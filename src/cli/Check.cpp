@@ -5,6 +5,7 @@
 
 #include "Commands.h"
 #include "Json.h"
+#include "Usage.h"
 #include "check/PassportCheck.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
@@ -79,15 +80,13 @@ int CmdCheck(const TArgs& args) {
     if (a == "--json") {
       json = true;
     } else if (a.rfind("--", 0) == 0 || !target.empty()) {
-      std::cerr << "usage: svpass-cli check <passport-dir|database-dir> [--json]\n";
-      return 2;
+      return UsageError("check");
     } else {
       target = a;
     }
   }
   if (target.empty()) {
-    std::cerr << "usage: svpass-cli check <passport-dir|database-dir> [--json]\n";
-    return 2;
+    return UsageError("check");
   }
   std::vector<std::string> dirs;
   if (IsPassportDir(target)) {
@@ -98,7 +97,7 @@ int CmdCheck(const TArgs& args) {
   }
   // Nothing checked is not a clean bill.
   if (dirs.empty()) {
-    std::cerr << "error: no passport in " << target << '\n';
+    CliError("check") << "no passport in " << target << '\n';
     return 2;
   }
   std::vector<TPassportReport> reports;

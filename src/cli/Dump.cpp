@@ -134,6 +134,16 @@ void WritePassportMembers(TJsonWriter& json, TSVObject& scheme) {
   WriteSchemeLayers(json, scheme);
 }
 
+void WriteMessages(TJsonWriter& json, const std::vector<TMessage>& messages) {
+  json.Key("messages").BeginArray();
+  for (const TMessage& m : messages)
+    json.BeginObject()
+        .Member("severity", m.Severity == TMessageSeverity::Info ? "info" : "error")
+        .Member("text", m.Text)
+        .EndObject();
+  json.EndArray();
+}
+
 int CmdDump(const TArgs& args) {
   TDumpArgs a;
   if (!ParseArgs(args, a)) return UsageError("dump");
@@ -162,13 +172,8 @@ int CmdDump(const TArgs& args) {
   TJsonWriter json;
   json.BeginObject();
   WritePassportMembers(json, scheme);
-  json.Key("messages").BeginArray();
-  for (const TMessage& m : messages.Messages)
-    json.BeginObject()
-        .Member("severity", m.Severity == TMessageSeverity::Info ? "info" : "error")
-        .Member("text", m.Text)
-        .EndObject();
-  json.EndArray().EndObject();
+  WriteMessages(json, messages.Messages);
+  json.EndObject();
   std::cout << json.Text() << '\n';
   return 0;
 }

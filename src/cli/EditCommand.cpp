@@ -11,6 +11,7 @@
 #include "Commands.h"
 #include "Json.h"
 #include "PassportJson.h"
+#include "Usage.h"
 #include "edit/EditScript.h"
 #include "edit/EditSession.h"
 #include "model/SVObject.h"
@@ -83,12 +84,6 @@ bool ParseArgs(const TArgs& args, TEditArgs& out) {
   return !out.Dir.empty() && !out.Script.empty() && !out.Out.empty();
 }
 
-int EditUsage() {
-  std::cerr << "usage: svpass-cli edit <passport-dir> --script FILE --out DIR "
-               "[--size WxH] [--today YYYY-MM-DD]\n";
-  return 2;
-}
-
 // The copy the script works on: DIR is made, or must be empty.
 bool PrepareOut(const TEditArgs& a, std::string& error) {
   std::error_code ec;
@@ -116,13 +111,7 @@ void WriteReport(TJsonWriter& json, TSVObject& scheme, TEditSession& session, co
                  const TCliMessages& messages) {
   json.BeginObject();
   WritePassportMembers(json, scheme);
-  json.Key("messages").BeginArray();
-  for (const TMessage& m : messages.Messages)
-    json.BeginObject()
-        .Member("severity", m.Severity == TMessageSeverity::Info ? "info" : "error")
-        .Member("text", m.Text)
-        .EndObject();
-  json.EndArray();
+  WriteMessages(json, messages.Messages);
   json.Key("dialogs").BeginArray();
   for (const TDialogOpening& d : host.Openings())
     json.BeginObject().Member("form", d.Form).Member("answered", d.Answered).EndObject();
@@ -148,21 +137,21 @@ void WriteReport(TJsonWriter& json, TSVObject& scheme, TEditSession& session, co
 
 int CmdEdit(const TArgs& args) {
   TEditArgs a;
-  if (!ParseArgs(args, a)) return EditUsage();
+  if (!ParseArgs(args, a)) return UsageError("edit");
   if (!DirectoryExists(a.Dir)) {
-    std::cerr << "edit: cannot read the passport directory " << a.Dir << '\n';
+    CliError("edit") << "cannot read the passport directory " << a.Dir << '\n';
     return 1;
   }
   std::ifstream scriptFile(a.Script, std::ios::binary);
   if (!scriptFile) {
-    std::cerr << "edit: cannot read the script " << a.Script << '\n';
+    CliError("edit") << "cannot read the script " << a.Script << '\n';
     return 1;
   }
   std::stringstream scriptText;
   scriptText << scriptFile.rdbuf();
   std::string error;
   if (!PrepareOut(a, error)) {
-    std::cerr << "edit: " << error << '\n';
+    CliError("edit") << error << '\n';
     return 1;
   }
 

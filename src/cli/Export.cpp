@@ -8,6 +8,7 @@
 
 #include "CliMessages.h"
 #include "Commands.h"
+#include "Usage.h"
 #include "export/ExportModel.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
@@ -89,16 +90,6 @@ bool ParseArgs(const TArgs& args, TExportArgs& out) {
   return ext == ".doc" || ext == ".rtf" || ext == ".pdf";
 }
 
-int ExportUsage() {
-  std::cerr << "usage: svpass-cli export <passport-dir> --out FILE(.doc|.rtf|.pdf) [--print]\n"
-               "         [--sections phases,directions,exo,comment,equipment,changes,connection]\n"
-               "         [--word-visible] [--commands-to LOG] [--open]\n"
-               "  writes the passport's tables into FILE as the export dialog does (.doc and .rtf: RTF,\n"
-               "  .pdf: the laid-out pages); --print takes the print path into the PDF FILE;\n"
-               "  --commands-to writes the word-processor commands, one a line; --open shows the result\n";
-  return 2;
-}
-
 // The command line's side of the dialog: the file named on it, no dialogs.
 class TCliExportHost : public TExportHost {
  public:
@@ -132,9 +123,9 @@ class TRtfOnlyOutput : public TDocOutput {
 
 int CmdExport(const TArgs& args) {
   TExportArgs a;
-  if (!ParseArgs(args, a)) return ExportUsage();
+  if (!ParseArgs(args, a)) return UsageError("export");
   if (!DirectoryExists(a.Dir)) {
-    std::cerr << "export: cannot read the passport directory " << a.Dir << '\n';
+    CliError("export") << "cannot read the passport directory " << a.Dir << '\n';
     return 1;
   }
 #ifdef SVPASS_HAVE_RENDER
@@ -173,7 +164,7 @@ int CmdExport(const TArgs& args) {
     for (int s : a.Sections) {
       TExportBox& b = model.Boxes[static_cast<std::size_t>(s)];
       if (!b.Enabled) {
-        std::cerr << "export: the section \"" << b.Caption << "\" is not exported for an object of type УК\n";
+        CliError("export") << "the section \"" << b.Caption << "\" is not exported for an object of type УК\n";
         continue;
       }
       b.Checked = true;
@@ -184,7 +175,7 @@ int CmdExport(const TArgs& args) {
     std::ofstream log(a.CommandsTo, std::ios::binary);
     for (const std::string& l : model.LastCommands) log << l << '\n';
     if (!log) {
-      std::cerr << "export: cannot write the command log " << a.CommandsTo << '\n';
+      CliError("export") << "cannot write the command log " << a.CommandsTo << '\n';
       return 1;
     }
   }

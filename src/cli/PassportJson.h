@@ -1,7 +1,12 @@
 #pragma once
 // The members that "dump" prints for a passport: its information, signal
 // plan at the clock's moment, tables, tram schemes, clock and scheme layers.
+#include <vector>
+
 class TJsonWriter;
 class TSVObject;
+struct TMessage;
 
 void WritePassportMembers(TJsonWriter& json, TSVObject& scheme);
+// The member "messages": every box the run would have shown, in order.
+void WriteMessages(TJsonWriter& json, const std::vector<TMessage>& messages);

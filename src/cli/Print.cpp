@@ -13,6 +13,7 @@
 #include "CliArgs.h"
 #include "CliMessages.h"
 #include "Commands.h"
+#include "Usage.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
 #include "plan/SVtime.h"
@@ -136,14 +137,6 @@ bool ParseArgs(const TArgs& args, TPrintArgs& out) {
   return !out.Dir.empty() && !out.Out.empty();
 }
 
-int PrintUsage() {
-  std::cerr << "usage: svpass-cli print <passport-dir> --out FILE.pdf|FILE.png [--mode scheme|diagram|tram]\n"
-               "         [--preset tsrd|odd|cable] [--phases P [Q]] [--lengths L1 ... L7] [--color]\n"
-               "         [--gray-border] [--no-date] [--date DD.MM.YYYY] [--title TEXT]\n"
-               "         [--paper A4|A3|Letter] [--landscape] [--dpi N]\n";
-  return 2;
-}
-
 std::string Today() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
@@ -192,9 +185,9 @@ bool Configure(TPrintFormModel& print, TSVObject& scheme, const TPrintArgs& a, c
 
 int CmdPrint(const TArgs& args) {
   TPrintArgs a;
-  if (!ParseArgs(args, a)) return PrintUsage();
+  if (!ParseArgs(args, a)) return UsageError("print");
   if (!DirectoryExists(a.Dir)) {
-    std::cerr << "print: cannot read the passport directory " << a.Dir << '\n';
+    CliError("print") << "cannot read the passport directory " << a.Dir << '\n';
     return 1;
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -230,7 +223,7 @@ int CmdPrint(const TArgs& args) {
     TQtCanvas canvas(&writer);
     print.DrawPrinted(scheme, canvas);
     if (!canvas.Painter().end()) {
-      std::cerr << "print: cannot write " << a.Out << '\n';
+      CliError("print") << "cannot write " << a.Out << '\n';
       return 1;
     }
     return 0;
@@ -246,7 +239,7 @@ int CmdPrint(const TArgs& args) {
     print.DrawPrinted(scheme, canvas);
   }
   if (!page.save(QString::fromStdString(a.Out), "PNG")) {
-    std::cerr << "print: cannot write " << a.Out << '\n';
+    CliError("print") << "cannot write " << a.Out << '\n';
     return 1;
   }
   return 0;
