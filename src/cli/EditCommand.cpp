@@ -20,7 +20,7 @@
 #include "platform/TextFile.h"
 
 #ifdef SVPASS_HAVE_RENDER
-#include <QGuiApplication>
+#include "OffscreenApp.h"
 #include <QImage>
 
 #include "qt/QtCanvas.h"
@@ -168,11 +168,7 @@ int CmdEdit(const TArgs& args) {
   env.TableEnv.ConfigPath = ProgramDir() + "config.ini";
 
 #ifdef SVPASS_HAVE_RENDER
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "svpass-cli";
-  static char* argv[] = {name, nullptr};
-  QGuiApplication app(argc, argv);
+  const std::unique_ptr<QGuiApplication> app = StartOffscreenApplication();
   QImage picture(a.Width, a.Height, QImage::Format_RGB32);
   TQtCanvas canvas(&picture);
   env.LoadImage = [](const std::string& path, TRasterImage& image) {

@@ -16,7 +16,7 @@
 #include "platform/TextFile.h"
 
 #ifdef SVPASS_HAVE_RENDER
-#include <QGuiApplication>
+#include "OffscreenApp.h"
 #include <QPrinter>
 #include <QProcess>
 
@@ -129,11 +129,7 @@ int CmdExport(const TArgs& args) {
     return 1;
   }
 #ifdef SVPASS_HAVE_RENDER
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "svpass-cli";
-  static char* argv[] = {name, nullptr};
-  QGuiApplication app(argc, argv);
+  const std::unique_ptr<QGuiApplication> app = StartOffscreenApplication();
   TQtDocOutput output;
   // A batch run over a database must not start a viewer per passport.
   const bool open = a.Open;

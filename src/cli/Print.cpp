@@ -1,7 +1,7 @@
 // print: the page the print dialog would print, written to a vector PDF or to
 // a PNG image without a printer or a display.
 #ifdef SVPASS_HAVE_RENDER
-#include <QGuiApplication>
+#include "OffscreenApp.h"
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -190,11 +190,7 @@ int CmdPrint(const TArgs& args) {
     CliError("print") << "cannot read the passport directory " << a.Dir << '\n';
     return 1;
   }
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "svpass-cli";
-  static char* argv[] = {name, nullptr};
-  QGuiApplication app(argc, argv);
+  const std::unique_ptr<QGuiApplication> app = StartOffscreenApplication();
 
   TCliMessages messages;
   TSVObject scheme(a.Dir);

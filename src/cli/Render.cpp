@@ -1,7 +1,7 @@
 // render: the picture the viewer shows of a passport at start-up, drawn into
 // a PNG file without a display.
 #include <QBuffer>
-#include <QGuiApplication>
+#include "OffscreenApp.h"
 #include <QImage>
 #include <iostream>
 #include <optional>
@@ -88,11 +88,7 @@ int CmdRender(const TArgs& args) {
     CliError("render") << "cannot read the passport directory " << a.Dir << '\n';
     return 1;
   }
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "svpass-cli";
-  static char* argv[] = {name, nullptr};
-  QGuiApplication app(argc, argv);
+  const std::unique_ptr<QGuiApplication> app = StartOffscreenApplication();
 
   TCliMessages messages;
   TSVObject scheme(a.Dir);
