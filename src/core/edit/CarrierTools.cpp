@@ -15,14 +15,6 @@ namespace {
 
 bool HasText(const std::string& s) { return s.find_first_not_of(" \t") != std::string::npos; }
 
-// Preview of the two-click carrier items after their first click.
-void FollowMouse(TEditSession& s, int x, int y) {
-  TPlacement& p = s.Place();
-  if (p.Count != 1 || !p.Current) return;
-  p.Points[1] = TPoint{x, y};
-  s.ItemRubber(1);
-}
-
 class TStickTool : public TEditTool {
  public:
   void Press(TEditSession& s) override {
@@ -39,7 +31,7 @@ class TStickTool : public TEditTool {
     p.Current->PlaceAt(s.Context(), p.Points, p.Snap, 1);
     s.AddAndRestart();
   }
-  void Move(TEditSession& s, int x, int y) override { FollowMouse(s, x, y); }
+  void Move(TEditSession& s, int x, int y) override { s.FollowSecondPoint(x, y); }
 };
 
 // Head and sign: the first click finds the stick end (or stand) to hang
@@ -146,7 +138,7 @@ class TSpanTool : public TEditTool {
     p.Current->PlaceAt(s.Context(), p.Points, p.Snap, 2);
     s.AddAndRestart();
   }
-  void Move(TEditSession& s, int x, int y) override { FollowMouse(s, x, y); }
+  void Move(TEditSession& s, int x, int y) override { s.FollowSecondPoint(x, y); }
 
  private:
   std::uint32_t Code_;

@@ -490,6 +490,12 @@ void TEditSession::ItemRubber(int mode) {
   ShowRubber([this, item, pts, mode] { item->DrawRubber(Ctx_, pts, mode); });
 }
 
+void TEditSession::FollowSecondPoint(int x, int y) {
+  if (Place_.Count != 1 || !Place_.Current) return;
+  Place_.Points[1] = TPoint{x, y};
+  ItemRubber(1);
+}
+
 void TEditSession::RepaintWithPreview(int mode) {
   if (!Canvas_) return;
   // The scheme as last painted comes back from the cache when the canvas

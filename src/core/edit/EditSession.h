@@ -167,6 +167,9 @@ class TEditSession {
   void ShowRubber(std::function<void()> draw);
   // The current object's own preview with the points held and `mode`.
   void ItemRubber(int mode);
+  // The second step of a two-click tool: after the first click, point 1
+  // follows the mouse and the current object previews itself.
+  void FollowSecondPoint(int x, int y);
   // The scheme as last fully painted, then the current object's preview:
   // label and free-text placement, where the preview is not XOR-erasable.
   void RepaintWithPreview(int mode);

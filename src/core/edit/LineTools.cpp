@@ -54,12 +54,7 @@ class TTwoClickTool : public TEditTool {
     s.Cancel();
   }
 
-  void Move(TEditSession& s, int x, int y) override {
-    TPlacement& p = s.Place();
-    if (p.Count != 1 || !p.Current) return;
-    p.Points[1] = TPoint{x, y};
-    s.ItemRubber(1);
-  }
+  void Move(TEditSession& s, int x, int y) override { s.FollowSecondPoint(x, y); }
 
  private:
   std::uint32_t Code_;

@@ -66,12 +66,7 @@ class TCabinetTool : public TEditTool {
     AskPlainLabel(s, contr);
   }
 
-  void Move(TEditSession& s, int x, int y) override {
-    TPlacement& p = s.Place();
-    if (p.Count != 1 || !p.Current) return;
-    p.Points[1] = TPoint{x, y};
-    s.ItemRubber(1);
-  }
+  void Move(TEditSession& s, int x, int y) override { s.FollowSecondPoint(x, y); }
 
  private:
   std::uint8_t Kind_;
@@ -132,12 +127,7 @@ class TCableTool : public TEditTool {
     s.StartLabel(cable, cable->Label.get(), false);
   }
 
-  void Move(TEditSession& s, int x, int y) override {
-    TPlacement& p = s.Place();
-    if (p.Count != 1 || !p.Current) return;
-    p.Points[1] = TPoint{x, y};
-    s.ItemRubber(1);
-  }
+  void Move(TEditSession& s, int x, int y) override { s.FollowSecondPoint(x, y); }
 };
 
 class TFreeTextTool : public TEditTool {
