@@ -32,8 +32,7 @@ constexpr TPresetCell kPresets[kLayerCount][4] = {
 };
 
 void Fit(TDrawContext& ctx, int width, int height, const std::function<TRect()>& bounds) {
-  ctx.FitRect(bounds(), TRect{0, 0, width, height});
-  ctx.FitRect(bounds(), TRect{5, 5, width - 5, height - 5});
+  ctx.FitSettled(bounds, TRect{0, 0, width, height}, TRect{5, 5, width - 5, height - 5});
 }
 
 }  // namespace

@@ -269,8 +269,8 @@ void TEditSession::ApplyKeypadZoom(double factor) {
 }
 
 void TEditSession::Fit() {
-  for (const TRect& box : {TRect{0, 0, Width_, Height_}, TRect{5, 5, Width_ - 5, Height_ - 5}})
-    Ctx_.FitRect(Scheme_.BoundsOfVisibleLayers(Ctx_), box);
+  Ctx_.FitSettled([this] { return Scheme_.BoundsOfVisibleLayers(Ctx_); }, TRect{0, 0, Width_, Height_},
+                  TRect{5, 5, Width_ - 5, Height_ - 5});
   Repaint();
 }
 

@@ -93,6 +93,18 @@ void TDrawContext::FitRect(const TRect& source, const TRect& target) {
   Zoom = t;
 }
 
+void TDrawContext::FitSettled(const std::function<TRect()>& bounds, const TRect& outer, const TRect& inner) {
+  FitRect(bounds(), outer);
+  // Each pass scales the scheme by the ratio of the free space to the bounds,
+  // but the symbols' share of the bounds does not scale with it, so one pass
+  // leaves the scheme too small or too large when the zoom changed much.
+  for (int pass = 0; pass < 8; ++pass) {
+    const double before = Zoom;
+    FitRect(bounds(), inner);
+    if (std::fabs(Zoom - before) < 0.001 * before) break;
+  }
+}
+
 void TDrawContext::AlignBySegments(const std::array<TPoint, 100>& points) {
   TRealPoint w[4];
   for (int i = 0; i < 4; ++i) w[i] = ScreenToWorld(points[i].x, points[i].y);

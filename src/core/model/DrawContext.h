@@ -3,6 +3,7 @@
 // hit-tests and selects. The same item code serves the viewer, the editor,
 // the preview and the printer; only the context differs.
 #include <array>
+#include <functional>
 
 #include "platform/Canvas.h"
 #include "platform/Types.h"
@@ -50,6 +51,11 @@ class TDrawContext {
   void ZoomAtCentre(double z);
   // Centres `source` in `target` and scales it to fit.
   void FitRect(const TRect& source, const TRect& target);
+  // Fits a scheme whose bounds depend on the zoom (symbols and labels keep
+  // their size on screen): first into `outer`, then into `inner` again and
+  // again until the zoom changes by less than 0.1 % (at most eight passes).
+  // `bounds` gives the scheme's screen bounds at the current view.
+  void FitSettled(const std::function<TRect()>& bounds, const TRect& outer, const TRect& inner);
   // Turns and rescales the scheme so that the scheme segment P0P1 takes the
   // direction and length of the screen segment P2P3 (the first four points).
   void AlignBySegments(const std::array<TPoint, 100>& points);

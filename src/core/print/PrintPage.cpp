@@ -34,10 +34,7 @@ void DrawPhasePicture(TSVObject& scheme, TDrawContext& ctx, const TRect& area, i
   scheme.CopyTimingToDirections();
   const TRect picture{area.Left, area.Top, area.Right, area.Bottom - footer};
   const TRect caption{area.Left, area.Bottom - footer, area.Right, area.Bottom};
-  // Symbols keep their size while the scheme is rescaled, so the bounds
-  // after the first fit differ from those before it.
-  ctx.FitRect(scheme.BoundsOfVisibleLayers(ctx), picture);
-  ctx.FitRect(scheme.BoundsOfVisibleLayers(ctx), picture);
+  ctx.FitSettled([&] { return scheme.BoundsOfVisibleLayers(ctx); }, picture, picture);
   FillWhite(canvas, area);
   scheme.PrintAll(ctx);
   FillWhite(canvas, caption);
