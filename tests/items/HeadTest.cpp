@@ -115,11 +115,16 @@ TEST(HeadRecord, DirectionsAreFoundByTheirNumberAndWrittenUnderTheirOwnName) {
   EXPECT_EQ(ped->Napr, p.Napr(3));
   EXPECT_EQ(Saved(*ped), Record({"0 0", "0 0", "1 0", "3а", "notext"}));
 
-  auto* tram = p.Load<TTramHead>(11, Record({"0 0", "0 0", "1 0", "1", "no napr", "7", "notext"}));
-  EXPECT_EQ(tram->LeftNapr, p.Napr(1));
-  EXPECT_EQ(tram->StraightNapr, nullptr);
-  EXPECT_EQ(tram->RightNapr, nullptr);
-  EXPECT_EQ(Saved(*tram), Record({"0 0", "0 0", "1 0", "1", "no napr", "no napr", "notext"}));
+  // Left, straight and right each name another direction, each kept in its place.
+  auto* tram = p.Load<TTramHead>(11, Record({"0 0", "0 0", "1 0", "2", "Н3", "1", "notext"}));
+  EXPECT_EQ(tram->LeftNapr, p.Napr(2));
+  EXPECT_EQ(tram->StraightNapr, p.Napr(3));
+  EXPECT_EQ(tram->RightNapr, p.Napr(1));
+  EXPECT_EQ(Saved(*tram), Record({"0 0", "0 0", "1 0", "2", "3а", "1", "notext"}));
+  // 7 is none of the passport's directions.
+  auto* unknown = p.Load<TTramHead>(11, Record({"0 0", "0 0", "1 0", "no napr", "7", "3а", "notext"}));
+  EXPECT_EQ(unknown->StraightNapr, nullptr);
+  EXPECT_EQ(Saved(*unknown), Record({"0 0", "0 0", "1 0", "no napr", "no napr", "3а", "notext"}));
 }
 
 TEST(HeadRecord, NoNaprStaysWithoutADirectionEvenWhereADirectionIsNumberedZero) {
@@ -461,18 +466,27 @@ TEST(HeadRubber, IsAnUnfilledXorHalfDiscAtTheFirstPointFacingTheMouse) {
 
 TEST(HeadPlacing, HangsOnTheStickAnswerAndAimsInSymbolUnits) {
   TView v(2, 0.5);
+  v.Ctx.OriginX = 10;
+  v.Ctx.OriginY = -20;
   TSnapRecord snap{};
-  snap[0] = TSnapEntry{30, 40, true, 8, -4};
-  TCarHead head(10);
+  snap[0] = TSnapEntry{30, 35, true, 8, -4};
+  std::unique_ptr<THead> heads[] = {std::make_unique<TCarHead>(10), std::make_unique<TPedHead>(12),
+                                    std::make_unique<TTramHead>(11)};
   TMessageCapture messages;
-  head.PlaceAt(v.Ctx, Points({{0, 0}, {100, 80}}), snap, 2);
+  for (const auto& head : heads) {
+    // The aim (90, 20) is world ((90 - 10) / 2, (20 + 20) / 2) = (40, 20),
+    // (10, -15) from the anchor: times zoom 2 over sign scale 0.5 that is
+    // (40, -60) symbol units.
+    head->PlaceAt(v.Ctx, Points({{0, 0}, {90, 20}}), snap, 2);
+    EXPECT_DOUBLE_EQ(head->AnchorX, 30) << head->TypeCode;
+    EXPECT_DOUBLE_EQ(head->AnchorY, 35) << head->TypeCode;
+    EXPECT_DOUBLE_EQ(head->Anchor2X, 8) << head->TypeCode;
+    EXPECT_DOUBLE_EQ(head->Anchor2Y, -4) << head->TypeCode;
+    EXPECT_DOUBLE_EQ(head->OffsetX, 40) << head->TypeCode;
+    EXPECT_DOUBLE_EQ(head->OffsetY, -60) << head->TypeCode;
+    EXPECT_EQ(head->AimPoint(v.Ctx), (TPoint{90, 20})) << head->TypeCode;
+  }
   EXPECT_TRUE(messages.Messages.empty());
-  EXPECT_DOUBLE_EQ(head.AnchorX, 30);
-  EXPECT_DOUBLE_EQ(head.AnchorY, 40);
-  EXPECT_DOUBLE_EQ(head.Anchor2X, 8);
-  EXPECT_DOUBLE_EQ(head.Anchor2Y, -4);
-  EXPECT_DOUBLE_EQ(head.OffsetX, 80);  // (50 - 30) * 2 / 0.5
-  EXPECT_DOUBLE_EQ(head.OffsetY, 0);
 }
 
 TEST(HeadPlacing, WithoutACarrierTheHeadIsMadeAllTheSameAfterItsMessage) {

@@ -289,12 +289,14 @@ TEST(Placing, PoleAndCabinetTakeTheSnappedPointAndTheCabinetAnUnsnappedDirection
 TEST(Placing, AStandsArmIsKeptInSymbolUnits) {
   TView v(2, 0.5);
   TTStolb st(28);
-  st.PlaceAt(v.Ctx, Points({{40, 60}, {40, 20}}), TSnapRecord{}, 2);
+  st.PlaceAt(v.Ctx, Points({{40, 60}, {70, 20}}), TSnapRecord{}, 2);
   EXPECT_DOUBLE_EQ(st.X, 20);
   EXPECT_DOUBLE_EQ(st.Y, 30);
-  EXPECT_DOUBLE_EQ(st.DX, 0);
+  // The arm ends at world (35, 10), (15, -20) from the base: times zoom 2
+  // over sign scale 0.5.
+  EXPECT_DOUBLE_EQ(st.DX, 60);
   EXPECT_DOUBLE_EQ(st.DY, -80);
-  EXPECT_EQ(st.GetBounds(v.Ctx), (TRect{40, 20, 40, 60}));
+  EXPECT_EQ(st.GetBounds(v.Ctx), (TRect{40, 20, 70, 60}));
 }
 
 // --- looks -------------------------------------------------------------------
@@ -313,10 +315,11 @@ TEST(PoleLook, IsADiscOfTwoAndAHalfSymbolUnitsFilledByOwnershipAndLook) {
   pole.DrawInactive(v.Ctx);
   const auto discs = v.Canvas.OpsOf(TCanvasOpKind::Ellipse);
   ASSERT_EQ(discs.size(), 5u);
-  EXPECT_EQ(discs[0].Points[0], (TPoint{95, 45}));
-  EXPECT_EQ(discs[0].Points[1], (TPoint{105, 55}));
   const TColor fills[] = {0xCCCCCC, 0xFFFFFF, 0xFF0000, 0x404040, 0x404040};
   for (std::size_t i = 0; i < 5; ++i) {
+    // Radius 2.5 units of 2 pixels around (100, 50), in every look.
+    EXPECT_EQ(discs[i].Points[0], (TPoint{95, 45})) << i;
+    EXPECT_EQ(discs[i].Points[1], (TPoint{105, 55})) << i;
     EXPECT_EQ(discs[i].Brush.Color, fills[i]) << i;
     EXPECT_EQ(discs[i].Brush.Style, TBrushStyle::Solid);
     EXPECT_EQ(discs[i].Pen.Color, clWhite);
@@ -343,6 +346,7 @@ TEST(PoleLook, PrintsInvertedWithARadiusThatGrowsWithTheLineFactorAndCoversTheLe
   const TCanvasOp& disc = ops.back();
   ASSERT_EQ(disc.Kind, TCanvasOpKind::Ellipse);
   EXPECT_EQ(disc.Points[0], (TPoint{94, 94}));  // Round(5.5) = 6
+  EXPECT_EQ(disc.Points[1], (TPoint{106, 106}));
   EXPECT_EQ(disc.Pen.Color, clWhite);
   EXPECT_EQ(disc.Pen.Width, 2);  // Round(1.5)
   EXPECT_EQ(disc.Brush.Color, clBlack);
@@ -354,6 +358,7 @@ TEST(PoleLook, PrintsInvertedWithARadiusThatGrowsWithTheLineFactorAndCoversTheLe
   pole.DrawPrint(v.Ctx);
   const TCanvasOp& foreign = v.Canvas.Ops().back();
   EXPECT_EQ(foreign.Points[0], (TPoint{98, 98}));  // Round(2.5) = 2
+  EXPECT_EQ(foreign.Points[1], (TPoint{102, 102}));
   EXPECT_EQ(foreign.Pen.Color, clBlack);
   EXPECT_EQ(foreign.Pen.Width, 1);
   EXPECT_EQ(foreign.Brush.Color, clWhite);

@@ -280,17 +280,17 @@ TEST(HangingItem, PlacedOnACarrierTakesItsAnchorAndOffsetAndAimsInSymbolUnits) {
   snap[0] = TSnapEntry{10, 20, true, 3, -1};
   TAirSVItem item(8);
   TMessageCapture messages;
-  item.PlaceAt(s.Ctx, Points({{0, 0}, {60, 40}}), snap, 2);
+  item.PlaceAt(s.Ctx, Points({{0, 0}, {60, 100}}), snap, 2);
   EXPECT_TRUE(messages.Messages.empty());
   EXPECT_EQ(item.AnchorX, 10);
   EXPECT_EQ(item.AnchorY, 20);
   EXPECT_EQ(item.Anchor2X, 3);
   EXPECT_EQ(item.Anchor2Y, -1);
-  // The cursor is at world (30, 20): 20 units right of the anchor, which at
-  // zoom 2 and sign scale 4 is 10 symbol units.
+  // The cursor is at world (30, 50): 20 units right of the anchor and 30
+  // below it, which at zoom 2 and sign scale 4 is 10 and 15 symbol units.
   EXPECT_EQ(item.OffsetX, 10);
-  EXPECT_EQ(item.OffsetY, 0);
-  EXPECT_EQ(item.AimPoint(s.Ctx), (TPoint{60, 40}));
+  EXPECT_EQ(item.OffsetY, 15);
+  EXPECT_EQ(item.AimPoint(s.Ctx), (TPoint{60, 100}));
 }
 
 TEST(HangingItem, PlacedWithoutACarrierIsStillMadeAndSaysSo) {

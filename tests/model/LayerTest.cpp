@@ -207,6 +207,22 @@ TEST_F(SchemeTest, SnappingAsksLayersOneToTwelveThenTheNewestItemAndClicksOnce) 
   EXPECT_EQ(sound.Played.size(), 2u);
 }
 
+TEST_F(SchemeTest, HangingSnapAsksLayersOneToTwelveThenTheNewestCarrierAndClicksOnce) {
+  Add(kInLayer4, "old stick", 50, 50, 0, 0);
+  Add(kInLayer4, "new stick", 51, 50, 0, 0);
+  Add(kInLayer10, "pole", 52, 50, 0, 0);
+  TSoundCapture sound;
+  double x = 0, y = 0, x2 = 0, y2 = 0;
+  ASSERT_TRUE(Scheme.FindAnchorEx(50, 50, 8, Ctx, x, y, x2, y2));
+  EXPECT_EQ(x, 51);  // the newer carrier of layer 4, not the older one nor the pole of layer 10
+  EXPECT_EQ(x2, 5);
+
+  Add(kInLayer1, "house", 49, 50, 0, 0);
+  ASSERT_TRUE(Scheme.FindAnchorEx(50, 50, 8, Ctx, x, y, x2, y2));
+  EXPECT_EQ(x, 49);  // layer 1 comes first
+  EXPECT_EQ(sound.Played, (std::vector<std::string>(2, ProgramDir() + "wav/click1.wav")));
+}
+
 TEST_F(SchemeTest, SnappingPassesOverDeletedItems) {
   Add(kInLayer4, "old", 50, 50, 0, 0);
   Add(kInLayer4, "new", 51, 50, 0, 0)->Hidden = true;

@@ -95,6 +95,37 @@ TEST(ViewTransform, FitRectCentresTheSourceInTheTargetAndScalesItToFit) {
   EXPECT_EQ(ctx.WorldToScreen(200, 100), (TPoint{100, 75}));
 }
 
+// A wide screen and a scheme away from its middle: the scheme's centre lands
+// on the screen's centre on both axes, and the tighter axis decides the zoom.
+TEST(ViewTransform, FitRectIntoAWideScreenCentresAnOffCentreSchemeOnBothAxes) {
+  struct TCase {
+    TRect Source;
+    double Zoom;
+    TPoint WorldCentre, TopLeft, BottomRight;
+  };
+  // Target 1920 x 1080, centre (960, 540); the context starts at zoom 1 and
+  // origin 0, so screen and world points coincide before the fit.
+  const TCase cases[] = {
+      // 400 x 200 around (300, 150): the width decides, zoom 1920/400 = 4.8;
+      // origin x = 960 - 300*4.8 = -480, y = 540 - 150*4.8 = -180;
+      // corners (100*4.8-480, 50*4.8-180) and (500*4.8-480, 250*4.8-180).
+      {TRect{100, 50, 500, 250}, 4.8, TPoint{300, 150}, TPoint{0, 60}, TPoint{1920, 1020}},
+      // 100 x 300 around (80, 110): the height decides, zoom 1080/300 = 3.6;
+      // origin x = 960 - 80*3.6 = 672, y = 540 - 110*3.6 = 144;
+      // corners (30*3.6+672, -40*3.6+144) and (130*3.6+672, 260*3.6+144).
+      {TRect{30, -40, 130, 260}, 3.6, TPoint{80, 110}, TPoint{780, 0}, TPoint{1140, 1080}},
+  };
+  for (const TCase& c : cases) {
+    TRecordingCanvas canvas;
+    TDrawContext ctx = DefaultContext(canvas);
+    ctx.FitRect(c.Source, TRect{0, 0, 1920, 1080});
+    EXPECT_NEAR(ctx.Zoom, c.Zoom, 1e-12) << c.Source.Left;
+    EXPECT_EQ(ctx.WorldToScreen(c.WorldCentre.x, c.WorldCentre.y), (TPoint{960, 540})) << c.Source.Left;
+    EXPECT_EQ(ctx.WorldToScreen(c.Source.Left, c.Source.Top), c.TopLeft) << c.Source.Left;
+    EXPECT_EQ(ctx.WorldToScreen(c.Source.Right, c.Source.Bottom), c.BottomRight) << c.Source.Left;
+  }
+}
+
 TEST(ViewTransform, FitRectIgnoresAnInvalidSourceAndOnlyCentresWhenNoZoomFits) {
   TRecordingCanvas canvas;
   TDrawContext ctx = DefaultContext(canvas);

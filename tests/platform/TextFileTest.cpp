@@ -53,6 +53,13 @@ TEST(TextReader, ATokenThatIsNoNumberIsError106) {
   EXPECT_EQ(ErrorCodeOf([](TTextReader& in) { in.ReadReal(); }, "1.2.3"), kIoInvalidNumber);
   EXPECT_EQ(ErrorCodeOf([](TTextReader& in) { in.ReadReal(); }, "1e"), kIoInvalidNumber);
   EXPECT_EQ(ErrorCodeOf([](TTextReader& in) { in.ReadReal(); }, "nan"), kIoInvalidNumber);
+  // Words and hexadecimal fractions that general number parsers take are no
+  // numbers of these files, with or without a sign and in any case.
+  for (const char* token : {"inf", "+inf", "-inf", "INF", "-Inf", "infinity", "+Infinity", "-INFINITY", "nan", "+nan",
+                            "-nan", "NaN", "-NAN", "nan(1)", "0x1p3", "+0x1p3", "-0X1.8P1", "0x.8p1", "1p3"}) {
+    EXPECT_EQ(ErrorCodeOf([](TTextReader& in) { in.ReadReal(); }, token), kIoInvalidNumber) << token;
+    EXPECT_EQ(ErrorCodeOf([](TTextReader& in) { in.ReadInt(); }, token), kIoInvalidNumber) << token;
+  }
 }
 
 TEST(TextReader, LinesEndAtCrLfLfOrCrAndAreDecodedFrom1251) {

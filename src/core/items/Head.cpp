@@ -6,7 +6,6 @@
 #include "model/Geometry.h"
 #include "plan/SVInfo.h"
 #include "plan/SVNapr.h"
-#include "platform/Messages.h"
 #include "platform/TextFile.h"
 
 namespace {
@@ -66,21 +65,6 @@ void THead::DrawRubber(TDrawContext& ctx, const TScreenPoints& pts, int /*mode*/
   ctx.Canvas->SetBrushStyle(TBrushStyle::Clear);
   const double s = SymbolSize(ctx);
   DrawHalfDisc(ctx, FrameAt(pts[0], pts[1], s), s);
-}
-
-void THead::PlaceHanging(TDrawContext& ctx, const TScreenPoints& pts, const TSnapRecord& snap,
-                         const std::string& message) {
-  if (snap[0].Found) {
-    AnchorX = snap[0].X;
-    AnchorY = snap[0].Y;
-    Anchor2X = snap[0].X2;
-    Anchor2Y = snap[0].Y2;
-  } else {
-    ShowInfo(message);
-  }
-  const TRealPoint aim = ctx.ScreenToWorld(pts[1].x, pts[1].y);
-  OffsetX = (aim.x - AnchorX) * ctx.Zoom / ctx.SignScale;
-  OffsetY = (aim.y - AnchorY) * ctx.Zoom / ctx.SignScale;
 }
 
 TSVNapr* THead::ResolveNapr(const std::string& name) const {

@@ -49,9 +49,6 @@ class THead : public TAirSVItem {
 
   // The vehicle half-disc: radius s around B + u, its arc through B.
   static void DrawHalfDisc(TDrawContext& ctx, const THeadFrame& f, double s);
-  // Placing on a stick; without a carrier the head is made all the same
-  // after `message`.
-  void PlaceHanging(TDrawContext& ctx, const TScreenPoints& pts, const TSnapRecord& snap, const std::string& message);
 
   // The direction named in a stored line, from the passport's direction set.
   TSVNapr* ResolveNapr(const std::string& name) const;

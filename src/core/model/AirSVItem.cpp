@@ -17,6 +17,11 @@ void TAirSVItem::LoadFromText(TTextReader& f) {
 }
 
 void TAirSVItem::PlaceAt(TDrawContext& ctx, const TScreenPoints& pts, const TSnapRecord& snap, int) {
+  PlaceHanging(ctx, pts, snap, "Ошибка. AirSVItem не прицепился, но создался");
+}
+
+void TAirSVItem::PlaceHanging(TDrawContext& ctx, const TScreenPoints& pts, const TSnapRecord& snap,
+                              const std::string& message) {
   if (snap[0].Found) {
     AnchorX = snap[0].X;
     AnchorY = snap[0].Y;
@@ -24,7 +29,7 @@ void TAirSVItem::PlaceAt(TDrawContext& ctx, const TScreenPoints& pts, const TSna
     Anchor2Y = snap[0].Y2;
   } else {
     // The symbol is still made: the user sees it and can delete or move it.
-    ShowInfo("Ошибка. AirSVItem не прицепился, но создался");
+    ShowInfo(message);
   }
   const TRealPoint aim = ctx.ScreenToWorld(pts[1].x, pts[1].y);
   OffsetX = (aim.x - AnchorX) * ctx.Zoom / ctx.SignScale;

@@ -2,6 +2,8 @@
 // A symbol hanging on a carrier item: an anchor point in the world and two
 // offsets from it in symbol units (where the symbol starts, and the point it
 // faces), so the symbol keeps its size on screen while the map zooms.
+#include <string>
+
 #include "SVItem.h"
 
 class TAirSVItem : public TSVItem {
@@ -20,4 +22,10 @@ class TAirSVItem : public TSVItem {
     return ctx.WorldOffsetToScreen(AnchorX, AnchorY, Anchor2X, Anchor2Y);
   }
   TPoint AimPoint(const TDrawContext& ctx) const { return ctx.WorldOffsetToScreen(AnchorX, AnchorY, OffsetX, OffsetY); }
+
+ protected:
+  // Hangs the symbol on the carrier of the first point's snap and aims it at
+  // the second point; without a carrier the symbol is made all the same,
+  // after `message`.
+  void PlaceHanging(TDrawContext& ctx, const TScreenPoints& pts, const TSnapRecord& snap, const std::string& message);
 };
