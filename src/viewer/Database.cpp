@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <cstdio>
+#include <charconv>
 
 #include "platform/IniFile.h"
 #include "platform/ProgramDir.h"
@@ -68,7 +68,9 @@ std::string PassportDir(const std::string& databaseDir, const QString& number) {
 }
 
 std::string FormatLastTramscale(double realScale) {
+  // The file keeps the point whatever locale the program runs under, so
+  // not printf, which the user's locale would give a comma.
   char buf[400];  // the largest double in fixed notation
-  std::snprintf(buf, sizeof buf, "%.3f", realScale);
-  return buf;
+  const std::to_chars_result r = std::to_chars(buf, buf + sizeof buf, realScale, std::chars_format::fixed, 3);
+  return std::string(buf, r.ptr);
 }
