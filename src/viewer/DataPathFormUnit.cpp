@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "Database.h"
 #include "PathFormUnit.h"
 #include "platform/IniFile.h"
 #include "qt/Modal.h"
@@ -52,18 +53,27 @@ TPathForm* TDataPathForm::Browser() {
 
 void TDataPathForm::BrowseClick() {
   TPathForm* browser = Browser();
-  browser->SetDirectory(Edit_->text());
+  browser->SetDirectory(BrowseStartDir(Edit_->text(), Current_));
   if (ExecModal(*browser) == QDialog::Accepted) Edit_->setText(browser->Directory());
 }
 
 bool TDataPathForm::Execute(TIniFile& config) {
+  Current_ = DatabaseDirFromConfig(config);
   Edit_->setText(QString::fromStdString(config.ReadString("DataBase", "DataBaseDir", "")));
   const bool local = config.ReadBool("DataBase", "LocalData", true);
   Local_->setChecked(local);
   Other_->setChecked(!local);
   RadioClick();
-  if (ExecModal(*this) != QDialog::Accepted) return false;
-  config.WriteString("DataBase", "DataBaseDir", Edit_->text().toStdString());
-  config.WriteBool("DataBase", "LocalData", Local_->isChecked());
-  return true;
+  // A directory that is no database is never written: the configuration
+  // keeps the one that worked, and the next start-up still finds it.
+  while (ExecModal(*this) == QDialog::Accepted) {
+    const std::string dir = Edit_->text().toStdString();
+    if (DatabaseDirUsable(DatabaseDirOfChoice(Local_->isChecked(), dir))) {
+      config.WriteString("DataBase", "DataBaseDir", dir);
+      config.WriteBool("DataBase", "LocalData", Local_->isChecked());
+      return true;
+    }
+    MessageBoxOk(this, QMessageBox::Critical, QStringLiteral("База данных не найдена."), QStringLiteral("Ошибка"));
+  }
+  return false;
 }

@@ -2,6 +2,7 @@
 // "Путь к базе данных": whether the database is the program's own Data
 // directory or another one, and which.
 #include <QDialog>
+#include <string>
 
 class QLineEdit;
 class QPushButton;
@@ -15,8 +16,10 @@ class TDataPathForm : public QDialog {
  public:
   explicit TDataPathForm(QWidget* parent = nullptr);
 
-  // Fills the dialog from [DataBase] of the configuration, runs it, and on
-  // "Ok" writes DataBaseDir and LocalData back. True when confirmed.
+  // Fills the dialog from [DataBase] of the configuration and runs it. "Ok"
+  // on a directory that is no usable database says so and shows the dialog
+  // again; on a usable one it writes DataBaseDir and LocalData back. True
+  // when confirmed, false when cancelled (the configuration untouched).
   bool Execute(TIniFile& config);
 
   QRadioButton* LocalButton() const { return Local_; }
@@ -35,4 +38,6 @@ class TDataPathForm : public QDialog {
   QLineEdit* Edit_;
   QPushButton* Browse_;
   TPathForm* Browser_ = nullptr;
+  // The database in use when the dialog opened, where "Обзор" starts.
+  std::string Current_;
 };

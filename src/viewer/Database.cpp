@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <cstdio>
+#include <charconv>
 
 #include "platform/IniFile.h"
 #include "platform/ProgramDir.h"
@@ -41,19 +41,49 @@ std::string LocalDatabaseDir() {
   return dir;
 }
 
-std::string DatabaseDirFromConfig(const TIniFile& config) {
-  if (config.ReadBool("DataBase", "LocalData", true)) return LocalDatabaseDir();
-  // The user's copy of the sample is made only when it is the database asked for.
-  if (!config.ValueExists("DataBase", "DataBaseDir")) return LocalDatabaseDir();
-  const std::string dir = config.ReadString("DataBase", "DataBaseDir", std::string());
-  if (QString::fromStdString(dir).trimmed().isEmpty()) return std::string();
-  return WithTrailingSep(dir);
+std::string DatabaseDirOfChoice(bool local, const std::string& dataBaseDir) {
+  if (local) return LocalDatabaseDir();
+  if (QString::fromStdString(dataBaseDir).trimmed().isEmpty()) return std::string();
+  return WithTrailingSep(dataBaseDir);
 }
 
+std::string DatabaseDirFromConfig(const TIniFile& config) {
+  const bool local = config.ReadBool("DataBase", "LocalData", true);
+  // The user's copy of the sample is made only when it is the database asked for.
+  if (!local && !config.ValueExists("DataBase", "DataBaseDir")) return LocalDatabaseDir();
+  return DatabaseDirOfChoice(local, config.ReadString("DataBase", "DataBaseDir", std::string()));
+}
+
+// The viewer enters the database, lists it for the passport chooser and
+// reads the passports in it; a directory that allows less is no database.
 bool DatabaseDirUsable(const std::string& dir) {
   if (dir.empty()) return false;
   const QFileInfo info(QString::fromStdString(dir));
   return info.isDir() && info.isExecutable() && info.isReadable();
+}
+
+namespace {
+// `dir` or, when it is missing, the nearest directory above it that exists;
+// empty when none does below the root.
+QString ExistingOrAbove(const QString& dir) {
+  if (dir.trimmed().isEmpty()) return QString();
+  QString path = QDir::cleanPath(QDir(dir).absolutePath());
+  while (!QFileInfo(path).isDir()) {
+    const QString up = QFileInfo(path).path();
+    if (up == path) return QString();
+    path = up;
+  }
+  return QDir(path).isRoot() ? QString() : path;
+}
+}  // namespace
+
+QString BrowseStartDir(const QString& typed, const std::string& current) {
+  const QString database = QString::fromStdString(current);
+  for (const QString& dir : {typed, database})
+    if (!dir.trimmed().isEmpty() && QFileInfo(dir).isDir()) return QDir::cleanPath(QDir(dir).absolutePath());
+  for (const QString& dir : {typed, database})
+    if (const QString near = ExistingOrAbove(dir); !near.isEmpty()) return near;
+  return QDir::homePath();
 }
 
 bool IsValidPassportNumber(const QString& number) {
@@ -68,7 +98,9 @@ std::string PassportDir(const std::string& databaseDir, const QString& number) {
 }
 
 std::string FormatLastTramscale(double realScale) {
+  // The file keeps the point whatever locale the program runs under, so
+  // not printf, which the user's locale would give a comma.
   char buf[400];  // the largest double in fixed notation
-  std::snprintf(buf, sizeof buf, "%.3f", realScale);
-  return buf;
+  const std::to_chars_result r = std::to_chars(buf, buf + sizeof buf, realScale, std::chars_format::fixed, 3);
+  return std::string(buf, r.ptr);
 }

@@ -19,8 +19,16 @@ std::string LocalDatabaseDir();
 // (the default), otherwise [DataBase] DataBaseDir. Empty when LocalData is
 // off and no directory is given.
 std::string DatabaseDirFromConfig(const TIniFile& config);
+// The database directory that a choice of the path dialog names, as
+// DatabaseDirFromConfig gives it once the choice is written: the program's
+// own database, or `dataBaseDir` with a trailing separator (empty when blank).
+std::string DatabaseDirOfChoice(bool local, const std::string& dataBaseDir);
 // The directory exists and can be entered and listed.
 bool DatabaseDirUsable(const std::string& dir);
+// Where the directory browser opens: the directory typed in the path dialog
+// when it exists, else the current database, else the nearest existing
+// directory above either of them, else the user's home.
+QString BrowseStartDir(const QString& typed, const std::string& current);
 
 // A passport number is 1 to 5 letters or digits, so that "svo" + number
 // always names a directory inside the database.

@@ -19,12 +19,13 @@
 #include "plan/SVtime.h"
 #include "platform/IniFile.h"
 #include "platform/Messages.h"
+#include "platform/UserNumbers.h"
 #include "qt/Cursors.h"
 #include "qt/Modal.h"
 #include "qt/PaintBox.h"
 #include "qt/QtMessages.h"
 
-QString SecondsText(double remaining) { return QString::number(remaining, 'g', 5); }
+QString SecondsText(double remaining) { return QString::fromStdString(FormatUserGeneral(remaining, 5)); }
 
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(kNoPassportCaption);

@@ -14,7 +14,8 @@ class TPathForm : public QDialog {
  public:
   explicit TPathForm(QWidget* parent = nullptr);
 
-  // Shows `dir` (or the first drive when it does not exist).
+  // Shows `dir` selected in the tree of its drive (or the drive chosen last
+  // when it does not exist).
   void SetDirectory(const QString& dir);
   QString Directory() const;
 
@@ -22,12 +23,19 @@ class TPathForm : public QDialog {
   QTreeView* Tree() const { return Tree_; }
   QLineEdit* PathEdit() const { return Edit_; }
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   void DriveChange(int index);
   void TreeClick(const QModelIndex& index);
+  void RevealWanted();
 
   QComboBox* Drives_;
   QTreeView* Tree_;
   QLineEdit* Edit_;
   QFileSystemModel* Model_;
+  // The directory SetDirectory asked for, kept in view while the model
+  // reads its way down to it; empty once the user picks another.
+  QString Wanted_;
 };

@@ -4,46 +4,22 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
-#include <cstdio>
 
 #include "model/DrawContext.h"
 #include "plan/SVInfo.h"
+#include "platform/UserNumbers.h"
 #include "qt/Modal.h"
 
 double LeadingNumber(const QString& text) {
-  const QString t = text.trimmed();
-  int end = 0;
-  if (end < t.size() && (t[end] == '-' || t[end] == '+')) ++end;
-  while (end < t.size() && t[end].isDigit() && t[end].unicode() < 128) ++end;
-  if (end < t.size() && t[end] == '.') {
-    ++end;
-    while (end < t.size() && t[end].isDigit() && t[end].unicode() < 128) ++end;
-  }
-  bool ok = false;
-  const double v = t.left(end).toDouble(&ok);
-  return ok ? v : 0.0;
+  double value = 0;
+  return ParseLeadingUserReal(text.toStdString(), value) ? value : 0.0;
 }
 
-namespace {
-// Halves go to even, as the rest of the program rounds; the buffer holds the
-// largest double in fixed notation, so no digit is cut off.
-QString Fixed(double value, int decimals) {
-  char buf[400];
-  std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
-  return QString::fromLatin1(buf);
+QString PercentText(double factor) {
+  return QString::fromStdString(FormatUserFixed(factor * 100, 0)) + QStringLiteral(" %");
 }
-}  // namespace
 
-QString PercentText(double factor) { return Fixed(factor * 100, 0) + QStringLiteral(" %"); }
-
-QString RealScaleText(double value) {
-  QString s = Fixed(value, 3);
-  // Only the decimals lose their zeros: 1000 stays 1000.
-  if (!s.contains('.')) return s;
-  while (s.endsWith('0')) s.chop(1);
-  if (s.endsWith('.')) s.chop(1);
-  return s;
-}
+QString RealScaleText(double value) { return QString::fromStdString(FormatUserTrimmed(value, 3)); }
 
 TSetScale::TSetScale(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Масштаб"));

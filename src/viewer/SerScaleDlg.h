@@ -30,10 +30,12 @@ class TSetScale : public QDialog {
   QLineEdit* RealScale_;
 };
 
-// The number a text starts with, blanks before it skipped: "125 %" gives
-// 125, "0.75" gives 0.75, text without one gives 0.
+// The number a text starts with, blanks before it skipped, with a decimal
+// comma or point: "125 %" gives 125, "0,75" and "0.75" give 0.75, text
+// without one gives 0.
 double LeadingNumber(const QString& text);
 // A percentage as the scale fields show it: "125 %".
 QString PercentText(double factor);
-// The real scale with three decimals, trailing zeros and point dropped.
+// The real scale with three decimals, trailing zeros and comma dropped:
+// 0.75 shows as "0,75".
 QString RealScaleText(double value);

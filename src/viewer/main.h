@@ -278,5 +278,6 @@ class TMainForm : public QMainWindow {
   TDatabaseForm* DatabaseForm_ = nullptr;
 };
 
-// Remaining seconds as the label shows them: up to 5 significant digits.
+// Remaining seconds as the label shows them: up to 5 significant digits,
+// with a decimal comma ("12,5").
 QString SecondsText(double remaining);

@@ -183,7 +183,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.AnimationTimer().interval(), 250);
     PhaseButton(f, 2)->click();
     f.AnimationTick();
-    QCOMPARE(f.Tools()->SecondsLabel->text(), QStringLiteral("16.5"));
+    QCOMPARE(f.Tools()->SecondsLabel->text(), QStringLiteral("16,5"));
     for (int i = 1; i < 34; ++i) f.AnimationTick();
     QCOMPARE(f.Scheme()->Time->Phase, 1);
     QCOMPARE(f.Tools()->PhaseIndex(), 0);
@@ -228,7 +228,7 @@ class MainWindowTest : public QObject {
     const QImage blank = f.Map()->Picture().copy();
     f.AnimationTick();  // 19.5 s left: every head shows what it showed
     QCOMPARE(f.Map()->Picture(), blank);
-    QCOMPARE(f.Tools()->SecondsLabel->text(), QStringLiteral("19.5"));
+    QCOMPARE(f.Tools()->SecondsLabel->text(), QStringLiteral("19,5"));
     for (int i = 0; i < 40 && f.Map()->Picture() == blank; ++i) f.AnimationTick();
     QVERIFY(f.Map()->Picture() != blank);  // a head changed and was drawn
   }

@@ -101,9 +101,9 @@ class ViewerDialogsTest : public QObject {
     dlg.Fill(v.Context, info);
     QCOMPARE(dlg.Edit1()->currentText(), QStringLiteral("125 %"));
     QCOMPARE(dlg.edit2()->currentText(), QStringLiteral("75 %"));
-    QCOMPARE(dlg.realScaleBox()->text(), QStringLiteral("0.75"));
+    QCOMPARE(dlg.realScaleBox()->text(), QStringLiteral("0,75"));
     QCOMPARE(RealScaleText(1.0), QStringLiteral("1"));
-    QCOMPARE(RealScaleText(2.5), QStringLiteral("2.5"));
+    QCOMPARE(RealScaleText(2.5), QStringLiteral("2,5"));
   }
 
   void TheScaleDialogReplacesValuesBelowItsLimitsByAHundredPercent() {
@@ -138,6 +138,7 @@ class ViewerDialogsTest : public QObject {
 
   void TheDatabasePathDialogEnablesTheDirectoryOnlyForAnotherDatabase() {
     TIniFile config(Dir_.path().toStdString() + "/config.ini");
+    QDir().mkpath(Dir_.path() + "/db");
     TDataPathForm dlg;
     QString browsed;
     TAnswerer answers([&](QDialog& d) {
@@ -216,10 +217,10 @@ class ViewerDialogsTest : public QObject {
     QCOMPARE(LeadingNumber("0.75x"), 0.75);
     QCOMPARE(LeadingNumber("%"), 0.0);
     QCOMPARE(PercentText(1.0), QStringLiteral("100 %"));
-    QCOMPARE(SecondsText(12.5), QStringLiteral("12.5"));
+    QCOMPARE(SecondsText(12.5), QStringLiteral("12,5"));
     QCOMPARE(SecondsText(12), QStringLiteral("12"));
     QCOMPARE(SecondsText(0), QStringLiteral("0"));
-    QCOMPARE(SecondsText(123.456), QStringLiteral("123.46"));
+    QCOMPARE(SecondsText(123.456), QStringLiteral("123,46"));
     QCOMPARE(FormatLastTramscale(1), std::string("1.000"));
     QCOMPARE(PercentText(0.125), QStringLiteral("12 %"));  // halves to even
     // Zeros go only from the decimals, and no digit of a large value is lost.

@@ -1,14 +1,11 @@
 #include "PageLayout.h"
 
 #include <algorithm>
-#include <cctype>
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 #include "model/Geometry.h"
 #include "platform/IniFile.h"
 #include "platform/Messages.h"
+#include "platform/UserNumbers.h"
 
 const char* const kPageSection = "Page";
 const char* const kPageKeys[6] = {"leftmargin", "rightmargin", "topmargin", "bottommargin", "TopColon", "bottomColon"};
@@ -22,40 +19,13 @@ double* MarginSlot(TPageMargins& m, int i) {
 
 }  // namespace
 
-bool ParseMargin(const std::string& text, double& value) {
-  std::size_t b = 0, e = text.size();
-  while (b < e && (text[b] == ' ' || text[b] == '\t')) ++b;
-  while (e > b && (text[e - 1] == ' ' || text[e - 1] == '\t')) --e;
-  if (b == e) return false;
-  std::string s = text.substr(b, e - b);
-  int separators = 0;
-  for (char& c : s) {
-    if (c == ',' || c == '.') {
-      c = '.';
-      ++separators;
-    } else if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '-' || c == '+')) {
-      return false;
-    }
-  }
-  if (separators > 1) return false;
-  char* end = nullptr;
-  const double v = std::strtod(s.c_str(), &end);
-  if (end != s.c_str() + s.size() || !std::isfinite(v)) return false;
-  value = v;
-  return true;
-}
+bool ParseMargin(const std::string& text, double& value) { return ParseUserReal(text, value); }
 
 std::string MarginConversionError(const std::string& text) {
   return "'" + text + "' is not a valid floating point value";
 }
 
-std::string FormatGeneral5(double value) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.5G", value);
-  std::string s = buf;
-  std::replace(s.begin(), s.end(), '.', ',');
-  return s;
-}
+std::string FormatGeneral5(double value) { return FormatUserGeneral(value, 5); }
 
 bool ReadPageMargins(const TIniFile& config, const TPageMargins& defaults, TPageMargins& margins) {
   TPageMargins def = defaults;
