@@ -265,3 +265,12 @@ TEST(DocEngineShow, app_show_opens_the_document_only_once_its_file_holds_what_it
 }
 
 }  // namespace
+
+TEST(DocMeasure, LengthsOfThePageSetUpBecomeTwipsAndAnythingElseIsRefused) {
+  // Twips worked out by hand: 1 in = 1440, 1 cm = 1440 / 2.54 ≈ 566.93, 1 pt = 20.
+  const std::pair<const char*, int> good[] = {
+      {"2.5cm", 1417}, {"2,5 cm", 1417}, {" 1.75\"", 2520}, {"0.3in", 432}, {"12mm", 680}, {"10,5pt", 210}, {"7", 140}};
+  for (const auto& [text, twips] : good) EXPECT_EQ(ParseMeasure(text), twips) << text;
+  for (const char* text : {"", "cm", "-1cm", "2.5 km", "inf", "nan", "1e3cm", "2.5.1cm", "200000"})
+    EXPECT_THROW(ParseMeasure(text), TDocError) << text;
+}

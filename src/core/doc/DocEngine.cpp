@@ -1,6 +1,7 @@
 #include "DocEngine.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -55,10 +56,13 @@ std::size_t NextCharEnd(const std::string& s, std::size_t pos) {
 int ParseMeasure(const std::string& text) {
   std::string s = text;
   std::replace(s.begin(), s.end(), ',', '.');
+  // from_chars reads the point whatever the user's locale: the program runs
+  // with the system locale, under which strtod would stop at "2.5".
   const char* begin = s.c_str();
-  char* end = nullptr;
-  const double v = std::strtod(begin, &end);
-  if (end == begin || !std::isfinite(v) || v < 0 || v > 100000) throw TDocError("неверный размер: " + text);
+  while (*begin == ' ') ++begin;
+  double v = 0;
+  const auto [end, ec] = std::from_chars(begin, s.c_str() + s.size(), v, std::chars_format::fixed);
+  if (ec != std::errc() || !std::isfinite(v) || v < 0 || v > 100000) throw TDocError("неверный размер: " + text);
   std::string unit(end);
   unit.erase(std::remove(unit.begin(), unit.end(), ' '), unit.end());
   unit = Lower(unit);
