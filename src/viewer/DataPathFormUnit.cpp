@@ -69,8 +69,14 @@ bool TDataPathForm::Execute(TIniFile& config) {
   while (ExecModal(*this) == QDialog::Accepted) {
     const std::string dir = Edit_->text().toStdString();
     if (DatabaseDirUsable(DatabaseDirOfChoice(Local_->isChecked(), dir))) {
-      config.WriteString("DataBase", "DataBaseDir", dir);
-      config.WriteBool("DataBase", "LocalData", Local_->isChecked());
+      const bool dirWritten = config.WriteString("DataBase", "DataBaseDir", dir);
+      const bool written = config.WriteBool("DataBase", "LocalData", Local_->isChecked()) && dirWritten;
+      // The choice still holds for this session; the user must know that
+      // the next start-up will not find it.
+      if (!written)
+        MessageBoxOk(this, QMessageBox::Warning, QStringLiteral("Ошибка"),
+                     QStringLiteral("Не могу записать в файл %1. Путь к базе данных действует до конца работы программы.")
+                         .arg(QString::fromStdString(config.FileName())));
       return true;
     }
     MessageBoxOk(this, QMessageBox::Critical, QStringLiteral("База данных не найдена."), QStringLiteral("Ошибка"));

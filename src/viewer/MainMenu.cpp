@@ -298,7 +298,6 @@ void TMainForm::LoadPassportClick() {
 
 void TMainForm::DataPathClick() {
   if (!Config_ || !DataPathForm()->Execute(*Config_)) return;
-  Config_->Reload();
   const std::string dir = DatabaseDirFromConfig(*Config_);
   if (!DatabaseDirUsable(dir)) {
     MessageBoxOk(this, QMessageBox::Critical, QStringLiteral("База данных не найдена."), QStringLiteral("Ошибка"));

@@ -97,4 +97,12 @@ TEST(IniFile, AFailedWriteReportsFalseAndKeepsTheValueForTheSession) {
   EXPECT_FALSE(ini.WriteString("Page", "Left", "9"));
   EXPECT_EQ(ini.ReadString("Page", "Left", "-"), "9");
   EXPECT_EQ(ReadBytes(path), "[Page]\r\nLeft=1\r\n");
+  // A second failed write keeps the first value too, and once the file can
+  // be written again both reach it.
+  EXPECT_FALSE(ini.WriteString("Page", "Top", "4"));
+  EXPECT_EQ(ini.ReadString("Page", "Left", "-"), "9");
+  EXPECT_EQ(ini.ReadString("Page", "Top", "-"), "4");
+  ASSERT_EQ(::rmdir((path + ".tmp~").c_str()), 0);
+  EXPECT_TRUE(ini.WriteString("Page", "Right", "2"));
+  EXPECT_EQ(ReadBytes(path), "[Page]\r\nLeft=9\r\nTop=4\r\nRight=2\r\n");
 }

@@ -148,6 +148,25 @@ class NumbersAndDatabasePathTest : public QObject {
     QCOMPARE(ReadFile(ConfigPath()), QByteArray::fromStdString(want));
   }
 
+  void AConfigurationThatCannotBeWrittenIsReportedAndThePathHoldsForTheSession() {
+    TMainForm& f = Started();
+    // A directory where the file was: every write of the configuration fails.
+    QFile::remove(ConfigPath());
+    QDir().mkpath(ConfigPath());
+    TAnswerer answers([&](QDialog& d) {
+      if (auto* path = qobject_cast<TDataPathForm*>(&d)) {
+        path->OtherButton()->click();
+        path->DirEdit()->setText(Other_.path());
+        return int(QDialog::Accepted);
+      }
+      return int(QDialog::Rejected);
+    });
+    f.DataPathClick();
+    QCOMPARE(answers.Boxes.size(), std::size_t{1});
+    QVERIFY2(answers.Boxes[0].startsWith(QStringLiteral("Ошибка|Не могу записать в файл ")), qPrintable(answers.Boxes[0]));
+    QCOMPARE(f.DatabaseDir(), Other_.path().toStdString() + "/");
+  }
+
   void TheDirectoryBrowserOpensAtTheCurrentDatabase() {
     TMainForm& f = Started();
     QDir().mkpath(Other_.path() + "/base");

@@ -55,21 +55,36 @@ TIniFile::TIniFile(std::string path) : Path_(std::move(path)) { Reload(); }
 
 void TIniFile::Reload() {
   Lines_.clear();
+  ReadLines(Lines_);
+}
+
+bool TIniFile::ReadLines(std::vector<std::string>& lines) const {
   std::string bytes;
   try {
     bytes = ReadFileBytes(Path_);
   } catch (const TInOutError&) {
-    return;
+    return false;
   }
+  lines.clear();
   std::size_t start = 0;
   while (start < bytes.size()) {
     std::size_t end = bytes.find_first_of("\r\n", start);
     if (end == std::string::npos) end = bytes.size();
-    Lines_.push_back(Decode1251(std::string_view(bytes).substr(start, end - start)));
+    lines.push_back(Decode1251(std::string_view(bytes).substr(start, end - start)));
     if (end < bytes.size() && bytes[end] == '\r') ++end;
     if (end < bytes.size() && bytes[end] == '\n') ++end;
     start = end;
   }
+  return true;
+}
+
+void TIniFile::RefreshBeforeWrite() {
+  // After a failed write the session holds values the file lacks, and a file
+  // that cannot be read holds nothing: either way the next write starts from
+  // what the session holds, so no value whose write failed is dropped.
+  if (Unsaved_) return;
+  std::vector<std::string> lines;
+  if (ReadLines(lines)) Lines_ = std::move(lines);
 }
 
 TIniFile::Found TIniFile::Find(const std::string& section, const std::string& key) const {
@@ -140,7 +155,7 @@ std::vector<std::string> TIniFile::ReadSection(const std::string& section) const
 bool TIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
   // Another window's TIniFile over the same file may have written since this
   // one read it; starting from the file as it is now keeps its keys.
-  Reload();
+  RefreshBeforeWrite();
   const Found f = Find(section, key);
   const std::string line = key + "=" + value;
   if (f.KeyLine >= 0) {
@@ -167,20 +182,22 @@ bool TIniFile::WriteBool(const std::string& section, const std::string& key, boo
 }
 
 bool TIniFile::DeleteKey(const std::string& section, const std::string& key) {
-  Reload();
+  RefreshBeforeWrite();
   const Found f = Find(section, key);
   if (f.KeyLine < 0) return true;
   Lines_.erase(Lines_.begin() + f.KeyLine);
   return Flush();
 }
 
-bool TIniFile::Flush() const {
+bool TIniFile::Flush() {
   TTextWriter w;
   for (const auto& l : Lines_) w.WriteLine(l);
   try {
     w.SaveAtomically(Path_);
   } catch (const TInOutError&) {
+    Unsaved_ = true;
     return false;
   }
+  Unsaved_ = false;
   return true;
 }

@@ -40,8 +40,11 @@ class TIniFile {
     int KeyLine = -1;      // index of the "key=" line
   };
   Found Find(const std::string& section, const std::string& key) const;
-  bool Flush() const;
+  bool ReadLines(std::vector<std::string>& lines) const;
+  void RefreshBeforeWrite();
+  bool Flush();
 
   std::string Path_;
   std::vector<std::string> Lines_;  // UTF-8, without line ends
+  bool Unsaved_ = false;            // a write failed: Lines_ is newer than the file
 };
