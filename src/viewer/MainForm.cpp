@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QResizeEvent>
 #include <QMenu>
 #include <QToolButton>
 #include <QDir>
@@ -228,6 +229,13 @@ void TMainForm::Finish() {
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   if (watched == Tools_ && event->type() == QEvent::LayoutRequest) UpdateMinimumSize();
   return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  const QSize minimum = minimumSize();
+  if (event->size().width() < minimum.width() || event->size().height() < minimum.height())
+    QTimer::singleShot(0, this, [this] { resize(size().expandedTo(minimumSize())); });
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

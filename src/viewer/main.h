@@ -221,6 +221,9 @@ class TMainForm : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
   // The tool panel's layout changed (phase items, fonts): the minimum follows.
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // A display without a window manager lets the window be made smaller than
+  // its minimum; it grows back.
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void CreateMenus();
