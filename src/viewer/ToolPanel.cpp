@@ -47,7 +47,7 @@ TToolPanel::TToolPanel(QWidget* parent) : QWidget(parent) {
   SecondsLabel->setAlignment(Qt::AlignCenter);
   SecondsLabel->setFrameShape(QFrame::Panel);
   SecondsLabel->setFrameShadow(QFrame::Sunken);
-  SecondsLabel->setToolTip(QStringLiteral("Секунд до конца текущей фазы"));
+  SecondsLabel->setToolTip(QStringLiteral("Осталось секунд до конца текущей фазы"));
   QFont big = SecondsLabel->font();
   big.setPointSize(big.pointSize() + 4);
   big.setBold(true);
