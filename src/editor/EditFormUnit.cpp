@@ -22,6 +22,7 @@
 #include "qt/Cursors.h"
 #include "qt/Modal.h"
 #include "qt/PaintBox.h"
+#include "qt/ScreenFit.h"
 
 QString TEditForm::Caption() { return QStringLiteral("Редактирование  схемы"); }
 
@@ -54,7 +55,7 @@ TEditForm::TEditForm(QWidget* parent) : QDialog(parent) {
   layout->setSpacing(0);
   layout->addWidget(Tools_);
   layout->addLayout(body, 1);
-  resize(1100, 720);
+  ResizeWithinScreen(this, QSize(1100, 720));
 
   EdgeTimer_.setInterval(50);
   connect(&EdgeTimer_, &QTimer::timeout, this, [this] { EdgeTimerTick(Map_->mapFromGlobal(QCursor::pos())); });
@@ -181,7 +182,7 @@ void TEditForm::ShowEditor() {
 
 void TEditForm::Execute(TSVObject& scheme, const TFileStamp& mapStamp) {
   if (QWidget* owner = parentWidget()) {
-    resize(owner->size().expandedTo(QSize(900, 600)));
+    ResizeWithinScreen(this, owner->size().expandedTo(QSize(900, 600)));
     // The editor takes the place of the main window it hides.
     if (owner->isMaximized()) setWindowState(windowState() | Qt::WindowMaximized);
   }

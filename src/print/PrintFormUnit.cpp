@@ -20,6 +20,7 @@
 #include "print/SetPageModel.h"
 #include "qt/Modal.h"
 #include "qt/QtCanvas.h"
+#include "qt/ScreenFit.h"
 
 void TPreviewPaper::SetPicture(const QImage& picture) {
   Picture_ = picture;
@@ -98,7 +99,7 @@ TPrintForm::TPrintForm(QWidget* parent) : QDialog(parent), Printer_(SessionPrint
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(bar);
   layout->addWidget(Scroll_, 1);
-  resize(900, 700);
+  ResizeWithinScreen(this, QSize(900, 700));
 
   connect(setup, &QPushButton::clicked, this, &TPrintForm::PrinterSetupClick);
   connect(print, &QPushButton::clicked, this, [this] {

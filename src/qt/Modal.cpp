@@ -1,6 +1,9 @@
 #include "Modal.h"
 
 #include <QDialog>
+#include <QTimer>
+
+#include "ScreenFit.h"
 
 namespace {
 TModalAnswerer& Answerer() {
@@ -10,6 +13,9 @@ TModalAnswerer& Answerer() {
 }  // namespace
 
 int ExecModal(QDialog& dialog) {
+  KeepOnScreen(&dialog);
+  // Its frame is known only once it is shown.
+  QTimer::singleShot(0, &dialog, [&dialog] { KeepOnScreen(&dialog); });
   if (Answerer()) return Answerer()(dialog);
   return dialog.exec();
 }

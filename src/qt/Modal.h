@@ -12,7 +12,8 @@ class QWidget;
 
 using TModalAnswerer = std::function<int(QDialog&)>;
 
-// Runs the dialog modally, or hands it to the installed answerer.
+// Runs the dialog modally, or hands it to the installed answerer; either way
+// the dialog is first cut to the screen it opens on.
 int ExecModal(QDialog& dialog);
 // Installs an answerer (an empty function restores exec()); returns the previous one.
 TModalAnswerer SetModalAnswerer(TModalAnswerer answerer);

@@ -25,3 +25,12 @@ bool AskReplace(QWidget* parent, const QString& title, const QString& text) {
   box.setEscapeButton(QMessageBox::No);
   return ExecModal(box) == QMessageBox::Yes;
 }
+
+bool AskYesNo(QWidget* parent, const QString& title, const QString& text) {
+  QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setEscapeButton(QMessageBox::No);
+  return ExecModal(box) == QMessageBox::Yes;
+}

@@ -12,3 +12,6 @@ int AskSaveYesNoCancel(QWidget* parent, const QString& title, const QString& tex
 // A warning with "Да" and "Нет" before replacing something; "Нет", which
 // keeps what is there, answers Enter and Esc. True for "Да".
 bool AskReplace(QWidget* parent, const QString& title, const QString& text);
+
+// A question with "Да" (Enter) and "Нет" (Esc). True for "Да".
+bool AskYesNo(QWidget* parent, const QString& title, const QString& text);

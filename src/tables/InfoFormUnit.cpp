@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "qt/Modal.h"
+#include "qt/ScreenFit.h"
 #include "tables/InfoFormModel.h"
 
 TInfoForm::TInfoForm(QWidget* parent) : QDialog(parent) {
@@ -75,7 +76,7 @@ TInfoForm::TInfoForm(QWidget* parent) : QDialog(parent) {
   layout->addWidget(Comment_, 1);
   layout->addLayout(middle);
   layout->addLayout(buttons);
-  resize(460, 420);
+  ResizeWithinScreen(this, QSize(460, 420));
 }
 
 TInfoForm::~TInfoForm() = default;

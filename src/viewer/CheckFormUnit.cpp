@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "qt/PaintBox.h"
+#include "qt/ScreenFit.h"
 #include "ToolPanel.h"
 #include "check/PassportCheck.h"
 #include "main.h"
@@ -45,7 +46,7 @@ TCheckForm::TCheckForm(TMainForm* main) : QDialog(main), Main_(main) {
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(again, &QPushButton::clicked, this, &TCheckForm::Refresh);
   connect(List_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { ListDoubleClick(row); });
-  resize(760, 420);
+  ResizeWithinScreen(this, QSize(760, 420));
 }
 
 void TCheckForm::Refresh() {

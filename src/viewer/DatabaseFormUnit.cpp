@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "check/PassportCheck.h"
+#include "qt/ScreenFit.h"
 
 namespace {
 
@@ -102,7 +103,7 @@ TDatabaseForm::TDatabaseForm(QWidget* parent) : QDialog(parent) {
   connect(Search_, &QLineEdit::textChanged, this, [proxy](const QString& t) { proxy->SetText(t); });
   connect(Search_, &QLineEdit::returnPressed, this, &TDatabaseForm::SearchReturn);
   connect(Table_, &QTableView::activated, this, [this](const QModelIndex& i) { TableActivate(i.row()); });
-  resize(1180, 600);
+  ResizeWithinScreen(this, QSize(1180, 600));
 }
 
 TDatabaseForm::~TDatabaseForm() { StopWorker(); }

@@ -7,6 +7,7 @@
 
 #include "platform/Messages.h"
 #include "platform/ProgramDir.h"
+#include "qt/ScreenFit.h"
 
 THelpWindow::THelpWindow(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Содержание справки"));
@@ -16,7 +17,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(Browser_);
-  resize(720, 640);
+  ResizeWithinScreen(this, QSize(720, 640));
 }
 
 QString THelpWindow::HelpFile() { return QString::fromStdString(ProgramDir() + "help/passport.html"); }
@@ -29,6 +30,7 @@ bool THelpWindow::ShowContents() {
   }
   Browser_->setSource(QUrl::fromLocalFile(file));
   show();
+  KeepOnScreen(this);
   raise();
   activateWindow();
   return true;

@@ -6,9 +6,10 @@
 #include "CheckFormUnit.h"
 #include "DatabaseFormUnit.h"
 #include "main.h"
+#include "qt/ScreenFit.h"
 
 void TMainForm::CreateCheckEntries(QMenu* file, QMenu* object) {
-  auto* database = new QAction(QStringLiteral("База светофорных объектов"), file);
+  auto* database = new QAction(QStringLiteral("&База светофорных объектов"), file);
   database->setObjectName(QStringLiteral("DatabaseWindowAction"));
   file->insertAction(Menu_.ExportTables, database);
   connect(database, &QAction::triggered, this, [this] {
@@ -19,11 +20,12 @@ void TMainForm::CreateCheckEntries(QMenu* file, QMenu* object) {
     }
     DatabaseForm_->Load(DatabaseDir_);
     DatabaseForm_->show();
+    KeepOnScreen(DatabaseForm_);
     DatabaseForm_->raise();
   });
 
   object->addSeparator();
-  auto* check = object->addAction(QStringLiteral("Проверка паспорта…"));
+  auto* check = object->addAction(QStringLiteral("Проверка п&аспорта…"));
   check->setObjectName(QStringLiteral("CheckPassportAction"));
   connect(check, &QAction::triggered, this, [this] {
     if (!CheckForm_) {
@@ -32,6 +34,7 @@ void TMainForm::CreateCheckEntries(QMenu* file, QMenu* object) {
     }
     CheckForm_->Refresh();
     CheckForm_->show();
+    KeepOnScreen(CheckForm_);
     CheckForm_->raise();
   });
 }

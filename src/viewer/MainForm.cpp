@@ -2,12 +2,14 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QResizeEvent>
 #include <QMenu>
 #include <QToolButton>
 #include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenuBar>
 
 #include "Database.h"
 #include "DataPathFormUnit.h"
@@ -23,6 +25,7 @@
 #include "qt/Cursors.h"
 #include "qt/Modal.h"
 #include "qt/PaintBox.h"
+#include "qt/ScreenFit.h"
 #include "qt/QtMessages.h"
 
 QString SecondsText(double remaining) { return QString::fromStdString(FormatUserGeneral(remaining, 5)); }
@@ -38,7 +41,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
   layout->addWidget(Tools_);
   layout->addWidget(Map_, 1);
   setCentralWidget(central);
-  resize(1024, 700);
+  ResizeWithinScreen(this, QSize(1024, 700));
+  UpdateMinimumSize();
+  Tools_->installEventFilter(this);
 
   View_.Canvas = Map_->Canvas();
   View_.Normalize();
@@ -72,6 +77,20 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
 }
 
 TMainForm::~TMainForm() { Finish(); }
+
+void TMainForm::ShowOnScreen() {
+  setGeometry(AvailableArea(this));
+  showMaximized();
+}
+
+// The tool panel at its smallest with a square of scheme beside it, the menu
+// bar above; never more than the screen, where a panel taller than the
+// screen has to give way.
+void TMainForm::UpdateMinimumSize() {
+  const QSize panel = Tools_->minimumSizeHint();
+  const QSize client(panel.width() + panel.height(), panel.height() + menuBar()->sizeHint().height());
+  setMinimumSize(SizeWithin(client, AvailableArea(this)));
+}
 
 bool TMainForm::Start() {
   RegisterCursors();
@@ -206,6 +225,18 @@ void TMainForm::Finish() {
   AnimTimer_.stop();
   if (Config_ && Scheme_) Config_->WriteString("map", "lastTramscale", FormatLastTramscale(Scheme_->Info->RealScale));
   if (Scheme_) Scheme_->ClearAll();
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Tools_ && event->type() == QEvent::LayoutRequest) UpdateMinimumSize();
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  const QSize minimum = minimumSize();
+  if (event->size().width() < minimum.width() || event->size().height() < minimum.height())
+    QTimer::singleShot(0, this, [this] { resize(size().expandedTo(minimumSize())); });
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

@@ -37,7 +37,7 @@ void TMainForm::CreateInfoEntries(QMenu* object) {
     entry->setEnabled(true);
   }
   object->addSeparator();
-  m.SaveInfo = object->addAction(QStringLiteral("Сохранить информацию о СО"));
+  m.SaveInfo = object->addAction(QStringLiteral("&Сохранить информацию о СО"));
   m.SaveInfo->setProperty("available", true);
   m.SaveInfo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
   connect(m.ChangeTable, &QAction::triggered, this, &TMainForm::ChangeTableClick);

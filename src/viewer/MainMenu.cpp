@@ -1,6 +1,7 @@
 // The main window's menu and the dialogs it opens.
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenuBar>
 
 #include "AboutFormUnit.h"
@@ -19,6 +20,7 @@
 #include "qt/Modal.h"
 #include "qt/PassportLock.h"
 #include "qt/QtMessages.h"
+#include "qt/Questions.h"
 #include "tables/InfoFormUnit.h"
 #include "tables/NaprForm.h"
 #include "tables/PhaseFormUnit.h"
@@ -39,58 +41,62 @@ void TMainForm::CreateMenus() {
   QMenuBar* bar = menuBar();
   TMainMenu& m = Menu_;
 
-  QMenu* file = bar->addMenu(QStringLiteral("Файл"));
-  m.LoadPassport = Entry(file, "Загрузить паспорт");
-  m.ExportTables = Entry(file, "Экспорт таблиц в Word", false);
+  QMenu* file = bar->addMenu(QStringLiteral("&Файл"));
+  m.LoadPassport = Entry(file, "&Загрузить паспорт");
+  m.LoadPassport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  m.ExportTables = Entry(file, "&Экспорт таблиц в Word", false);
   file->addSeparator();
-  m.Exit = Entry(file, "Выход");
+  m.Exit = Entry(file, "&Выход");
 
   // The table windows attach to these entries; until they do the entries are off.
-  QMenu* object = bar->addMenu(QStringLiteral("Светофорный объект"));
-  m.GeneralInfo = Entry(object, "Общая информация по СО", false);
+  QMenu* object = bar->addMenu(QStringLiteral("&Светофорный объект"));
+  m.GeneralInfo = Entry(object, "&Общая информация по СО", false);
   m.GeneralInfo->setStatusTip(QStringLiteral("Адрес, число фаз и направлений и т.п."));
   m.GeneralInfo->setToolTip(m.GeneralInfo->statusTip());
-  m.Organisation = object->addMenu(QStringLiteral("Организация движения"));
+  m.Organisation = object->addMenu(QStringLiteral("Организация &движения"));
   m.Organisation->setProperty("available", false);
   m.Organisation->setEnabled(false);
-  m.ByPhases = Entry(m.Organisation, "По фазам", false);
-  m.ByDirections = Entry(m.Organisation, "По направлениям", false);
-  m.NonStandard = Entry(m.Organisation, "При нестандартной смене фаз", false);
-  m.ChangeTable = Entry(object, "Таблица изменений", false);
-  m.EquipmentTable = Entry(object, "Таблица комплектации", false);
-  m.TramHeads = Entry(object, "Подключение трамвайных головок", false);
+  m.ByPhases = Entry(m.Organisation, "По &фазам", false);
+  m.ByDirections = Entry(m.Organisation, "По &направлениям", false);
+  m.NonStandard = Entry(m.Organisation, "&При нестандартной смене фаз", false);
+  m.ChangeTable = Entry(object, "&Таблица изменений", false);
+  m.EquipmentTable = Entry(object, "Таблица &комплектации", false);
+  m.TramHeads = Entry(object, "Подключение т&рамвайных головок", false);
   CreateInfoEntries(object);
 
-  QMenu* scheme = bar->addMenu(QStringLiteral("Схема"));
+  QMenu* scheme = bar->addMenu(QStringLiteral("С&хема"));
   m.Edit = Entry(scheme, "&Изменить", false);
   m.Edit->setShortcut(QKeySequence(Qt::Key_F4));
-  m.SetScale = Entry(scheme, "Задать масштаб");
-  m.ShowWhole = Entry(scheme, "Показать целиком");
+  m.SetScale = Entry(scheme, "&Задать масштаб");
+  m.ShowWhole = Entry(scheme, "Показать &целиком");
+  m.ShowWhole->setShortcut(QKeySequence(Qt::Key_Home));
   scheme->addSeparator();
-  m.PresetAll = Entry(scheme, "Показать все слои");
-  m.PresetCable = Entry(scheme, "Кабельное хозяйство");
-  m.PresetTsrd = Entry(scheme, "Схема расстановки ТСРД");
-  m.PresetOdd = Entry(scheme, "Схема ОДД");
+  m.PresetAll = Entry(scheme, "Показать &все слои");
+  m.PresetCable = Entry(scheme, "&Кабельное хозяйство");
+  m.PresetTsrd = Entry(scheme, "&Схема расстановки ТСРД");
+  m.PresetOdd = Entry(scheme, "Схема &ОДД");
 
-  QMenu* print = bar->addMenu(QStringLiteral("Печать"));
-  m.PrintScheme = Entry(print, "Печать текущей схемы", false);
-  m.PrintTimeDiagram = Entry(print, "Печать временной диаграммы СО", false);
-  m.PrintTablesWord = Entry(print, "Печать таблиц через Word", false);
-  m.PrintTramHeads = Entry(print, "Печать схем распайки головок", false);
+  QMenu* print = bar->addMenu(QStringLiteral("&Печать"));
+  m.PrintScheme = Entry(print, "Печать &текущей схемы", false);
+  m.PrintTimeDiagram = Entry(print, "Печать &временной диаграммы СО", false);
+  m.PrintTablesWord = Entry(print, "Печать т&аблиц через Word", false);
+  m.PrintTramHeads = Entry(print, "Печать схем &распайки головок", false);
   print->addSeparator();
-  m.PrintTsrd = Entry(print, "Печать схемы расстановки ТСРД", false);
-  m.PrintOdd = Entry(print, "Печать схемы ОДД", false);
-  m.PrintCable = Entry(print, "Печать кабельного хозяйства", false);
+  m.PrintTsrd = Entry(print, "Печать схемы ра&сстановки ТСРД", false);
+  m.PrintOdd = Entry(print, "Печать схемы &ОДД", false);
+  m.PrintCable = Entry(print, "Печать &кабельного хозяйства", false);
 
-  QMenu* options = bar->addMenu(QStringLiteral("Опции"));
-  m.DataPath = Entry(options, "Путь к базе данных");
-  m.PageSetup = Entry(options, "Параметры страницы", false);
+  QMenu* options = bar->addMenu(QStringLiteral("&Опции"));
+  m.DataPath = Entry(options, "&Путь к базе данных");
+  m.PageSetup = Entry(options, "Пара&метры страницы", false);
 
-  QMenu* help = bar->addMenu(QStringLiteral("Помощь"));
-  m.HelpContents = Entry(help, "Содержание справки");
-  m.About = Entry(help, "О программе ");
+  QMenu* help = bar->addMenu(QStringLiteral("По&мощь"));
+  m.HelpContents = Entry(help, "&Содержание справки");
+  m.HelpContents->setShortcut(QKeySequence::HelpContents);
+  m.About = Entry(help, "&О программе ");
 
   CreateCheckEntries(file, object);
+  CreateViewKeys();
 
   connect(m.Edit, &QAction::triggered, this, &TMainForm::EditClick);
   connect(m.LoadPassport, &QAction::triggered, this, &TMainForm::LoadPassportClick);
@@ -293,7 +299,12 @@ void TMainForm::ScaleClick() {
 
 void TMainForm::LoadPassportClick() {
   const QString number = ChooseObjectForm()->Execute();
-  if (!number.isEmpty()) OpenPassport(number);
+  if (number.isEmpty()) return;
+  // A mistyped number would otherwise leave an empty passport in the database.
+  if (!QFileInfo(QString::fromStdString(PassportDir(DatabaseDir_, number))).isDir() &&
+      !AskYesNo(this, ApplicationTitle(), QStringLiteral("СО № %1 не существует. Создать?").arg(number)))
+    return;
+  OpenPassport(number);
 }
 
 void TMainForm::DataPathClick() {

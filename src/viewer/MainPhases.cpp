@@ -2,6 +2,7 @@
 // selectors, the seconds label and the animation.
 #include <QGroupBox>
 #include <QLabel>
+#include <QToolButton>
 
 #include "ToolPanel.h"
 #include "main.h"
@@ -39,9 +40,15 @@ void TMainForm::ChooseProgram() {
   Repaint();
 }
 
-void TMainForm::Play() { AnimTimer_.start(); }
+void TMainForm::Play() {
+  Tools_->PlayButton->setChecked(true);
+  AnimTimer_.start();
+}
 
-void TMainForm::Stop() { AnimTimer_.stop(); }
+void TMainForm::Stop() {
+  Tools_->StopButton->setChecked(true);
+  AnimTimer_.stop();
+}
 
 void TMainForm::AnimationTick() {
   if (!Scheme_ || !View_.Canvas) return;

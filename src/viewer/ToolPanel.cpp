@@ -28,18 +28,26 @@ TToolPanel::TToolPanel(QWidget* parent) : QWidget(parent) {
   LayersButton = MakeButton(this, "layers", "С", QStringLiteral("Управление слоями"), false);
   ScaleButton = MakeButton(this, "scale", "М", QStringLiteral("Масштаб"), false);
   FitButton = MakeButton(this, "fit", "▣", QStringLiteral("Отобразить целиком"), false);
-  PlayButton = MakeButton(this, "play", "▶", QStringLiteral("Пуск имитации работы СО"), false);
-  StopButton = MakeButton(this, "stop", "■", QStringLiteral("Остановка имитации"), false);
+  PlayButton = MakeButton(this, "play", "▶", QStringLiteral("Пуск имитации работы СО"), true);
+  StopButton = MakeButton(this, "stop", "■", QStringLiteral("Остановка имитации"), true);
 
   auto* modes = new QButtonGroup(this);
   modes->setExclusive(true);
   for (QToolButton* b : {PanButton, ZoomInButton, ZoomOutButton, PointerButton}) modes->addButton(b);
   PointerButton->setChecked(true);
+  // Whichever of play and stop was pressed last stays down: it tells
+  // whether the plan is running.
+  auto* run = new QButtonGroup(this);
+  run->setExclusive(true);
+  run->addButton(PlayButton);
+  run->addButton(StopButton);
+  StopButton->setChecked(true);
 
   SecondsLabel = new QLabel(QStringLiteral("0"), this);
   SecondsLabel->setAlignment(Qt::AlignCenter);
   SecondsLabel->setFrameShape(QFrame::Panel);
   SecondsLabel->setFrameShadow(QFrame::Sunken);
+  SecondsLabel->setToolTip(QStringLiteral("Осталось секунд до конца текущей фазы"));
   QFont big = SecondsLabel->font();
   big.setPointSize(big.pointSize() + 4);
   big.setBold(true);

@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
     InstallPrinting(form);
     form.SetEditorRunner(
         MakeEditorRunner([](QWidget* owner) { return std::make_unique<TQtDialogHost>(owner); }));
-    form.showMaximized();
+    form.ShowOnScreen();
     // A smoke test of an installation: start, open the passport, show it
     // (into a picture file when the variable names one), leave.
     const bool smoke = qEnvironmentVariableIsSet("SVPASS_EXIT_AFTER_START");

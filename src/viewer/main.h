@@ -96,6 +96,9 @@ class TMainForm : public QMainWindow {
   // the first passport and its fit. False when the user gave up finding the
   // database: the program ends.
   bool Start();
+  // Shows the window maximised; where no window manager maximises it, it
+  // still takes the screen's available area.
+  void ShowOnScreen();
 
   TSVObject* Scheme() const { return Scheme_.get(); }
   TDrawContext& View() { return View_; }
@@ -129,6 +132,10 @@ class TMainForm : public QMainWindow {
   void MapMouseUp(QPoint p);
   // Zooms about the cursor by whole wheel notches.
   void MapWheel(QPoint p, int steps);
+  // The keys: the origin moves by (dx, dy) pixels; the zoom changes by the
+  // factor about the paint box's centre.
+  void PanView(int dx, int dy);
+  void ZoomView(double factor);
   // One tick of the edge scroll timer with the cursor at `cursor` (paint box coordinates).
   void EdgeScrollTick(QPoint cursor);
   TEdge EdgeDirection() const { return Edge_; }
@@ -212,9 +219,18 @@ class TMainForm : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // The tool panel's layout changed (phase items, fonts): the minimum follows.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  // A display without a window manager lets the window be made smaller than
+  // its minimum; it grows back.
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void CreateMenus();
+  // Arrows (Shift: farther) and keypad plus and minus.
+  void CreateViewKeys();
+  // The window cannot be made so small that the tool panel's controls overlap.
+  void UpdateMinimumSize();
   void AttachPlanTables();
   void WireTableExport();
   // "База светофорных объектов" and "Проверка паспорта…" with their windows.

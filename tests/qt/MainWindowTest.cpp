@@ -329,6 +329,8 @@ class MainWindowTest : public QObject {
     QString typed;
     bool refused = false;
     TAnswerer answers([&](QDialog& d) {
+      // "СО № 42 не существует. Создать?"
+      if (qobject_cast<QMessageBox*>(&d)) return int(QMessageBox::Yes);
       auto& chooser = dynamic_cast<TChooseObjectForm&>(d);
       chooser.NumberEdit()->clear();
       QTest::keyClicks(chooser.NumberEdit(), "../x");
