@@ -3,15 +3,19 @@
 #include <QBuffer>
 #include "OffscreenApp.h"
 #include <QImage>
+#include <fstream>
 #include <iostream>
 #include <optional>
 
 #include "CliArgs.h"
 #include "CliMessages.h"
 #include "Commands.h"
+#include "PrimitivesJson.h"
 #include "Usage.h"
 #include "model/SVObject.h"
 #include "plan/SVtime.h"
+#include "platform/RecordingCanvas.h"
+#include "platform/TeeCanvas.h"
 #include "platform/TextFile.h"
 #include "qt/QtCanvas.h"
 #include "qt/SchemeView.h"
@@ -21,6 +25,8 @@ namespace {
 struct TRenderArgs {
   std::string Dir;
   std::string Out;
+  // The log of the picture's primitives, one JSON object a line.
+  std::string Primitives;
   int Width = 1280;
   int Height = 800;
   std::optional<int> Phase;
@@ -40,6 +46,9 @@ bool ParseArgs(const TArgs& args, TRenderArgs& out) {
     if (a == "--out") {
       if (!hasValue || value.empty()) return false;
       out.Out = value;
+    } else if (a == "--primitives") {
+      if (!hasValue || value.empty()) return false;
+      out.Primitives = value;
     } else if (a == "--width" || a == "--height") {
       if (!hasValue || !ParseInt(value, 16, 20000, n)) return false;
       (a == "--width" ? out.Width : out.Height) = *n;
@@ -66,6 +75,8 @@ bool ParseArgs(const TArgs& args, TRenderArgs& out) {
     }
     ++i;
   }
+  // Standard output takes one of the two, not both.
+  if (out.Out == "-" && out.Primitives == "-") return false;
   return !out.Dir.empty() && !out.Out.empty();
 }
 
@@ -77,6 +88,12 @@ bool SavePicture(const QImage& picture, const std::string& out) {
   if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG")) return false;
   std::cout.write(bytes.constData(), bytes.size());
   return static_cast<bool>(std::cout.flush());
+}
+
+bool SavePrimitives(const std::vector<TCanvasOp>& ops, const std::string& out) {
+  if (out == "-") return WritePrimitives(std::cout, ops);
+  std::ofstream file(out, std::ios::binary | std::ios::trunc);
+  return file && WritePrimitives(file, ops);
 }
 
 }  // namespace
@@ -97,10 +114,16 @@ int CmdRender(const TArgs& args) {
   scheme.LoadAll();
 
   QImage picture(a.Width, a.Height, QImage::Format_RGB32);
+  TRecordingCanvas recorder(TRect{0, 0, a.Width, a.Height});
   {
     TQtCanvas canvas(&picture);
+    // With a log asked for, every primitive passes through the recorder on
+    // its way to the picture: the log is of this very picture, laid out
+    // with the picture's own text metrics.
+    std::optional<TTeeCanvas> tee;
+    if (!a.Primitives.empty()) tee.emplace(canvas, recorder);
     TDrawContext view;
-    InitViewContext(view, &canvas, scheme);
+    InitViewContext(view, tee ? static_cast<TCanvas*>(&*tee) : &canvas, scheme);
     ShowPhase(scheme, a.Phase.value_or(1));
     if (a.Program) ShowProgram(scheme, *a.Program);
     if (a.Remaining) {
@@ -115,6 +138,10 @@ int CmdRender(const TArgs& args) {
   }
   if (!SavePicture(picture, a.Out)) {
     CliError("render") << "cannot write " << (a.Out == "-" ? "to standard output" : a.Out) << '\n';
+    return 1;
+  }
+  if (!a.Primitives.empty() && !SavePrimitives(recorder.Ops(), a.Primitives)) {
+    CliError("render") << "cannot write " << (a.Primitives == "-" ? "to standard output" : a.Primitives) << '\n';
     return 1;
   }
   return 0;

@@ -52,7 +52,8 @@ const std::vector<TCommandUsage> kUsages = {
      "render <passport-dir> --out FILE.png|- [--width W] [--height H] [--phase "
      "P] [--program K]\n"
      "         [--remaining T] [--preset all|cable|tsrd|odd] [--look "
-     "view|edit|print] [--sign-scale S]",
+     "view|edit|print] [--sign-scale S]\n"
+     "         [--primitives FILE.jsonl|-]",
      "draw the scheme as the viewer shows it into a PNG image",
      "Draws the passport's scheme, fitted to the picture, without a display.\n"
      "\nOptions:\n"
@@ -64,8 +65,18 @@ const std::vector<TCommandUsage> kUsages = {
      "  --remaining T   seconds left in the phase\n"
      "  --preset NAME   layers shown: all, cable, tsrd or odd\n"
      "  --look NAME     view, edit or print\n"
-     "  --sign-scale S  size of the signs, above 0 and below 100\n",
+     "  --sign-scale S  size of the signs, above 0 and below 100\n"
+     "  --primitives FILE\n"
+     "                  also write every primitive of the picture, in drawing order, one JSON\n"
+     "                  object a line; - writes them to standard output (not with --out -).\n"
+     "                  Members: op (line, polyline, polygon, ellipse, rectangle, arc, pie,\n"
+     "                  fillrect, stretchdraw, text), points ([x,y] screen pixels), pen (color,\n"
+     "                  width, style solid|dot, mode copy|xor), brush (color, style\n"
+     "                  solid|clear|diagcross); text ops also font (height, escapement, weight,\n"
+     "                  italic, face, color), align and text. Colours: \"0x\" and six hex\n"
+     "                  digits of 0x00BBGGRR.\n",
      {{"--out", 1},
+      {"--primitives", 1},
       {"--width", 1},
       {"--height", 1},
       {"--phase", 1},
