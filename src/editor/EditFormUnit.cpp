@@ -85,19 +85,19 @@ void TEditForm::SetDialogHost(std::unique_ptr<TDialogHost> dialogs) {
 }
 
 void TEditForm::CreateMenus(QMenuBar* bar) {
-  QMenu* base = bar->addMenu(QStringLiteral("Основа"));
-  LoadBase_ = base->addAction(QStringLiteral("Загрузить"));
-  ShowBase_ = base->addAction(QStringLiteral("Показать"));
+  QMenu* base = bar->addMenu(QStringLiteral("&Основа"));
+  LoadBase_ = base->addAction(QStringLiteral("&Загрузить"));
+  ShowBase_ = base->addAction(QStringLiteral("&Показать"));
   ShowBase_->setEnabled(false);
-  QMenu* scale = bar->addMenu(QStringLiteral("Масштаб"));
-  SetScale_ = scale->addAction(QStringLiteral("Установить масштаб"));
-  FitMenu_ = scale->addAction(QStringLiteral("Отобразить целиком"));
-  QMenu* transform = bar->addMenu(QStringLiteral("Преобразования"));
-  Align_ = transform->addAction(QStringLiteral("Подгонка под основу"));
-  MoveBase_ = transform->addAction(QStringLiteral("Перенос"));
-  CableType_ = transform->addAction(QStringLiteral("Смена типа кабеля"));
-  QMenu* mode = bar->addMenu(QStringLiteral("Режим"));
-  Mode_ = mode->addAction(QStringLiteral("Просмотр"));
+  QMenu* scale = bar->addMenu(QStringLiteral("&Масштаб"));
+  SetScale_ = scale->addAction(QStringLiteral("&Установить масштаб"));
+  FitMenu_ = scale->addAction(QStringLiteral("&Отобразить целиком"));
+  QMenu* transform = bar->addMenu(QStringLiteral("&Преобразования"));
+  Align_ = transform->addAction(QStringLiteral("&Подгонка под основу"));
+  MoveBase_ = transform->addAction(QStringLiteral("П&еренос"));
+  CableType_ = transform->addAction(QStringLiteral("&Смена типа кабеля"));
+  QMenu* mode = bar->addMenu(QStringLiteral("&Режим"));
+  Mode_ = mode->addAction(QStringLiteral("&Просмотр"));
 
   connect(LoadBase_, &QAction::triggered, this, &TEditForm::LoadBaseClick);
   connect(ShowBase_, &QAction::triggered, this, &TEditForm::ShowBaseClick);
@@ -238,8 +238,8 @@ void TEditForm::Sync() {
   base->setEnabled(hasBase);
   base->setChecked(s.BaseState() == TBaseState::Shown);
   ShowBase_->setEnabled(hasBase);
-  ShowBase_->setText(QString::fromStdString(s.BaseMenuCaption()));
-  Mode_->setText(s.Editing() ? QStringLiteral("Просмотр") : QStringLiteral("Редактирование"));
+  ShowBase_->setText(QStringLiteral("&") + QString::fromStdString(s.BaseMenuCaption()));
+  Mode_->setText(s.Editing() ? QStringLiteral("&Просмотр") : QStringLiteral("&Редактирование"));
   ViewButton_->setChecked(!s.Editing());
   UndoButton_->setEnabled(s.UndoSteps() > 0);
   RedoButton_->setEnabled(s.RedoSteps() > 0);

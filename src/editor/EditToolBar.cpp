@@ -2,12 +2,12 @@
 
 #include <QButtonGroup>
 #include <QFrame>
-#include <QHBoxLayout>
 #include <QSignalBlocker>
 #include <QToolButton>
 
 #include "edit/EditSession.h"
 #include "qt/Cursors.h"
+#include "qt/FlowLayout.h"
 
 namespace {
 
@@ -73,7 +73,8 @@ QToolButton* MakeEditButton(QWidget* parent, const QString& icon, const QString&
 TEditToolBar::TEditToolBar(QWidget* parent) : QWidget(parent) {
   Group_ = new QButtonGroup(this);
   Group_->setExclusive(true);
-  auto* row = new QHBoxLayout(this);
+  // Wraps onto a second row on a narrow screen: every tool stays in reach.
+  auto* row = new TFlowLayout(this);
   row->setContentsMargins(2, 2, 2, 2);
   row->setSpacing(1);
   const std::vector<TToolInfo>& tools = TEditSession::Tools();
@@ -91,14 +92,12 @@ TEditToolBar::TEditToolBar(QWidget* parent) : QWidget(parent) {
   auto* bar = new QFrame(this);
   bar->setFrameShape(QFrame::VLine);
   bar->setFrameShadow(QFrame::Sunken);
-  row->addSpacing(4);
+  bar->setFixedSize(9, Buttons_.empty() ? 30 : Buttons_.front()->sizeHint().height());
   row->addWidget(bar);
-  row->addSpacing(4);
   // Its own group: it stays up or down whatever tool is chosen.
   BaseButton_ = MakeEditButton(this, "edit_base", "Осн", QStringLiteral("Спрятать/показать основу"), true);
   BaseButton_->setEnabled(false);
   row->addWidget(BaseButton_);
-  row->addStretch(1);
 }
 
 QAbstractButton* TEditToolBar::Button(int index) const {

@@ -18,6 +18,7 @@
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
 #include "print/SetPageModel.h"
+#include "qt/FlowLayout.h"
 #include "qt/Modal.h"
 #include "qt/QtCanvas.h"
 #include "qt/ScreenFit.h"
@@ -85,11 +86,10 @@ TPrintForm::TPrintForm(QWidget* parent) : QDialog(parent), Printer_(SessionPrint
   Frames_ = new QCheckBox(QStringLiteral("Показать границы полей:"), this);
   Frames_->setLayoutDirection(Qt::RightToLeft);
 
-  auto* bar = new QHBoxLayout;
+  auto* bar = new TFlowLayout;
   for (QWidget* w : std::initializer_list<QWidget*>{setup, print, page, smaller, larger, ZoomLabel_, signLarger,
                                                     signSmaller, SignLabel_, Frames_})
     bar->addWidget(w);
-  bar->addStretch();
 
   Paper_ = new TPreviewPaper;
   Scroll_ = new QScrollArea(this);

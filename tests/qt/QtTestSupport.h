@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QMessageBox>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
@@ -113,6 +115,22 @@ inline void LeaveProgramDir(const QTemporaryDir& dir, std::unique_ptr<TMessageCa
   messages.reset();
   QDir(dir.path()).removeRecursively();
   QDir().mkpath(dir.path());
+}
+
+// Every entry of the menu (and of its submenus) has an Alt letter of its own.
+inline QString MnemonicClash(QMenu* menu) {
+  QSet<QChar> used;
+  for (QAction* a : menu->actions()) {
+    if (a->isSeparator() || a->text().isEmpty()) continue;
+    const int amp = a->text().indexOf('&');
+    if (amp < 0 || amp + 1 >= a->text().size()) return a->text() + " has no letter";
+    const QChar letter = a->text().at(amp + 1).toLower();
+    if (used.contains(letter)) return a->text() + " repeats " + letter;
+    used.insert(letter);
+    if (a->menu())
+      if (const QString clash = MnemonicClash(a->menu()); !clash.isEmpty()) return clash;
+  }
+  return QString();
 }
 
 }  // namespace qtsupport
