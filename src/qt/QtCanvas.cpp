@@ -93,6 +93,7 @@ void TQtCanvas::LineTo(int x, int y) {
   PenPos = TPoint{x, y};
   if (from.x == x && from.y == y) return;
   PreparePath(false);
+  Touch(QRect(QPoint(from.x, from.y), QPoint(x, y)).normalized());
   Painter_.drawLine(QPoint(from.x, from.y), QPoint(x, y));
 }
 
@@ -101,6 +102,7 @@ void TQtCanvas::Polyline(const TPoint* pts, int count) {
   PreparePath(false);
   QPolygon poly(count);
   for (int i = 0; i < count; ++i) poly[i] = ToQPoint(pts[i]);
+  Touch(poly.boundingRect());
   Painter_.drawPolyline(poly);
 }
 
@@ -109,6 +111,7 @@ void TQtCanvas::Polygon(const TPoint* pts, int count) {
   PreparePath(true);
   QPolygon poly(count);
   for (int i = 0; i < count; ++i) poly[i] = ToQPoint(pts[i]);
+  Touch(poly.boundingRect());
   Painter_.drawPolygon(poly, Qt::OddEvenFill);
 }
 
@@ -117,6 +120,7 @@ void TQtCanvas::Ellipse(int l, int t, int r, int b) {
   if (t > b) std::swap(t, b);
   if (r - l < 1 || b - t < 1) return;
   PreparePath(true);
+  Touch(QRect(l, t, r - l, b - t));
   Painter_.drawEllipse(QRectF(l, t, r - l - 1, b - t - 1));
 }
 
@@ -125,6 +129,7 @@ void TQtCanvas::Rectangle(int l, int t, int r, int b) {
   if (t > b) std::swap(t, b);
   if (r - l < 1 || b - t < 1) return;
   PreparePath(true);
+  Touch(QRect(l, t, r - l, b - t));
   Painter_.drawRect(QRect(l, t, r - l - 1, b - t - 1));
 }
 
@@ -153,12 +158,14 @@ QPainterPath TQtCanvas::ArcPath(int l, int t, int r, int b, int x3, int y3, int 
 void TQtCanvas::Arc(int l, int t, int r, int b, int x3, int y3, int x4, int y4) {
   if (std::abs(r - l) < 2 || std::abs(b - t) < 2) return;
   PreparePath(false);
+  Touch(QRect(QPoint(l, t), QPoint(r, b)).normalized());
   Painter_.drawPath(ArcPath(l, t, r, b, x3, y3, x4, y4, false));
 }
 
 void TQtCanvas::Pie(int l, int t, int r, int b, int x3, int y3, int x4, int y4) {
   if (std::abs(r - l) < 2 || std::abs(b - t) < 2) return;
   PreparePath(true);
+  Touch(QRect(QPoint(l, t), QPoint(r, b)).normalized());
   Painter_.drawPath(ArcPath(l, t, r, b, x3, y3, x4, y4, true));
 }
 
@@ -166,6 +173,7 @@ void TQtCanvas::FillRect(const TRect& r) {
   if (r.Right <= r.Left || r.Bottom <= r.Top || Brush.Style == TBrushStyle::Clear) return;
   PrepareCopy();
   const QRect rect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
+  Touch(rect);
   if (Brush.Style == TBrushStyle::DiagCross)
     Painter_.fillRect(rect, QBrush(ToQColor(Brush.Color), Qt::DiagCrossPattern));
   else
@@ -181,6 +189,7 @@ void TQtCanvas::StretchDraw(const TRect& dest, const TRasterImage& image) {
     for (int x = 0; x < image.Width; ++x) line[x] = qRgb(ColorR(src[x]), ColorG(src[x]), ColorB(src[x]));
   }
   PrepareCopy();
+  Touch(QRect(QPoint(dest.Left, dest.Top), QPoint(dest.Right, dest.Bottom)).normalized());
   Painter_.drawImage(QRect(dest.Left, dest.Top, dest.Right - dest.Left, dest.Bottom - dest.Top), img);
 }
 
@@ -198,6 +207,7 @@ void TQtCanvas::StretchDrawPart(const TRect& dest, const TRasterImage& image, co
     image.DeviceCopy = copy;
   }
   PrepareCopy();
+  Touch(QRect(QPoint(dest.Left, dest.Top), QPoint(dest.Right, dest.Bottom)).normalized());
   Painter_.drawImage(QRect(dest.Left, dest.Top, dest.Right - dest.Left, dest.Bottom - dest.Top), *copy,
                      QRect(source.Left, source.Top, source.Right - source.Left, source.Bottom - source.Top));
 }
@@ -206,18 +216,34 @@ bool TQtCanvas::SavePicture() {
   auto* img = dynamic_cast<QImage*>(Painter_.device());
   if (!img) return false;
   Saved_ = img->copy();
+  Touched_ = QRect();
   return true;
 }
 
 bool TQtCanvas::RestorePicture() {
   auto* img = dynamic_cast<QImage*>(Painter_.device());
   if (!img || Saved_.size() != img->size()) return false;
+  // Only what was drawn since the picture was saved or last restored can
+  // differ from it: a preview that follows the mouse costs the size of the
+  // preview, not of the window.
+  const double ratio = Saved_.devicePixelRatio();
+  const QRect area = Touched_.intersected(QRect(QPoint(0, 0), Saved_.deviceIndependentSize().toSize()));
+  Touched_ = QRect();
+  if (area.isEmpty()) return true;
   Painter_.save();
   Painter_.setClipping(false);
   Painter_.setCompositionMode(QPainter::CompositionMode_Source);
-  Painter_.drawImage(0, 0, Saved_);
+  Painter_.drawImage(QPointF(area.topLeft()), Saved_,
+                     QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio));
   Painter_.restore();
   return true;
+}
+
+void TQtCanvas::Touch(const QRect& r) {
+  if (Saved_.isNull()) return;
+  // Wide pens, round caps and the pixel a thin pen may add at either end.
+  const int m = std::max(Pen.Width, 1) + 2;
+  Touched_ |= r.adjusted(-m, -m, m + 1, m + 1);
 }
 
 void TQtCanvas::FontChanged() { Current_ = nullptr; }
@@ -280,6 +306,10 @@ void TQtCanvas::TextOut(int x, int y, const std::string& text) {
       baseline = ascent;
       break;
   }
+  // Turned by any escapement, the text stays within its length plus its
+  // height (with an italic's overhang) of the reference point.
+  const int reach = width + 2 * height + 2;
+  Touch(QRect(x - reach, y - reach, 2 * reach + 1, 2 * reach + 1));
   Painter_.save();
   Painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
   Painter_.translate(x, y);

@@ -70,11 +70,14 @@ class TQtCanvas : public TCanvas {
   void PrepareCopy();
   const TCachedFont& CurrentFont();
   TSize Measure(const std::string& text);
+  // Marks an area drawn on since the saved picture was last saved or restored.
+  void Touch(const QRect& r);
   QPainterPath ArcPath(int l, int t, int r, int b, int x3, int y3, int x4, int y4, bool pie) const;
 
   QPainter Painter_;
   TRect Clip_;
   QImage Saved_;
+  QRect Touched_;  // in the painter's coordinates
   std::map<TFontKey, std::unique_ptr<TCachedFont>> Fonts_;
   const TCachedFont* Current_ = nullptr;
 };

@@ -28,37 +28,53 @@ class EditPictureCacheTest : public QObject {
 
  private slots:
   void a_label_preview_over_the_cached_picture_equals_one_over_a_full_repaint() {
-    TSVObject scheme(QString(SVPASS_SOURCE_DIR "/data/Data/svo1/").toStdString());
-    scheme.SetInfoFileName();
-    scheme.LoadAll();
-    QImage picture(640, 480, QImage::Format_RGB32);
-    TQtCanvas canvas(&picture);
-    TLabelHost host;
-    TEditSession session(scheme, host);
-    session.SetCanvas(&canvas, 640, 480);
-    session.Prepare();
-    session.Show();
-    QVERIFY(session.ChooseTool("Контроллер"));
-    session.MouseDown(300, 200);
-    session.MouseDown(340, 200);
-    session.MouseDown(320, 160);
-    QCOMPARE(session.Cursor(), 21);
-    // Two moves: the second restores the picture the first drew over.
-    session.MouseMove(420, 140);
-    session.MouseMove(450, 120);
-    const QImage cached = picture.copy();
-    // The same preview over a scheme painted anew.
-    session.Repaint();
-    session.RepaintWithPreview(2);
-    const QImage fresh = picture.copy();
-    QCOMPARE(cached.size(), fresh.size());
-    int differing = 0;
-    for (int y = 0; y < fresh.height(); ++y)
-      for (int x = 0; x < fresh.width(); ++x) differing += cached.pixel(x, y) != fresh.pixel(x, y) ? 1 : 0;
-    QCOMPARE(differing, 0);
-    // And the preview did draw something over the scheme.
-    session.Repaint();
-    QVERIFY(picture != fresh);
+    // A controller's label (a leader, a frame and its text) and a free text
+    // turned towards the mouse; on an ordinary and on a high-resolution
+    // screen, where the picture has two pixels to a window pixel each way.
+    struct TCase {
+      const char* Tool;
+      std::vector<QPoint> Clicks;
+      int Mode;
+    };
+    const TCase cases[] = {{"Контроллер", {{300, 200}, {340, 200}, {320, 160}}, 2}, {"Подпись", {{300, 200}}, 1}};
+    for (const TCase& c : cases)
+    for (const int ratio : {1, 2}) {
+      TSVObject scheme(QString(SVPASS_SOURCE_DIR "/data/Data/svo1/").toStdString());
+      scheme.SetInfoFileName();
+      scheme.LoadAll();
+      QImage picture(640 * ratio, 480 * ratio, QImage::Format_RGB32);
+      picture.setDevicePixelRatio(ratio);
+      TQtCanvas canvas(&picture);
+      TLabelHost host;
+      TEditSession session(scheme, host);
+      session.SetCanvas(&canvas, 640, 480);
+      session.Prepare();
+      session.Show();
+      QVERIFY(session.ChooseTool(c.Tool));
+      for (const QPoint& p : c.Clicks) session.MouseDown(p.x(), p.y());
+      QCOMPARE(session.Cursor(), 21);
+      // Each move restores what the one before drew over: short steps, a
+      // jump across the window, and one to its corner.
+      const QPoint moves[] = {{420, 140}, {450, 120}, {120, 400}, {630, 10}, {310, 250}};
+      for (const QPoint& m : moves) {
+        session.MouseMove(m.x(), m.y());
+        const QImage cached = picture.copy();
+        // The same preview over a scheme painted anew.
+        session.Repaint();
+        session.RepaintWithPreview(c.Mode);
+        const QImage fresh = picture.copy();
+        QCOMPARE(cached.size(), fresh.size());
+        int differing = 0;
+        for (int y = 0; y < fresh.height(); ++y)
+          for (int x = 0; x < fresh.width(); ++x) differing += cached.pixel(x, y) != fresh.pixel(x, y) ? 1 : 0;
+        QVERIFY2(differing == 0, qPrintable(QString("%1, ratio %2, move to %3,%4: %5 pixels differ")
+                                                .arg(c.Tool).arg(ratio).arg(m.x()).arg(m.y()).arg(differing)));
+        // And the preview did draw something over the scheme.
+        session.Repaint();
+        QVERIFY(picture != fresh);
+        session.RepaintWithPreview(c.Mode);
+      }
+    }
   }
 
   void a_base_image_is_drawn_from_its_visible_part_only() {
