@@ -22,6 +22,10 @@ void TEditForm::MapMouseMove(QPoint p) {
   Sync();
 }
 
+void TEditForm::MapWheel(QPoint p, int steps) {
+  Run([&](TEditSession& s) { s.Wheel(p.x(), p.y(), steps); });
+}
+
 void TEditForm::MapMouseUp(QPoint p) {
   Run([&](TEditSession& s) { s.MouseUp(p.x(), p.y()); });
 }

@@ -64,6 +64,7 @@ TEditForm::TEditForm(QWidget* parent) : QDialog(parent) {
     if (b == Qt::LeftButton) MapMouseDown(p);
   });
   connect(Map_, &TPaintBox::MouseMove, this, &TEditForm::MapMouseMove);
+  connect(Map_, &TPaintBox::Wheel, this, &TEditForm::MapWheel);
   connect(Map_, &TPaintBox::MouseUp, this, [this](QPoint p, Qt::MouseButton b) {
     if (b == Qt::LeftButton) MapMouseUp(p);
   });

@@ -108,12 +108,10 @@ void TMainForm::MapWheel(QPoint p, int steps) {
   ViewTouched();
   double z = View_.Zoom;
   for (int i = 0; i < std::abs(steps); ++i) z = steps > 0 ? z * 1.25 : z / 1.25;
-  // The same limits as every other zoom of the view.
+  // The world point under the cursor stays under it; beyond the limits of
+  // every other zoom of the view nothing changes.
   if (!(z > 0.05 && z < 21)) return;
-  // The world point under the cursor stays under it.
-  View_.OriginX = p.x() + (View_.OriginX - p.x()) * (z / View_.Zoom);
-  View_.OriginY = p.y() + (View_.OriginY - p.y()) * (z / View_.Zoom);
-  View_.Zoom = z;
+  View_.ZoomAt(z, p.x(), p.y());
   Repaint();
 }
 

@@ -317,3 +317,29 @@ TEST_F(TEditView, the_selection_drag_shows_a_dotted_white_xor_frame) {
 }
 
 }  // namespace
+
+TEST_F(TEditView, the_wheel_zooms_about_the_cursor_and_keeps_a_curb_in_progress_on_the_scheme) {
+  // Screen (200, 300) is world (95, 140): the curb's first point, not snapped.
+  Run("tool \"Прямой бордюр\"\nclick 200 300\n");
+  ASSERT_EQ(Session.PointCount(), 1);
+  // Two notches at (310, 120), world (150, 50): zoom 2 × 1.25² = 3.125.
+  Session.Wheel(310, 120, 2);
+  const TDrawContext& v = Session.Context();
+  EXPECT_DOUBLE_EQ(v.Zoom, 3.125);
+  EXPECT_EQ(v.WorldToScreen(150, 50), (TPoint{310, 120}));
+  // The origin, world (0, 0), moves away from the cursor by the zoom's ratio:
+  // 310 + (10 − 310) · 1.5625 = −158.75, 120 + (20 − 120) · 1.5625 = −36.25.
+  EXPECT_DOUBLE_EQ(v.OriginX, -158.75);
+  EXPECT_DOUBLE_EQ(v.OriginY, -36.25);
+  // The first point follows the scheme: 310 + (200 − 310) · 1.5625 = 138.125,
+  // 120 + (300 − 120) · 1.5625 = 401.25.
+  EXPECT_EQ(Session.Place().Points[0], (TPoint{138, 401}));
+  // Three notches back towards the user at another point, then past the
+  // smallest zoom: nothing moves.
+  Session.Wheel(700, 50, -3);
+  EXPECT_DOUBLE_EQ(v.Zoom, 3.125 / 1.953125);
+  EXPECT_DOUBLE_EQ(v.OriginX, 700 + (-158.75 - 700) * 0.512);
+  const double origin = v.OriginX;
+  Session.Wheel(700, 50, -20);
+  EXPECT_DOUBLE_EQ(v.OriginX, origin);
+}

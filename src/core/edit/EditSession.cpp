@@ -1,6 +1,7 @@
 #include "EditSession.h"
 
 #include <cmath>
+#include <cstdlib>
 
 #include "EditTool.h"
 #include "EditorDialogs.h"
@@ -251,6 +252,18 @@ void TEditSession::Key(TEditKey key) {
 }
 
 void TEditSession::ApplyKeypadZoom(double factor) {
+  ZoomKeepingPlacement([&] { Ctx_.ZoomAtCentre(Ctx_.Zoom * factor); });
+}
+
+void TEditSession::Wheel(int x, int y, int steps) {
+  if (steps == 0) return;
+  double z = Ctx_.Zoom;
+  for (int i = 0; i < std::abs(steps); ++i) z = steps > 0 ? z * 1.25 : z / 1.25;
+  if (!(z > 0.05 && z < 21)) return;
+  ZoomKeepingPlacement([&] { Ctx_.ZoomAt(z, x, y); });
+}
+
+void TEditSession::ZoomKeepingPlacement(const std::function<void()>& apply) {
   // Points not snapped are held in world coordinates across the zoom, so
   // the placement in progress stays where it was on the scheme.
   for (int i = 0; i < Place_.Count; ++i) {
@@ -260,7 +273,7 @@ void TEditSession::ApplyKeypadZoom(double factor) {
       Ctx_.ScreenToWorld(p.x, p.y, s.X, s.Y);
     }
   }
-  Ctx_.ZoomAtCentre(Ctx_.Zoom * factor);
+  apply();
   for (int i = 0; i < Place_.Count; ++i) {
     const TSnapEntry& s = Place_.Snap[static_cast<std::size_t>(i)];
     Place_.Points[static_cast<std::size_t>(i)] = Ctx_.WorldToScreen(s.X, s.Y);

@@ -92,6 +92,9 @@ class TEditSession {
   // --- keys and commands
   // -------------------------------------------------------------
   void Key(TEditKey key);
+  // The mouse wheel: `steps` notches away from the user (negative: towards)
+  // zoom in by a quarter each, keeping the scheme point under (x, y).
+  void Wheel(int x, int y, int steps);
   // "Показать целиком".
   void Fit();
   // "Сохранить изменения": writes the scheme to the passport's map.txt;
@@ -178,6 +181,8 @@ class TEditSession {
 
  private:
   void ApplyKeypadZoom(double factor);
+  // Zooms by `apply` holding the placement in progress on the scheme.
+  void ZoomKeepingPlacement(const std::function<void()>& apply);
   void EdgeMove(int dx, int dy);
   void DrawBase();
   TEditTool& Active();

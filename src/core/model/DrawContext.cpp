@@ -72,6 +72,13 @@ void TDrawContext::ZoomAtCentre(double z) {
   Zoom = z;
 }
 
+void TDrawContext::ZoomAt(double z, int x, int y) {
+  if (!(z > 0.05 && z < 21)) return;
+  OriginX = x + (OriginX - x) * (z / Zoom);
+  OriginY = y + (OriginY - y) * (z / Zoom);
+  Zoom = z;
+}
+
 void TDrawContext::FitRect(const TRect& source, const TRect& target) {
   if (!IsValidRect(source)) return;
   const int csx = Round((0.0 + source.Left + source.Right) * 0.5);

@@ -49,6 +49,9 @@ class TDrawContext {
   void MoveOriginLeft(double n) { OriginX -= n; }
   // Zooms about the centre of the canvas; ignored unless 0.05 < z < 21.
   void ZoomAtCentre(double z);
+  // Zooms keeping the scheme point at screen (x, y) where it is, as the
+  // mouse wheel does; the same limits.
+  void ZoomAt(double z, int x, int y);
   // Centres `source` in `target` and scales it to fit.
   void FitRect(const TRect& source, const TRect& target);
   // Fits a scheme whose bounds depend on the zoom (symbols and labels keep
