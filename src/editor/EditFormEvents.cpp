@@ -22,7 +22,7 @@ void TEditForm::MapMouseMove(QPoint p) {
   Sync();
 }
 
-void TEditForm::MapWheel(QPoint p, int steps) {
+void TEditForm::MapWheel(QPointF p, int steps) {
   Run([&](TEditSession& s) { s.Wheel(p.x(), p.y(), steps); });
 }
 

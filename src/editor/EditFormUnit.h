@@ -78,7 +78,7 @@ class TEditForm : public QDialog {
   // --- handlers --------------------------------------------------------------
   void MapMouseDown(QPoint p);
   void MapMouseMove(QPoint p);
-  void MapWheel(QPoint p, int steps);
+  void MapWheel(QPointF p, int steps);
   void MapMouseUp(QPoint p);
   void EdgeTimerTick(QPoint cursor);
   // A key the window sees before its controls; true when it was the editor's.

@@ -61,6 +61,6 @@ void TPaintBox::wheelEvent(QWheelEvent* event) {
   WheelRest_ += event->angleDelta().y();
   const int steps = WheelRest_ / 120;
   WheelRest_ -= steps * 120;
-  if (steps != 0) emit Wheel(event->position().toPoint(), steps);
+  if (steps != 0) emit Wheel(event->position(), steps);
   event->accept();
 }

@@ -37,7 +37,8 @@ class TPaintBox : public QWidget {
   void MouseDown(QPoint pos, Qt::MouseButton button);
   void MouseMove(QPoint pos);
   void MouseUp(QPoint pos, Qt::MouseButton button);
-  void Wheel(QPoint pos, int steps);
+  // `pos` keeps the fraction of a pixel a high-resolution screen reports.
+  void Wheel(QPointF pos, int steps);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

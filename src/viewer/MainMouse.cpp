@@ -104,7 +104,7 @@ void TMainForm::MapMouseUp(QPoint p) {
   Repaint();
 }
 
-void TMainForm::MapWheel(QPoint p, int steps) {
+void TMainForm::MapWheel(QPointF p, int steps) {
   ViewTouched();
   double z = View_.Zoom;
   for (int i = 0; i < std::abs(steps); ++i) z = steps > 0 ? z * 1.25 : z / 1.25;

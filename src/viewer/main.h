@@ -131,7 +131,7 @@ class TMainForm : public QMainWindow {
   void MapMouseMove(QPoint p);
   void MapMouseUp(QPoint p);
   // Zooms about the cursor by whole wheel notches.
-  void MapWheel(QPoint p, int steps);
+  void MapWheel(QPointF p, int steps);
   // The keys: the origin moves by (dx, dy) pixels; the zoom changes by the
   // factor about the paint box's centre.
   void PanView(int dx, int dy);

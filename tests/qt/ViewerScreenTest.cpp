@@ -116,19 +116,26 @@ class ViewerScreenTest : public QObject {
   void TheWheelKeepsTheSchemePointUnderTheCursor() {
     TMainForm& f = Shown();
     TDrawContext& v = f.View();
-    const QPoint at(f.Map()->width() * 3 / 4, f.Map()->height() / 3);
-    const TRealPoint w = v.ScreenToWorld(at.x(), at.y());
+    // Off-centre, and between pixels as a high-resolution screen reports it.
+    const QPointF at(f.Map()->width() * 3 / 4 + 0.4, f.Map()->height() / 3 + 0.3);
+    const TRealPoint w = v.ScreenToWorld(static_cast<int>(at.x()), static_cast<int>(at.y()));
     const double zoom = v.Zoom;
     // Through the window, as the windowing system hands the wheel over.
     const int notches[] = {1, 1, 1, -1, 1};
     int total = 0;
     for (int n : notches) {
-      const QPointF inWindow = f.Map()->mapTo(&f, QPointF(at));
+      const double ox = v.OriginX - at.x(), oy = v.OriginY - at.y();
+      const QPointF inWindow = f.Map()->mapTo(&f, at);
       QWheelEvent e(inWindow, f.mapToGlobal(inWindow), QPoint(), QPoint(0, 120 * n), Qt::NoButton, Qt::NoModifier,
                     Qt::NoScrollPhase, false);
       QApplication::sendEvent(f.windowHandle(), &e);
       total += n;
+      const double ratio = n > 0 ? 1.25 : 0.8;
       QVERIFY(qAbs(v.Zoom - zoom * std::pow(1.25, total)) < 1e-9 * zoom);
+      // The origin's distance from the cursor scales by the zoom's ratio: the
+      // scheme point under the cursor, to a fraction of a pixel, stays there.
+      QVERIFY2(qAbs((v.OriginX - at.x()) - ox * ratio) < 1e-6 && qAbs((v.OriginY - at.y()) - oy * ratio) < 1e-6,
+               qPrintable(QString("%1 %2").arg(v.OriginX).arg(v.OriginY)));
       const TPoint p = v.WorldToScreen(w.x, w.y);
       QVERIFY2(qAbs(p.x - at.x()) <= 1 && qAbs(p.y - at.y()) <= 1, qPrintable(QString("%1 %2").arg(p.x).arg(p.y)));
     }

@@ -255,7 +255,7 @@ void TEditSession::ApplyKeypadZoom(double factor) {
   ZoomKeepingPlacement([&] { Ctx_.ZoomAtCentre(Ctx_.Zoom * factor); });
 }
 
-void TEditSession::Wheel(int x, int y, int steps) {
+void TEditSession::Wheel(double x, double y, int steps) {
   if (steps == 0) return;
   double z = Ctx_.Zoom;
   for (int i = 0; i < std::abs(steps); ++i) z = steps > 0 ? z * 1.25 : z / 1.25;

@@ -94,7 +94,7 @@ class TEditSession {
   void Key(TEditKey key);
   // The mouse wheel: `steps` notches away from the user (negative: towards)
   // zoom in by a quarter each, keeping the scheme point under (x, y).
-  void Wheel(int x, int y, int steps);
+  void Wheel(double x, double y, int steps);
   // "Показать целиком".
   void Fit();
   // "Сохранить изменения": writes the scheme to the passport's map.txt;

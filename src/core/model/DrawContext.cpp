@@ -72,7 +72,7 @@ void TDrawContext::ZoomAtCentre(double z) {
   Zoom = z;
 }
 
-void TDrawContext::ZoomAt(double z, int x, int y) {
+void TDrawContext::ZoomAt(double z, double x, double y) {
   if (!(z > 0.05 && z < 21)) return;
   OriginX = x + (OriginX - x) * (z / Zoom);
   OriginY = y + (OriginY - y) * (z / Zoom);

@@ -51,7 +51,7 @@ class TDrawContext {
   void ZoomAtCentre(double z);
   // Zooms keeping the scheme point at screen (x, y) where it is, as the
   // mouse wheel does; the same limits.
-  void ZoomAt(double z, int x, int y);
+  void ZoomAt(double z, double x, double y);
   // Centres `source` in `target` and scales it to fit.
   void FitRect(const TRect& source, const TRect& target);
   // Fits a scheme whose bounds depend on the zoom (symbols and labels keep
