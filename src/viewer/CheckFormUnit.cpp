@@ -70,7 +70,8 @@ void TCheckForm::Refresh() {
   const TFindingCounts c = CountFindings(Findings_);
   Summary_->setText(Findings_.empty() ? QStringLiteral("Несоответствий не найдено.")
                                       : QStringLiteral("Ошибок: %1, предупреждений: %2. Двойной щелчок по строке "
-                                                       "выделяет и показывает то, к чему она относится.")
+                                                       "показывает то, к чему она относится, или открывает таблицу, "
+                                                       "где это исправляется.")
                                             .arg(c.Errors)
                                             .arg(c.Warnings));
 }
@@ -90,7 +91,14 @@ void TCheckForm::ListDoubleClick(int row) {
     Main_->ChoosePhase();
     break;
   }
-  if (f.Items.empty()) return;
+  if (f.Items.empty()) {
+    // A finding of the plan opens the table it is mended in.
+    QAction* table = f.Table == "TPhaseForm"      ? Main_->Menu().ByPhases
+                     : f.Table == "TNaprDataForm" ? Main_->Menu().ByDirections
+                                                  : nullptr;
+    if (table && table->isEnabled()) table->trigger();
+    return;
+  }
   scheme->DeselectAll();
   TDrawContext& view = Main_->View();
   TRect box = kNoExtent;

@@ -99,6 +99,30 @@ class CheckTest : public QObject {
     QCOMPARE(f.Scheme()->Time->Phase, 3);
   }
 
+  void ADoubleClickOnAPlanFindingOpensTheTableItIsMendedIn() {
+    TMainForm& f = Started();
+    Entry("CheckPassportAction")->trigger();
+    auto* form = f.findChild<TCheckForm*>("CheckForm");
+    QStringList opened;
+    TAnswerer answers([&](QDialog& d) {
+      opened << d.metaObject()->className();
+      return int(QDialog::Rejected);
+    });
+    // The cycle is mended among the phases' times; a phase without arrows on
+    // the scheme, which opens nothing.
+    const std::pair<const char*, QStringList> cases[] = {{"cycle-mismatch", {"TPhaseForm"}},
+                                                         {"phase-no-arrows", {}}};
+    for (const auto& [code, want] : cases) {
+      opened.clear();
+      int row = -1;
+      for (int r = 0; r < form->List()->rowCount(); ++r)
+        if (form->Findings()[r].Code == code) row = r;
+      QVERIFY2(row >= 0, code);
+      form->ListDoubleClick(row);
+      QCOMPARE(opened, want);
+    }
+  }
+
   // Three passports and a damaged one; its reading error stays in the
   // worker and shows as a finding, never as a box.
   void TheDatabaseWindowListsSortsSearchesAndOpens() {

@@ -11,6 +11,8 @@ struct TCheckRule {
   const char* Code;
   TFindingSeverity Severity;
   TCheckRuleFn Run;
+  // The table dialog where the plan is mended; nullptr for the scheme.
+  const char* Table = nullptr;
 };
 
 const std::vector<TCheckRule>& CheckRules();

@@ -23,6 +23,9 @@ struct TFinding {
   // Direction slots (1-based) and phase numbers concerned.
   std::vector<int> Directions;
   std::vector<int> Phases;
+  // The class of the table dialog where it is mended ("TPhaseForm",
+  // "TNaprDataForm"); empty when it is mended on the scheme.
+  std::string Table;
 };
 
 struct TFindingCounts {

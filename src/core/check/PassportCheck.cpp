@@ -27,8 +27,11 @@ std::vector<TFinding> CheckPassport(TSVObject& scheme, const std::vector<TMessag
   TCheckContext ctx(scheme, loadMessages);
   std::vector<TFinding> findings;
   for (const TCheckRule& rule : CheckRules()) {
+    const std::size_t before = findings.size();
     TFindingList list(findings, rule.Code, rule.Severity);
     rule.Run(ctx, list);
+    if (rule.Table)
+      for (std::size_t i = before; i < findings.size(); ++i) findings[i].Table = rule.Table;
   }
   return findings;
 }
