@@ -4,9 +4,11 @@
 
 #include <cstdlib>
 #include <set>
+#include <sstream>
 #include <string>
 
 #include "TestSupport.h"
+#include "check/PassportCheck.h"
 #include "gen/PassportGenerator.h"
 #include "items/CarHead.h"
 #include "items/Napr.h"
@@ -157,6 +159,31 @@ TEST_F(GeneratedPassport, OfAHundredThousandItemsStillFitsAFullHdWindow) {
   ctx.FitRect(scheme.BoundsShown(ctx), TRect{0, 0, 1920, 1080});
   EXPECT_GT(ctx.Zoom, 0.05);
   EXPECT_LT(ctx.Zoom, 0.1);
+}
+
+// A generated passport is a sound one: read back from its files, the check
+// finds nothing in it, whatever its size and seed, the last crossing cut
+// short included.
+TEST(GeneratedPassportCheck, FindsNothingAtAnySizeOrSeed) {
+  const struct {
+    int Items;
+    std::uint64_t Seed;
+  } cases[] = {{1000, 1}, {1000, 2}, {1000, 77}, {10000, 1}, {10000, 2}, {10000, 77}};
+  for (const auto& c : cases) {
+    TTempDir tmp;
+    ASSERT_TRUE(WriteGeneratedPassport(tmp.Path(), TGeneratorOptions{c.Items, c.Seed}));
+    TLoadedPassport passport = LoadPassportQuietly(tmp.Path());
+    const std::vector<TFinding> findings = CheckPassport(*passport.Scheme, passport.Messages);
+    std::ostringstream listed;
+    for (const TFinding& f : findings) {
+      listed << "  " << SeverityName(f.Severity) << " " << f.Code << ": " << f.Message;
+      for (const TItemRef& ref : f.Items) listed << " [layer " << ref.Layer << " #" << ref.Index << "]";
+      listed << "\n";
+    }
+    EXPECT_TRUE(findings.empty()) << "--items " << c.Items << " --seed " << c.Seed << ": " << findings.size()
+                                  << " findings\n"
+                                  << listed.str();
+  }
 }
 
 }  // namespace

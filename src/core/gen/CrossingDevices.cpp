@@ -1,7 +1,7 @@
 // The street furniture of a generated crossing: poles with sticks carrying
-// vehicle, pedestrian and tram heads, stands with road signs, a gantry and a
-// tram-wire stay, the controller cabinets with wells and cables, and one
-// direction arrow for every direction of the plan.
+// vehicle, pedestrian and tram heads, stands with road signs on brackets, a
+// gantry and a tram-wire stay, the controller cabinets with wells and
+// cables, and one direction arrow for every direction of the plan.
 #include <cmath>
 
 #include "CrossingGenerator.h"
@@ -29,6 +29,8 @@ namespace {
 // Length of a stick and the spacing of heads along it, in symbol units.
 constexpr double kStick = 30;
 constexpr double kHeadStep = 13;
+// The spacing of signs hanging side by side, in symbol units.
+constexpr double kSignStep = 26;
 
 struct TVec {
   double x, y;
@@ -50,29 +52,39 @@ TVec CornerPole(const TCrossingShape& s, int sx, int sy) {
 
 }  // namespace
 
-void TCrossingBuilder::AddPole(double x, double y, bool own, const std::string& number) {
+std::size_t TCrossingBuilder::AddPole(double x, double y, bool own, const std::string& number) {
   auto& pole = Add<TSTOLB>(7);
   pole.X = X(x), pole.Y = Y(y);
   pole.Own = own;
   pole.Label = TLinedText::MakeLabel(&pole, number, own ? "" : "чужая", 1.0);
   PlaceLabel(*pole.Label, pole.X, pole.Y, 8, -8);
+  return Items_.size() - 1;
 }
 
-void TCrossingBuilder::AddStick(double px, double py, double dx, double dy) {
+std::size_t TCrossingBuilder::AddStick(std::size_t pole, double px, double py, double dx, double dy) {
   auto& stick = Add<TStick>(8);
   stick.AnchorX = X(px), stick.AnchorY = Y(py);
   stick.OffsetX = dx * kStick, stick.OffsetY = dy * kStick;
+  HoldLastBy(pole);
+  return Items_.size() - 1;
 }
 
+void TCrossingBuilder::HoldLastBy(std::size_t carrier, std::size_t other) { Carriers_.back() = {carrier, other}; }
+
 void TCrossingBuilder::AddPoles() {
+  // The north-east corner first: its sticks carry a vehicle, a pedestrian
+  // and a tram head, so that a passport cut short holds every kind of head
+  // with few carriers.
   int k = 1;
   for (const int sx : {1, -1})
-    for (const int sy : {1, -1}) {
+    for (const int sy : {-1, 1}) {
       const TVec p = CornerPole(S_, sx, sy);
-      AddPole(p.x, p.y, true, std::to_string(Number_ * 10 + k++));
+      const std::size_t pole = AddPole(p.x, p.y, true, std::to_string(Number_ * 10 + k++));
+      CornerPoles_[CornerIndex(sx, sy)] = pole;
       // One stick over the main road, one over the side road.
-      AddStick(p.x, p.y, 0, -sy);
-      AddStick(p.x, p.y, -sx, 0);
+      for (int stick = 0; stick < 2; ++stick)
+        CornerSticks_[CornerIndex(sx, sy)][stick] =
+            AddStick(pole, p.x, p.y, stick == 0 ? 0 : -sx, stick == 0 ? -sy : 0);
     }
 }
 
@@ -129,6 +141,7 @@ void TCrossingBuilder::AddHeads() {
       tram.RightNapr = none;
       head = &tram;
     }
+    HoldLastBy(CornerSticks_[CornerIndex(e.sx, e.sy)][static_cast<std::size_t>(e.stick)]);
     head->AnchorX = X(pole.x), head->AnchorY = Y(pole.y);
     head->Anchor2X = along.x * d, head->Anchor2Y = along.y * d;
     head->OffsetX = head->Anchor2X + 12 * e.face.x, head->OffsetY = head->Anchor2Y + 12 * e.face.y;
@@ -147,22 +160,38 @@ void TCrossingBuilder::AddSigns() {
     int kinds[3];
   } stands[] = {
       {{v + r + 90, -h - 10}, {0, -1}, {1, 0}, {4, 18, Rng_.Int(9, 15)}},
-      {{-v - r - 90, h + 10}, {0, 1}, {-1, 0}, {4, 16, 0}},
+      {{-v - r - 90, h + 10}, {0, 1}, {-1, 0}, {16, 4, 0}},
       {{-v - 10, -h - r - 90}, {-1, 0}, {0, -1}, {6, 17, 0}},
       {{v + 10, h + r + 90}, {1, 0}, {0, 1}, {7, generic[Rng_.Int(0, 3)], 8}},
   };
   for (const auto& s : stands) {
     auto& stand = Add<TTStolb>(28);
+    const std::size_t standIndex = Items_.size() - 1;
+    std::size_t bracketIndex = standIndex;
     stand.X = X(s.foot.x), stand.Y = Y(s.foot.y);
     stand.DX = 20 * s.arm.x, stand.DY = 20 * s.arm.y;
+    // A stand holds one sign at the end of its arm; the others hang on a
+    // bracket carried on from there, one sign step apart.
+    int signs = 0;
+    for (const int kind : s.kinds) signs += kind != 0;
+    if (signs > 1) {
+      auto& bracket = Add<TStick>(8);
+      bracket.AnchorX = stand.X, bracket.AnchorY = stand.Y;
+      bracket.Anchor2X = stand.DX, bracket.Anchor2Y = stand.DY;
+      bracket.OffsetX = stand.DX + s.arm.x * kSignStep * (signs - 1);
+      bracket.OffsetY = stand.DY + s.arm.y * kSignStep * (signs - 1);
+      HoldLastBy(standIndex);
+      bracketIndex = Items_.size() - 1;
+    }
     int slot = 0;
     for (const int kind : s.kinds) {
       if (kind == 0) continue;
       const TSignKindInfo* info = FindSignKind(kind);
       auto& sign = Add<TSign>(info->TypeCode);
       sign.Kind = static_cast<std::uint8_t>(kind);
+      HoldLastBy(slot == 0 ? standIndex : bracketIndex);
       sign.AnchorX = stand.X, sign.AnchorY = stand.Y;
-      sign.Anchor2X = stand.DX + s.arm.x * 26 * slot, sign.Anchor2Y = stand.DY + s.arm.y * 26 * slot;
+      sign.Anchor2X = stand.DX + s.arm.x * kSignStep * slot, sign.Anchor2Y = stand.DY + s.arm.y * kSignStep * slot;
       sign.OffsetX = sign.Anchor2X + 12 * s.face.x, sign.OffsetY = sign.Anchor2Y + 12 * s.face.y;
       if (auto* white = dynamic_cast<TWhiteSign*>(&sign)) {
         // The main road runs west-east and turns nowhere: two wide cells, two narrow.
@@ -184,8 +213,11 @@ void TCrossingBuilder::AddCabinetsAndCables() {
     const char* text;
   } cabinets[] = {{-v - r - 50, -h - r - 50, kCabinetController, "ДК"},
                   {-v - r - 85, -h - r - 50, kCabinetPowerBoard, "ЩУ"}};
-  for (const auto& c : cabinets) {
+  std::size_t ends[5] = {};  // the controller, the power board and the three wells
+  for (std::size_t i = 0; i < 2; ++i) {
+    const auto& c = cabinets[i];
     auto& cab = Add<TContr>(6);
+    ends[i] = Items_.size() - 1;
     cab.X = X(c.x), cab.Y = Y(c.y);
     cab.DirX = cab.X, cab.DirY = cab.Y - 30;
     cab.Kind = c.kind;
@@ -195,18 +227,25 @@ void TCrossingBuilder::AddCabinetsAndCables() {
   const TVec wells[] = {{-v - r - 40, -h - 22}, {v + r + 20, -h - 22}, {v + r + 20, h + 22}};
   for (std::size_t i = 0; i < 3; ++i) {
     auto& well = Add<TWELL>(2);
+    ends[2 + i] = Items_.size() - 1;
     well.X = X(wells[i].x), well.Y = Y(wells[i].y);
     well.Label = TSVText::MakeLabel(&well, "К" + std::to_string(i + 1), 1.0);
     PlaceLabel(*well.Label, well.X, well.Y, 8, -8);
   }
   const TVec nw = CornerPole(S_, -1, -1), ne = CornerPole(S_, 1, -1);
-  const TVec runs[][2] = {{{cabinets[0].x, cabinets[0].y}, wells[0]},
-                          {wells[0], nw},
-                          {wells[0], wells[1]},
-                          {wells[1], ne},
-                          {wells[1], wells[2]}};
-  for (const auto& run : runs) {
+  const std::size_t nwPole = CornerPoles_[CornerIndex(-1, -1)], nePole = CornerPoles_[CornerIndex(1, -1)];
+  const struct {
+    TVec from, to;
+    std::size_t fromItem, toItem;
+  } runs[] = {{{cabinets[0].x, cabinets[0].y}, wells[0], ends[0], ends[2]},
+              {wells[0], nw, ends[2], nwPole},
+              {wells[0], wells[1], ends[2], ends[3]},
+              {wells[1], ne, ends[3], nePole},
+              {wells[1], wells[2], ends[3], ends[4]}};
+  for (const auto& e : runs) {
+    const TVec run[2] = {e.from, e.to};
     AddLine(5, run[0].x, run[0].y, run[1].x, run[1].y);
+    HoldLastBy(e.fromItem, e.toItem);
     auto& cable = static_cast<TECable&>(*Items_.back());
     cable.CableType = static_cast<std::uint8_t>(Rng_.Int(0, 5));
     const double length = std::hypot(run[1].x - run[0].x, run[1].y - run[0].y) / 12;

@@ -4,6 +4,8 @@
 // stands, signal heads bound to the directions of the plan, road signs,
 // gantries, stays, cabinets, wells, cables, direction arrows for every phase
 // and free texts. Items carry labels wherever their kind has one.
+#include <array>
+#include <cstddef>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -66,8 +68,12 @@ class TCrossingBuilder {
   T& Add(std::uint32_t code);
   void AddLine(std::uint32_t code, double x1, double y1, double x2, double y2);
   void AddArc(std::uint32_t code, double cx, double cy, double r, double fx, double fy, double sx, double sy);
-  void AddPole(double x, double y, bool own, const std::string& number);
-  void AddStick(double px, double py, double dx, double dy);
+  // Each returns the index of the item it made.
+  std::size_t AddPole(double x, double y, bool own, const std::string& number);
+  std::size_t AddStick(std::size_t pole, double px, double py, double dx, double dy);
+  // The last item made hangs on, or is strung between, these items.
+  void HoldLastBy(std::size_t carrier, std::size_t other);
+  void HoldLastBy(std::size_t carrier) { HoldLastBy(carrier, carrier); }
   // Places a label at `anchor` + (dx, dy) symbol units, reading rightwards.
   void PlaceLabel(TSVText& label, double ax, double ay, double dx, double dy);
   double X(double dx) const { return S_.CX + dx; }
@@ -78,6 +84,19 @@ class TCrossingBuilder {
   TGenRandom& Rng_;
   const int Number_;
   TGenItems Items_;
+  // For every item, the items it hangs on or is strung between (its own
+  // index twice for an item that stands on its own): a passport cut short
+  // keeps the carriers of every stick, head, sign and cable it keeps. The
+  // gantry and the stay are not tied to their poles, so that a few dozen
+  // items still hold every kind.
+  std::vector<std::array<std::size_t, 2>> Carriers_;
+  // The corner poles and their sticks (0 over the main road, 1 over the
+  // side road), by CornerIndex.
+  static std::size_t CornerIndex(int sx, int sy) {
+    return static_cast<std::size_t>((sx > 0 ? 0 : 2) + (sy > 0 ? 0 : 1));
+  }
+  std::array<std::size_t, 4> CornerPoles_{};
+  std::array<std::array<std::size_t, 2>, 4> CornerSticks_{};
 };
 
 template <class T>
@@ -86,6 +105,7 @@ T& TCrossingBuilder::Add(std::uint32_t code) {
   T* typed = dynamic_cast<T*>(item.get());
   // The factory table and the generator disagree: a programming error.
   if (!typed) std::abort();
+  Carriers_.push_back({Items_.size(), Items_.size()});
   Items_.push_back(std::move(item));
   return *typed;
 }

@@ -205,16 +205,50 @@ TGenItems TCrossingBuilder::Build() {
   AddSigns();
   AddCabinetsAndCables();
   AddArrows();
-  // The first item of every type code to the front, so that a passport cut
-  // short after a few dozen items still holds every kind.
-  std::vector<bool> seen(256, false);
-  TGenItems firsts, rest;
-  for (auto& item : Items_) {
-    const std::uint32_t code = item->TypeCode & 0xFF;
-    (seen[code] ? rest : firsts).push_back(std::move(item));
-    seen[code] = true;
+  // One item of every type code to the front, so that a passport cut short
+  // after a few dozen items still holds every kind, each preceded by what it
+  // hangs on; the rest in the order made, where carriers come before what
+  // they carry. A crossing cut short anywhere keeps no sign, head, stick or
+  // cable without its carriers. Of the items of a code, the one needing the
+  // fewest carriers not yet in front goes, which keeps the front short.
+  std::vector<bool> seen(256, false), taken(Items_.size(), false);
+  std::vector<std::size_t> order;
+  order.reserve(Items_.size());
+  // Carriers are always made before what they carry, so the chains end.
+  const auto missing = [&](std::size_t i, const auto& self) -> int {
+    if (taken[i]) return 0;
+    int n = 1;
+    const auto& c = Carriers_[i];
+    if (c[0] != i) n += self(c[0], self);
+    if (c[1] != i && c[1] != c[0]) n += self(c[1], self);
+    return n;
+  };
+  const auto take = [&](std::size_t i, const auto& self) -> void {
+    if (taken[i]) return;
+    for (const std::size_t c : Carriers_[i])
+      if (c != i) self(c, self);
+    taken[i] = true;
+    seen[Items_[i]->TypeCode & 0xFF] = true;
+    order.push_back(i);
+  };
+  for (std::size_t i = 0; i < Items_.size(); ++i) {
+    const std::uint32_t code = Items_[i]->TypeCode & 0xFF;
+    if (seen[code]) continue;
+    std::size_t best = i;
+    int fewest = missing(i, missing);
+    for (std::size_t j = i + 1; j < Items_.size() && fewest > 1; ++j) {
+      if ((Items_[j]->TypeCode & 0xFF) != code) continue;
+      const int n = missing(j, missing);
+      if (n < fewest) best = j, fewest = n;
+    }
+    take(best, take);
   }
+  for (std::size_t i = 0; i < Items_.size(); ++i)
+    if (!taken[i]) order.push_back(i);
+  TGenItems result;
+  result.reserve(Items_.size());
+  for (const std::size_t i : order) result.push_back(std::move(Items_[i]));
   Items_.clear();
-  for (auto& item : rest) firsts.push_back(std::move(item));
-  return firsts;
+  Carriers_.clear();
+  return result;
 }

@@ -1,9 +1,11 @@
 #include "PlanGenerator.h"
 
+#include <algorithm>
 #include <string>
 
 #include "GenRandom.h"
 #include "plan/SVInfo.h"
+#include "plan/SVtime.h"
 
 namespace {
 
@@ -47,17 +49,6 @@ void FillGeneratedPlan(TSVInfo& info, TGenRandom& rng) {
   info.RealScale = 1.0;
 
   info.SetPhaseCount(kGenPhaseCount);
-  const int mains[kGenPhaseCount] = {30, 12, 25, 10};
-  int cycle = 0;
-  for (int p = 1; p <= kGenPhaseCount; ++p) {
-    TSVPhase& phase = *info.Phases.Item(p);
-    phase.TMin = static_cast<std::uint16_t>(mains[p - 1] / 3 + 4);
-    for (int k = 1; k <= 3; ++k)
-      phase.TMain[static_cast<std::size_t>(k)] = static_cast<std::uint16_t>(mains[p - 1] - 3 * (k - 1) + rng.Int(0, 3));
-    cycle += phase.TMain[1] + 6;
-  }
-  info.Phases.Tkk = static_cast<std::uint16_t>(cycle);
-
   info.SetDirectionCount(GenNapr::Count);
   info.Directions.PhaseCount = info.PhaseCount;
   for (int i = 1; i <= GenNapr::Count; ++i) {
@@ -74,6 +65,33 @@ void FillGeneratedPlan(TSVInfo& info, TGenRandom& rng) {
       d.RedControlText = "да";
     }
   }
+
+  // Every program runs in the same cycle: a phase lasts its main time and
+  // then the intermediate time of the directions it closes, and the phases
+  // of each program add up to Tкк. Programs II and III shorten the turning,
+  // side-road and tram phases (never below their minimum) and give what
+  // they take to the main road.
+  const TSVtime clock(&info);
+  const int mains[kGenPhaseCount] = {30, 12, 25, 10};
+  int intermediate = 0;
+  for (int p = 1; p <= kGenPhaseCount; ++p) intermediate += clock.IntermediateTime(p);
+  int cycle = 0;
+  for (std::size_t k = 1; k <= 3; ++k) {
+    int sum = 0;
+    for (int p = 1; p <= kGenPhaseCount; ++p) {
+      TSVPhase& phase = *info.Phases.Item(p);
+      phase.TMin = static_cast<std::uint16_t>(mains[p - 1] / 3 + 4);
+      const int main = mains[p - 1] - 3 * static_cast<int>(k - 1) + rng.Int(0, 3);
+      phase.TMain[k] = static_cast<std::uint16_t>(std::max<int>(phase.TMin, main));
+      sum += phase.TMain[k];
+    }
+    // Program I sets the cycle; the others are never longer, the main road
+    // takes up the rest.
+    if (k == 1) cycle = sum + intermediate;
+    std::uint16_t& mainRoad = info.Phases.Item(1)->TMain[k];
+    mainRoad = static_cast<std::uint16_t>(mainRoad + cycle - intermediate - sum);
+  }
+  info.Phases.Tkk = static_cast<std::uint16_t>(cycle);
 
   static const char* const kEquipment[] = {"Контроллер дорожный", "Светофор транспортный", "Светофор пешеходный",
                                            "Стойка"};
