@@ -147,10 +147,7 @@ void WriteMessages(TJsonWriter& json, const std::vector<TMessage>& messages) {
 int CmdDump(const TArgs& args) {
   TDumpArgs a;
   if (!ParseArgs(args, a)) return UsageError("dump");
-  if (!DirectoryExists(a.Dir)) {
-    CliError("dump") << "cannot read the passport directory " << a.Dir << '\n';
-    return 1;
-  }
+  if (!PassportDirReadable("dump", a.Dir)) return 1;
   std::string dir = a.Dir;
   if (dir.back() != '/' && dir.back() != '\\') dir += '/';
 

@@ -138,10 +138,7 @@ void WriteReport(TJsonWriter& json, TSVObject& scheme, TEditSession& session, co
 int CmdEdit(const TArgs& args) {
   TEditArgs a;
   if (!ParseArgs(args, a)) return UsageError("edit");
-  if (!DirectoryExists(a.Dir)) {
-    CliError("edit") << "cannot read the passport directory " << a.Dir << '\n';
-    return 1;
-  }
+  if (!PassportDirReadable("edit", a.Dir)) return 1;
   std::ifstream scriptFile(a.Script, std::ios::binary);
   if (!scriptFile) {
     CliError("edit") << "cannot read the script " << a.Script << '\n';

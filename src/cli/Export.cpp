@@ -124,10 +124,7 @@ class TRtfOnlyOutput : public TDocOutput {
 int CmdExport(const TArgs& args) {
   TExportArgs a;
   if (!ParseArgs(args, a)) return UsageError("export");
-  if (!DirectoryExists(a.Dir)) {
-    CliError("export") << "cannot read the passport directory " << a.Dir << '\n';
-    return 1;
-  }
+  if (!PassportDirReadable("export", a.Dir)) return 1;
 #ifdef SVPASS_HAVE_RENDER
   const std::unique_ptr<QGuiApplication> app = StartOffscreenApplication();
   TQtDocOutput output;

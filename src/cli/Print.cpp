@@ -186,10 +186,7 @@ bool Configure(TPrintFormModel& print, TSVObject& scheme, const TPrintArgs& a, c
 int CmdPrint(const TArgs& args) {
   TPrintArgs a;
   if (!ParseArgs(args, a)) return UsageError("print");
-  if (!DirectoryExists(a.Dir)) {
-    CliError("print") << "cannot read the passport directory " << a.Dir << '\n';
-    return 1;
-  }
+  if (!PassportDirReadable("print", a.Dir)) return 1;
   const std::unique_ptr<QGuiApplication> app = StartOffscreenApplication();
 
   TCliMessages messages;

@@ -101,10 +101,7 @@ bool SavePrimitives(const std::vector<TCanvasOp>& ops, const std::string& out) {
 int CmdRender(const TArgs& args) {
   TRenderArgs a;
   if (!ParseArgs(args, a)) return UsageError("render");
-  if (!DirectoryExists(a.Dir)) {
-    CliError("render") << "cannot read the passport directory " << a.Dir << '\n';
-    return 1;
-  }
+  if (!PassportDirReadable("render", a.Dir)) return 1;
   const std::unique_ptr<QGuiApplication> app = StartOffscreenApplication();
 
   TCliMessages messages;

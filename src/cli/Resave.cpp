@@ -42,10 +42,7 @@ bool ParseArgs(const TArgs& args, TResaveArgs& out) {
 int CmdResave(const TArgs& args) {
   TResaveArgs a;
   if (!ParseArgs(args, a)) return UsageError("resave");
-  if (!DirectoryExists(a.Dir)) {
-    CliError("resave") << "cannot read the passport directory " << a.Dir << '\n';
-    return 1;
-  }
+  if (!PassportDirReadable("resave", a.Dir)) return 1;
   std::error_code ec;
   std::filesystem::create_directories(a.Out, ec);
   if (!DirectoryExists(a.Out)) {

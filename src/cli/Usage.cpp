@@ -2,6 +2,8 @@
 
 #include <iostream>
 
+#include "platform/TextFile.h"
+
 #ifndef SVPASS_VERSION
 #define SVPASS_VERSION "unknown"
 #endif
@@ -235,4 +237,10 @@ int UsageError(const std::string& command) {
   if (const TCommandUsage* u = FindCommandUsage(command)) std::cerr << "usage: svpass-cli " << u->Synopsis << '\n';
   std::cerr << "Try 'svpass-cli " << command << " --help'.\n";
   return 2;
+}
+
+bool PassportDirReadable(const std::string& command, const std::string& dir) {
+  if (DirectoryExists(dir)) return true;
+  CliError(command) << "cannot read the passport directory " << dir << '\n';
+  return false;
 }

@@ -44,3 +44,6 @@ std::ostream& CliError(const std::string& command);
 // The arguments of COMMAND are missing or wrong: says so with its synopsis on
 // stderr and gives the exit status of a usage error, 2.
 int UsageError(const std::string& command);
+// Whether the passport directory can be read; when not, says so as the
+// command's error (the command then exits with 1).
+bool PassportDirReadable(const std::string& command, const std::string& dir);

@@ -1,12 +1,12 @@
 #include "DocEngine.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
 
 #include "Rtf.h"
+#include "platform/UserNumbers.h"
 
 namespace {
 
@@ -54,16 +54,12 @@ std::size_t NextCharEnd(const std::string& s, std::size_t pos) {
 }  // namespace
 
 int ParseMeasure(const std::string& text) {
-  std::string s = text;
-  std::replace(s.begin(), s.end(), ',', '.');
-  // from_chars reads the point whatever the user's locale: the program runs
-  // with the system locale, under which strtod would stop at "2.5".
-  const char* begin = s.c_str();
-  while (*begin == ' ') ++begin;
+  // Read with a comma or a point whatever the user's locale, under which
+  // strtod would stop at "2.5".
   double v = 0;
-  const auto [end, ec] = std::from_chars(begin, s.c_str() + s.size(), v, std::chars_format::fixed);
-  if (ec != std::errc() || !std::isfinite(v) || v < 0 || v > 100000) throw TDocError("неверный размер: " + text);
-  std::string unit(end);
+  std::size_t end = 0;
+  if (!ParseLeadingUserReal(text, v, &end) || v < 0 || v > 100000) throw TDocError("неверный размер: " + text);
+  std::string unit = text.substr(end);
   unit.erase(std::remove(unit.begin(), unit.end(), ' '), unit.end());
   unit = Lower(unit);
   double twips;

@@ -87,8 +87,10 @@ bool ParseUserReal(const std::string& text, double& value) {
   return true;
 }
 
-bool ParseLeadingUserReal(const std::string& text, double& value) {
+bool ParseLeadingUserReal(const std::string& text, double& value, std::size_t* end) {
   std::size_t pos = 0;
   while (pos < text.size() && IsBlank(text[pos])) ++pos;
-  return ScanReal(text, pos, value);
+  if (!ScanReal(text, pos, value)) return false;
+  if (end) *end = pos;
+  return true;
 }

@@ -22,4 +22,5 @@ std::string FormatUserGeneral(double value, int significant);
 bool ParseUserReal(const std::string& text, double& value);
 // The number a text starts with, blanks before it skipped: "125 %" gives 125,
 // "0,75x" and "0.75x" give 0.75. False when the text starts with no number.
-bool ParseLeadingUserReal(const std::string& text, double& value);
+// `end`, when given, receives the position after the number.
+bool ParseLeadingUserReal(const std::string& text, double& value, std::size_t* end = nullptr);
