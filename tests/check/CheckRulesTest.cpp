@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -259,7 +260,19 @@ TEST(PassportCheck, eachFaultIsFoundWithWhatItConcernsAndNothingElse) {
   for (const TCase& c : cases) {
     TPassport p;
     c.Fault(p);
-    EXPECT_EQ(Described(p.Check()), Described(c.Expected)) << c.Name;
+    const std::vector<TFinding> findings = p.Check();
+    EXPECT_EQ(Described(findings), Described(c.Expected)) << c.Name;
+    // Where the user mends it: the phases' times and cycle, the directions'
+    // names, phases and times, or (no table) the scheme itself.
+    const std::map<std::string, std::string> tables = {{"cycle-mismatch", "TPhaseForm"},
+                                                       {"direction-thresholds", "TNaprDataForm"},
+                                                       {"direction-unknown-phase", "TNaprDataForm"},
+                                                       {"direction-name-no-digits", "TNaprDataForm"},
+                                                       {"phase-nothing-open", "TNaprDataForm"}};
+    for (const TFinding& f : findings) {
+      const auto t = tables.find(f.Code);
+      EXPECT_EQ(f.Table, t == tables.end() ? std::string() : t->second) << c.Name << ": " << f.Code;
+    }
   }
 }
 
