@@ -7,7 +7,7 @@ kind=${1:-release}
 export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
 case "$kind" in
   release)  dir="$root/build";          flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
-  sanitize) dir="$root/build-sanitize"; flags=(-DCMAKE_BUILD_TYPE=Debug -DSVPASS_SANITIZE=ON -DSVPASS_WITH_QT=OFF) ;;
+  sanitize) dir="$root/build-sanitize"; flags=(-DCMAKE_BUILD_TYPE=Debug -DSVPASS_SANITIZE=ON) ;;
   *) echo "usage: build.sh [release|sanitize]" >&2; exit 2 ;;
 esac
 cmake -S "$root" -B "$dir" -G Ninja "${flags[@]}" >/dev/null
