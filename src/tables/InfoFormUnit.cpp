@@ -94,6 +94,12 @@ void TInfoForm::Fill() {
   Comment_->setPlainText(CommentShown_);
   Napr_->setText(QString::fromStdString(m.Text("Napr")));
   Phase_->setText(QString::fromStdString(m.Text("phase")));
+  // A type outside the three items (a damaged info.txt) leaves every item
+  // unchecked, so Ok keeps it unless the user picks one; the item checked
+  // for the previous passport must not carry over.
+  TypeGroup_->setExclusive(false);
+  for (QAbstractButton* item : TypeGroup_->buttons()) item->setChecked(false);
+  TypeGroup_->setExclusive(true);
   if (QRadioButton* item = TypeItem(m.ObjectType())) item->setChecked(true);
 }
 
@@ -121,5 +127,14 @@ void TInfoForm::OkClick() {
   m.SetText("Napr", Napr_->text().toStdString());
   m.SetText("phase", Phase_->text().toStdString());
   if (QAbstractButton* item = TypeGroup_->checkedButton()) m.Check(item->text().toStdString());
-  if (m.Press(TDialogButton::Ok) == mrOk) accept();
+  if (m.Press(TDialogButton::Ok) == mrOk) {
+    accept();
+    return;
+  }
+  // Refused: the cursor goes to the count that could not be taken.
+  QLineEdit* bad = m.BadField() == "Napr" ? Napr_ : m.BadField() == "phase" ? Phase_ : nullptr;
+  if (bad) {
+    bad->setFocus();
+    bad->selectAll();
+  }
 }

@@ -27,3 +27,9 @@ std::unique_ptr<TPlanGridForm> TPhaseForm::CreateModel(TSVInfo& info) { return s
 void TPhaseForm::ShowFields() {
   Tkk_->setText(QString::fromStdString(static_cast<TPhaseFormModel&>(*Model_).TkkField()));
 }
+
+void TPhaseForm::FocusField(const std::string& control) {
+  if (control != "TkkField") return;
+  Tkk_->setFocus();
+  Tkk_->selectAll();
+}

@@ -15,6 +15,7 @@ class TPhaseForm : public TPlanGridDialog {
  protected:
   std::unique_ptr<TPlanGridForm> CreateModel(TSVInfo& info) override;
   void ShowFields() override;
+  void FocusField(const std::string& control) override;
 
  private:
   QLineEdit* Tkk_;

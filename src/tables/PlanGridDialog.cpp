@@ -69,5 +69,14 @@ void TPlanGridDialog::RowButtonClick(const QString& caption) {
 void TPlanGridDialog::OkClick() {
   if (!Model_) return;
   Grid_->FinishEdit();
-  if (Model_->Press(TDialogButton::Ok) == mrOk) accept();
+  if (Model_->Press(TDialogButton::Ok) == mrOk) {
+    accept();
+    return;
+  }
+  // Refused: typing goes on in the entry that could not be taken.
+  const TPlanGridForm::TBadEntry& bad = Model_->BadEntry();
+  if (bad.Row > 0)
+    Grid_->FocusCell(bad.Row, bad.Column);
+  else if (!bad.Field.empty())
+    FocusField(bad.Field);
 }

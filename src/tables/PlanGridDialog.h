@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QStringList>
 #include <memory>
+#include <string>
 
 class QHBoxLayout;
 class QPushButton;
@@ -38,6 +39,8 @@ class TPlanGridDialog : public QDialog {
   virtual std::unique_ptr<TPlanGridForm> CreateModel(TSVInfo& info) = 0;
   // Mirrors the model's fields beside the grid.
   virtual void ShowFields() {}
+  // Puts the cursor into a field beside the grid, by its control name.
+  virtual void FocusField(const std::string&) {}
   // The row under the grid, for fields left of the buttons.
   QHBoxLayout* BottomRow() const { return Bottom_; }
 

@@ -122,6 +122,19 @@ void TPlanGridView::FinishEdit() {
   closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
+void TPlanGridView::FocusCell(int row, int column) {
+  const QModelIndex index = Adapter_.index(row - 1, column);
+  if (!index.isValid()) return;
+  setFocus();
+  selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+  scrollTo(index);
+  if (!indexWidget(index)) edit(index);
+  if (auto* line = qobject_cast<QLineEdit*>(indexWidget(index))) {
+    line->setFocus();
+    line->selectAll();
+  }
+}
+
 void TPlanGridView::Release() {
   Form_ = nullptr;
   Adapter_.SetForm(nullptr);

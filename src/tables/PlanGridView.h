@@ -62,6 +62,9 @@ class TPlanGridView : public QTableView {
   // changes the rows under it.
   void FinishEdit();
   void Release();
+  // Makes the cell (data row from 1, column from 0) current with its editor
+  // open and focused, the text selected so that typing replaces it.
+  void FocusCell(int row, int column);
 
   TPlanGridAdapter& Adapter() { return Adapter_; }
   QSize sizeHint() const override;

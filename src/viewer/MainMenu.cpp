@@ -167,10 +167,13 @@ void TMainForm::GeneralInfoClick() {
 
 void TMainForm::PlanTableClick(TPlanGridDialog* table) {
   if (!Scheme_) return;
-  table->Execute(*Scheme_->Info);
-  // Even an Ok refused at a bad cell has stored the rows before it: the
-  // title shows the unsaved edits and the colours follow the new times.
+  const int phases = Scheme_->Info->PhaseCount;
+  if (!table->Execute(*Scheme_->Info)) return;
+  // The title shows the unsaved edits and the colours follow the new times.
   InfoChanged();
+  // A phase table that changed the number of phases needs the selector
+  // rebuilt for it, as the general information's Ok does.
+  if (Scheme_->Info->PhaseCount != phases) RebuildPhaseSelector(Scheme_->Info->PhaseCount);
   Repaint();
 }
 

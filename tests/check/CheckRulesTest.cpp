@@ -181,6 +181,14 @@ TEST(PassportCheck, eachFaultIsFoundWithWhatItConcernsAndNothingElse) {
       // З 9 < ЗМ 10, and ЗМ 10 overruns the 9 s intermediate time of phase 1.
       {"green shorter than its flashing", [](TPassport& p) { p.Napr(1)->TGreenFlash = 10; },
        {{"direction-thresholds", E, {}, {1}, {}}, {"direction-thresholds", E, {}, {1}, {1}}}},
+      // ЗМ 9 equals the 9 s intermediate time of phase 1 and ЗМ 6 the 6 s of
+      // phase 2: each flashing just fits and nothing is found.
+      {"flashing green as long as the intermediate time",
+       [](TPassport& p) {
+         p.Napr(1)->TGreenFlash = 9;
+         p.Napr(2)->TGreenFlash = 6;
+       },
+       {}},
       {"flashing shorter than yellow", [](TPassport& p) { p.Napr(2)->TYellow = 4; },
        {{"direction-thresholds", E, {}, {2}, {}}}},
       {"negative red time", [](TPassport& p) { p.Napr(2)->TRed = 65535; },

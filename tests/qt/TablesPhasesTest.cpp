@@ -98,7 +98,7 @@ class TablesPhasesTest : public QObject {
       QCOMPARE(form.CommField()->toPlainText(), QStringLiteral("Комментарий"));
       Shot(d, "InfoForm");
       Retype(form.first(), QStringLiteral("ул. Новая"));
-      Retype(form.phase(), QStringLiteral("5 фаз"));
+      Retype(form.phase(), QStringLiteral("5"));
       Retype(form.Napr(), QStringLiteral("4"));
       form.CommField()->moveCursor(QTextCursor::End);
       QTest::keyClick(form.CommField(), Qt::Key_Return);
@@ -120,6 +120,79 @@ class TablesPhasesTest : public QObject {
     QVERIFY(info.Modified);
     QVERIFY(!form.PlanEntriesEnabled());
     QCOMPARE(form.PhaseSelectorCount(), 5);
+  }
+
+  // A count that is no whole number is refused: the dialog stays open with
+  // the cursor in that count, and the mended Ok stores.
+  void AGeneralInformationCountThatIsNoNumberKeepsTheDialogOpenAtItsField() {
+    auto p = Passport();
+    TInfoForm form;
+    TAnswerer answers([&](QDialog& d) -> int {
+      d.show();
+      [&] {
+        Retype(form.phase(), QStringLiteral("7.5"));
+        Retype(form.first(), QStringLiteral("ул. Новая"));
+        form.OkClick();
+        QVERIFY(d.isVisible());
+        QCOMPARE(d.result(), 0);
+        QCOMPARE(Messages_->Messages.size(), std::size_t{1});
+        QCOMPARE(QString::fromStdString(Messages_->Messages[0].Text),
+                 QStringLiteral("Поле «Фаз»: «7.5» — не целое число."));
+        QCOMPARE(form.phase()->selectedText(), QStringLiteral("7.5"));
+        QCOMPARE(int(p->Info->PhaseCount), 3);
+        QCOMPARE(QString::fromStdString(p->Info->Address1), QStringLiteral("ул. Тестовая"));
+        Retype(form.phase(), QStringLiteral("4"));
+        form.OkClick();
+      }();
+      return d.result();
+    });
+    QVERIFY(form.Execute(*p->Info));
+    QCOMPARE(int(p->Info->PhaseCount), 4);
+    QCOMPARE(QString::fromStdString(p->Info->Address1), QStringLiteral("ул. Новая"));
+  }
+
+  // The type item checked for one passport does not carry over to the next
+  // one, whose info.txt holds a type outside the three: its Ok keeps it.
+  void AnUnknownObjectTypeIsKeptByTheNextPassportsOk() {
+    auto local = Passport(1);
+    TInfoForm form;
+    TAnswerer answers([&](QDialog& d) {
+      form.OkClick();
+      return d.result();
+    });
+    QVERIFY(form.Execute(*local->Info));
+    QCOMPARE(local->Info->ObjectType, 1);
+    auto odd = Passport(5);
+    QCOMPARE(odd->Info->ObjectType, 5);
+    QVERIFY(form.Execute(*odd->Info));
+    QCOMPARE(odd->Info->ObjectType, 5);
+    QVERIFY(!form.TypeItem(0)->isChecked() && !form.TypeItem(1)->isChecked() && !form.TypeItem(2)->isChecked());
+  }
+
+  // "Добавить " selects the new row in the grid as in the model, so
+  // "Удалить" right after it takes the new row, not direction 1.
+  void DeleteRightAfterAddRemovesTheAddedDirection() {
+    auto p = Passport();
+    TNaprDataForm form;
+    TAnswerer answers([&](QDialog& d) -> int {
+      d.show();
+      [&] {
+        TPlanGridView* grid = form.NaprGrid();
+        QCOMPARE(grid->currentIndex().row(), 0);
+        form.Button(QStringLiteral("Добавить "))->click();
+        QCOMPARE(grid->currentIndex().row(), 2);
+        form.Button(QStringLiteral("Удалить"))->click();
+        QCOMPARE(grid->model()->rowCount(), 2);
+        QCOMPARE(CellText(grid, 1, 0), QStringLiteral("1"));
+        QCOMPARE(CellText(grid, 2, 0), QStringLiteral("2"));
+        form.Button(QStringLiteral("Ok"))->click();
+      }();
+      return d.result();
+    });
+    QVERIFY(form.Execute(*p->Info));
+    QCOMPARE(int(p->Info->DirectionCount), 2);
+    QCOMPARE(QString::fromStdString(p->Info->Directions.Item(1)->Name), QStringLiteral("1"));
+    QVERIFY(!p->Info->Modified);
   }
 
   void ThePhaseGridTakesKeysTabsToTheNextCellAndStopsAtABadTime() {
@@ -146,6 +219,18 @@ class TablesPhasesTest : public QObject {
       QVERIFY(next);
       if (round == 0) {
         Retype(next, QStringLiteral("7.5"));
+        // Away from the bad cell before Ok: the refusal brings the cursor
+        // back into it, its editor open with the text.
+        CellEditor(grid, 3, 4);
+        form.Button(QStringLiteral("Ok"))->click();
+        QVERIFY(d.isVisible());
+        QCOMPARE(grid->currentIndex(), grid->model()->index(1, 2));
+        auto* bad = qobject_cast<QLineEdit*>(grid->indexWidget(grid->currentIndex()));
+        QVERIFY(bad);
+        QCOMPARE(bad->text(), QStringLiteral("7.5"));
+        QCOMPARE(bad->selectedText(), QStringLiteral("7.5"));
+        ++round;
+        return;
       } else {
         Retype(next, QStringLiteral("17"));
         form.Button(QStringLiteral("Добавить"))->click();
@@ -160,13 +245,13 @@ class TablesPhasesTest : public QObject {
       }();
       return d.result();
     });
-    // The first round stops at 7.5 with the message, the dialog open.
+    // The first round stops at 7.5 with the message, the dialog open and
+    // nothing stored.
     QVERIFY(!form.Execute(*p->Info));
     QCOMPARE(Messages_->Messages.size(), std::size_t{1});
     QCOMPARE(QString::fromStdString(Messages_->Messages[0].Text),
-             QStringLiteral("Ошибка перевода строки в число. Вероятно, введено нецелое число секунд. "
-                            "('7.5' is not a valid integer value."));
-    QCOMPARE(int(p->Info->Phases.Item(2)->TMin), 9);
+             QStringLiteral("Строка 2, столбец «Т осн. - I»: «7.5» — не целое число."));
+    QCOMPARE(int(p->Info->Phases.Item(2)->TMin), 5);
     QCOMPARE(int(p->Info->Phases.Item(2)->TMain[1]), 12);
     QCOMPARE(int(p->Info->Phases.Tkk), 60);
     QCOMPARE(int(p->Info->PhaseCount), 3);
@@ -296,6 +381,23 @@ class TablesPhasesTest : public QObject {
       m.GeneralInfo->trigger();
     }
     QVERIFY(m.Organisation->isEnabled());
+    // A phase added in the phase table gets its button and the directions
+    // wrap after it, as after the general information.
+    {
+      TAnswerer answers([&](QDialog& d) {
+        auto& phases = dynamic_cast<TPhaseForm&>(d);
+        d.show();
+        phases.Button(QStringLiteral("Добавить"))->click();
+        for (int col = 1; col <= 2; ++col) Retype(CellEditor(phases.NaprGrid(), 3, col), QStringLiteral("8"));
+        phases.OkClick();
+        return d.result();
+      });
+      m.ByPhases->trigger();
+    }
+    QCOMPARE(int(f.Scheme()->Info->PhaseCount), 3);
+    QCOMPARE(f.Tools()->PhaseCount(), 3);
+    QCOMPARE(f.Tools()->PhaseIndex(), 0);
+    QCOMPARE(int(f.Scheme()->Info->Directions.PhaseCount), 3);
     {
       TAnswerer answers([&](QDialog& d) { return int(d.metaObject()->className() ? QDialog::Rejected : 0); });
       m.ByPhases->trigger();

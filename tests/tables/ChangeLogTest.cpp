@@ -184,3 +184,47 @@ TEST(ChangeLogDialog, TheTableDialogsOpenByTheirWindowNames) {
   EXPECT_EQ(passport.Info->ChangeTable.Cell(1, 3), "05.03.2024 г.");
   EXPECT_FALSE(OpenTableForm("TtexForm ", passport, env));
 }
+
+TEST(ChangeLogDialog, DeleteRightAfterAddRemovesTheAddedRowNotTheFirstChange) {
+  TInfoOnDisk disk;
+  TTexFormModel form(disk.Info, "05.03.2024 г.");
+  EXPECT_EQ(form.Grid().Selected(), 1);
+  ASSERT_TRUE(form.PressButton("Добавить "));
+  EXPECT_EQ(form.Grid().Selected(), 3);
+  ASSERT_TRUE(form.PressButton("Удалить"));
+  EXPECT_EQ(GridRows(form.Grid()), (TRows{kFirstChange, kSecondChange}));
+  EXPECT_EQ(form.Press(TDialogButton::Ok), mrOk);
+  EXPECT_FALSE(disk.Info.Modified);
+}
+
+// A log narrower than the grid keeps its width through an Ok without edits
+// (nothing to save, info.txt unchanged) and through text typed only into
+// the columns it has; text typed beyond widens it just far enough.
+TEST(ChangeLogDialog, ANarrowLogIsWidenedOnlyAsFarAsTextWasTypedBeyondIt) {
+  const std::string narrowLog = Encode1251(CrLf({"8 2", "12.01.2020 г.", "Реконструкция", "4", "0", "2", "0", "ДКС",
+                                                 "заменён контроллер", "03.06.2021 г.", "Ремонт", "4", "1", "2", "1",
+                                                 "ДКС", ""}));
+  const std::string fiveLog =
+      Encode1251(CrLf({"5 2", "01.02.2003 г.", "Ввод", "6", "0", "4", "05.06.2007 г.", "Ремонт", "6", "2", "4"}));
+  std::string text = SampleInfoText();
+  const std::size_t at = text.find(narrowLog);
+  ASSERT_NE(at, std::string::npos);
+  text.replace(at, narrowLog.size(), fiveLog);
+  {
+    TInfoOnDisk disk(text);
+    ASSERT_TRUE(disk.Loaded);
+    TTexFormModel form(disk.Info, "05.03.2024 г.");
+    ASSERT_TRUE(form.SetCell(2, 4, "5"));
+    ASSERT_TRUE(form.SetCell(2, 4, "4"));  // back to what it held
+    EXPECT_EQ(form.Press(TDialogButton::Ok), mrOk);
+    EXPECT_EQ(disk.Info.ChangeTable.ColCount, 5);
+    EXPECT_FALSE(disk.Info.Modified);
+  }
+  TInfoOnDisk disk(text);
+  TTexFormModel form(disk.Info, "05.03.2024 г.");
+  ASSERT_TRUE(form.SetCell(1, 6, "ДКС"));
+  EXPECT_EQ(form.Press(TDialogButton::Ok), mrOk);
+  EXPECT_EQ(Rows(disk.Info.ChangeTable), (TRows{{"01.02.2003 г.", "Ввод", "6", "0", "4", "", "ДКС"},
+                                                {"05.06.2007 г.", "Ремонт", "6", "2", "4", "", ""}}));
+  EXPECT_TRUE(disk.Info.Modified);
+}

@@ -35,9 +35,60 @@ TEST(ComplPickLists, EachSeriesIsReadFromOneUpwardsAndEndsAtTheFirstMissingOrEmp
                                                          "16", "17", "18", "19", "21"}));
   EXPECT_EQ(form.widthLB.Items, (std::vector<std::string>{"", "1,5", "2", "2,5", "4"}));
 
-  const TComplPickLists none = ReadComplPickLists(dir.File("missing.ini"));
+  // A section that is there but holds no series offers nothing.
+  WriteBytes(dir.File("empty.ini"), Encode1251(CrLf({"[DataBase]", "LocalData=1", "[Compl_Form]", "Naim_2=Столб"})));
+  const TComplPickLists none = ReadComplPickLists(dir.File("empty.ini"));
   EXPECT_TRUE(none.Names.empty());
   EXPECT_TRUE(none.Types.empty());
+}
+
+// Without the section, or without config.ini at all, the lists offer the
+// usual equipment of an object.
+TEST(ComplPickLists, WithoutTheSectionTheTypicalEquipmentIsOffered) {
+  TTempDir dir;
+  WriteBytes(dir.File("config.ini"), Encode1251(CrLf({"[DataBase]", "LocalData=1", "[Page]", "Naim_1=чужой"})));
+  for (const std::string& path : {dir.File("config.ini"), dir.File("missing.ini")}) {
+    SCOPED_TRACE(path);
+    const TComplPickLists lists = ReadComplPickLists(path);
+    EXPECT_EQ(lists.Names,
+              (std::vector<std::string>{"Контроллер дорожный", "Светофор транспортный", "Светофор пешеходный",
+                                        "Светофор трамвайный", "Секция дополнительная", "Табло вызывное пешеходное",
+                                        "Кабель контрольный", "Кабель силовой", "Опора", "Стойка", "Консоль", "Трос",
+                                        "Детектор транспорта"}));
+    EXPECT_EQ(lists.Types, (std::vector<std::string>{"КС-2", "КС-4", "ДКС", "Т.1", "Т.2", "Т.4", "П.1", "КВВГ", "ТПП",
+                                                     "ВВГ", "металлическая", "железобетонная", "индуктивный",
+                                                     "радарный"}));
+  }
+  TInfoOnDisk disk;
+  TComplFormModel form(disk.Info, ReadComplPickLists(dir.File("config.ini")));
+  ASSERT_TRUE(form.Select("NAimLB", "Кабель контрольный"));
+  ASSERT_TRUE(form.Select("TipLB", "КВВГ"));
+  ASSERT_TRUE(form.Select("LineLB", "7"));
+  ASSERT_TRUE(form.Select("widthLB", "1,5"));
+  ASSERT_TRUE(form.PressButton("Добавить значения"));
+  EXPECT_EQ(GridRows(form.Grid()).back(), (std::vector<std::string>{"Кабель контрольный", "КВВГ   7 x 1,5", "", ""}));
+}
+
+// An equipment list narrower than the grid keeps its width through an Ok
+// without edits; "Удалить" right after an added row takes that row.
+TEST(ComplFormDialog, ANarrowListKeepsItsWidthAndDeleteAfterAddTakesTheAddedRow) {
+  std::string text = SampleInfoText();
+  const std::string fourList =
+      Encode1251(CrLf({"4 2", "Контроллер", "УК-4", "1", "нет", "Кабель", "ТПП   5 x 1,5", "120 м", ""}));
+  const std::string threeList = Encode1251(CrLf({"3 2", "Контроллер", "УК-4", "1", "Кабель", "ТПП   5 x 1,5", "120 м"}));
+  const std::size_t at = text.find(fourList);
+  ASSERT_NE(at, std::string::npos);
+  text.replace(at, fourList.size(), threeList);
+  TInfoOnDisk disk(text);
+  ASSERT_TRUE(disk.Loaded);
+  TComplFormModel form(disk.Info, Lists());
+  ASSERT_TRUE(form.SelectRow(2));
+  ASSERT_TRUE(form.PressButton("Добавить пустую"));
+  ASSERT_TRUE(form.PressButton("Удалить"));
+  EXPECT_EQ(form.Press(TDialogButton::Ok), mrOk);
+  EXPECT_EQ(Rows(disk.Info.EquipmentTable),
+            (TRows{{"Контроллер", "УК-4", "1"}, {"Кабель", "ТПП   5 x 1,5", "120 м"}}));
+  EXPECT_FALSE(disk.Info.Modified);
 }
 
 TEST(ComplFormDialog, AddValuesComposesTheRowFromThePickListsAndSelectsIt) {

@@ -25,18 +25,13 @@ TEST(InfoForm, ShowsTheAddressTypeCountsCommentAndObjectNumber) {
   EXPECT_EQ(TInfoFormModel::Caption(), "Общая информация  по объекту");
 }
 
-// The counts are the digits the texts begin with; what cannot be a count
-// of a passport is taken as the nearest one that can.
-TEST(InfoForm, OkTakesTheLeadingDigitsOfTheCounts) {
+// A count is a whole number from 0 to 255, blanks around it allowed.
+TEST(InfoForm, OkTakesCountsThatAreWholeNumbersWithinTheSets) {
   struct TCase {
     std::string Napr, Phase;
     int Directions, Phases;
   };
-  const TCase cases[] = {
-      {"12", "3", 12, 3},        {" 7 направлений", "+5", 7, 5}, {"abc", "", 0, 0},
-      {"3.9", "2,5", 3, 2},      {"-3", "-0", 0, 0},             {"300", "99999999999999", 255, 255},
-      {"\t6", "0x7", 6, 0},
-  };
+  const TCase cases[] = {{"12", "3", 12, 3}, {" 7 ", "+5", 7, 5}, {"255", "0", 255, 0}, {"\t6", "007", 6, 7}};
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Napr + " / " + c.Phase);
     TSampleTables s;
@@ -46,6 +41,7 @@ TEST(InfoForm, OkTakesTheLeadingDigitsOfTheCounts) {
     TMessageCapture shown;
     ASSERT_EQ(m.Press(TDialogButton::Ok), mrOk);
     EXPECT_TRUE(shown.Messages.empty());
+    EXPECT_EQ(m.BadField(), "");
     const TSVInfo& info = s.Info();
     EXPECT_EQ(info.DirectionCount, c.Directions);
     EXPECT_EQ(info.Directions.Count, c.Directions);
@@ -54,6 +50,70 @@ TEST(InfoForm, OkTakesTheLeadingDigitsOfTheCounts) {
     EXPECT_EQ(info.Directions.PhaseCount, c.Phases);
     EXPECT_EQ(m.PhaseSelectorCount(), c.Phases);
   }
+}
+
+// Any other count is refused with a message naming the field and the text:
+// the dialog stays open and nothing of it is stored, not the other count,
+// not the address, not the type.
+TEST(InfoForm, OkRefusesACountThatIsNotAWholeNumberWithinTheSetsAndStoresNothing) {
+  struct TCase {
+    std::string Napr, Phase, Field, Message;
+  };
+  const std::string range = " — допустимы значения от 0 до 255.";
+  const TCase cases[] = {
+      {"abc", "3", "Napr", "Поле «Направлений»: «abc» — не целое число."},
+      {"7", "7.5", "phase", "Поле «Фаз»: «7.5» — не целое число."},
+      {"7 направлений", "2", "Napr", "Поле «Направлений»: «7 направлений» — не целое число."},
+      {"12", "2,5", "phase", "Поле «Фаз»: «2,5» — не целое число."},
+      {"", "2", "Napr", "Поле «Направлений»: «» — не целое число."},
+      {"6", "0x7", "phase", "Поле «Фаз»: «0x7» — не целое число."},
+      {"-3", "1", "Napr", "Поле «Направлений»: «-3»" + range},
+      {"300", "2", "Napr", "Поле «Направлений»: «300»" + range},
+      {"5", " 99999999999999 ", "phase", "Поле «Фаз»: «99999999999999»" + range},
+      // Both bad: the first field is named.
+      {"x", "y", "Napr", "Поле «Направлений»: «x» — не целое число."},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Napr + " / " + c.Phase);
+    TSampleTables s;
+    TInfoFormModel m(s.Info());
+    ASSERT_TRUE(m.SetText("first", "ул. Другая"));
+    ASSERT_TRUE(m.Check("УК"));
+    ASSERT_TRUE(m.SetText("Napr", c.Napr));
+    ASSERT_TRUE(m.SetText("phase", c.Phase));
+    TMessageCapture shown;
+    EXPECT_EQ(m.Press(TDialogButton::Ok), mrNone);
+    ASSERT_EQ(shown.Messages.size(), 1u);
+    EXPECT_EQ(shown.Messages[0].Severity, TMessageSeverity::Error);
+    EXPECT_EQ(shown.Messages[0].Text, c.Message);
+    EXPECT_EQ(m.BadField(), c.Field);
+    const TSVInfo& info = s.Info();
+    EXPECT_EQ(info.DirectionCount, 10);
+    EXPECT_EQ(info.Directions.Count, 10);
+    EXPECT_EQ(info.PhaseCount, 4);
+    EXPECT_EQ(info.Phases.Count, 4);
+    EXPECT_EQ(info.Phases.Item(4)->TMain[1], 10);
+    EXPECT_EQ(info.Address1, "ул. Ленина");
+    EXPECT_EQ(info.ObjectType, 1);
+    EXPECT_FALSE(info.Modified);
+  }
+}
+
+// An object type outside the three (a damaged info.txt) is kept by Ok
+// unless the user picks one.
+TEST(InfoForm, AnUnknownObjectTypeIsKeptUnlessOneIsPicked) {
+  TSampleTables s;
+  s.Info().ObjectType = 7;
+  {
+    TInfoFormModel m(s.Info());
+    EXPECT_EQ(m.ObjectType(), 7);
+    ASSERT_EQ(m.Press(TDialogButton::Ok), mrOk);
+    EXPECT_EQ(s.Info().ObjectType, 7);
+  }
+  TInfoFormModel m(s.Info());
+  ASSERT_TRUE(m.Check("Системный"));
+  ASSERT_EQ(m.Press(TDialogButton::Ok), mrOk);
+  EXPECT_EQ(s.Info().ObjectType, 0);
 }
 
 TEST(InfoForm, NewCountsKeepTheRemainingRecordsAndCreateNumberedOnes) {

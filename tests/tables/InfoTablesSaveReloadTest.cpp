@@ -48,8 +48,8 @@ TEST(InfoTablesSaveReload, EditsInEveryDialogComeBackFromInfoTxt) {
     TExoFormModel m(info);
     ASSERT_TRUE(m.SetCell(1, 7, "только по вызову"));
     ASSERT_TRUE(m.PressButton("Добавить "));
-    ASSERT_TRUE(m.SetCell(2, 0, "4"));
-    ASSERT_TRUE(m.SetCell(2, 5, "5 - 1"));
+    ASSERT_TRUE(m.SetCell(3, 0, "4"));
+    ASSERT_TRUE(m.SetCell(3, 5, "5 - 1"));
     ASSERT_EQ(m.Press(TDialogButton::Ok), mrOk);
   }
   ASSERT_TRUE(info.Modified);
@@ -110,10 +110,12 @@ TEST(InfoTablesSaveReload, EditsInEveryDialogComeBackFromInfoTxt) {
   }
 
   const std::vector<std::vector<std::string>> exo = {
-      {"1", "2", "3", "9", "3", "2", "1, 2", "только по вызову"}, {"4", "", "", "", "", "5 - 1", "", ""}};
+      {"2", "1-3", "9", "6", "3", "", "", "только по вызову"},
+      {"3", "", "", "", "", "1-3", "2", "0"},
+      {"4", "", "", "", "", "5 - 1", "", ""}};
   ASSERT_EQ(r.ExoTable.ColCount, 8);
-  ASSERT_EQ(r.ExoTable.RowCount, 2);
-  for (int row = 1; row <= 2; ++row)
+  ASSERT_EQ(r.ExoTable.RowCount, 3);
+  for (int row = 1; row <= 3; ++row)
     for (int c = 1; c <= 8; ++c)
       EXPECT_EQ(r.ExoTable.Cell(c, row), exo[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(c - 1)])
           << row << "," << c;

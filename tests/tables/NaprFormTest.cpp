@@ -165,7 +165,7 @@ TEST(NaprDataForm, OkStoresNamesPhasesTextsAndTimesOfEveryRow) {
   EXPECT_TRUE(s.Info().Modified);
 }
 
-TEST(NaprDataForm, ABadTimeStopsOkWithTheRowsBeforeItStored) {
+TEST(NaprDataForm, ABadTimeRefusesOkWithNothingStoredAndTheSelectionOnItsRow) {
   TSampleTables s;
   M m(s.Info());
   ASSERT_TRUE(m.SetCell(2, M::kRedControl, "проверено"));
@@ -173,22 +173,66 @@ TEST(NaprDataForm, ABadTimeStopsOkWithTheRowsBeforeItStored) {
   ASSERT_TRUE(m.SetCell(3, M::kGreen, "10"));  // ЗМ 7, Ж 4
   ASSERT_TRUE(m.SetCell(3, M::kRed, "4,5"));
   ASSERT_TRUE(m.SetCell(4, M::kGreen, "11"));
-  ASSERT_TRUE(m.PressButton("Удалить"));  // the selection is on row 1
+  ASSERT_TRUE(m.SelectRow(1));
+  ASSERT_TRUE(m.PressButton("Удалить"));  // row 3 becomes row 2
+  ASSERT_TRUE(m.SelectRow(7));
   TMessageCapture shown;
   EXPECT_EQ(m.Press(TDialogButton::Ok), mrNone);
-  EXPECT_EQ(Texts(shown), (Row{std::string(kConversion) + "'4,5' is not a valid integer value."}));
+  EXPECT_EQ(Texts(shown), (Row{"Строка 2, столбец «К»: «4,5» — не целое число."}));
+  EXPECT_EQ(m.BadEntry().Row, 2);
+  EXPECT_EQ(m.BadEntry().Column, M::kRed);
+  EXPECT_EQ(m.Grid().Selected(), 2);
+  // svo1 as read: ten directions, 1 to 4 with З 9, Ж 3, К 2 and "да".
   const TNaprSet& set = s.Info().Directions;
-  // The count is taken first; row 1 was direction 2 and row 2 direction 3.
+  EXPECT_EQ(s.Info().DirectionCount, 10);
+  EXPECT_EQ(set.Count, 10);
+  for (int i = 1; i <= 4; ++i) {
+    EXPECT_EQ(set.Item(i)->Name, std::to_string(i)) << i;
+    EXPECT_EQ(set.Item(i)->TGreen, 9) << i;
+    EXPECT_EQ(set.Item(i)->TYellow, 3) << i;
+    EXPECT_EQ(set.Item(i)->TRed, 2) << i;
+    EXPECT_EQ(set.Item(i)->RedControlText, "да") << i;
+  }
+  EXPECT_FALSE(s.Info().Modified);
+
+  // Mended, the same dialog stores every row.
+  ASSERT_TRUE(m.SetCell(2, M::kRed, "5"));
+  ASSERT_EQ(m.Press(TDialogButton::Ok), mrOk);
   EXPECT_EQ(set.Count, 9);
-  EXPECT_EQ(set.Item(1)->Name, "2");
   EXPECT_EQ(set.Item(1)->RedControlText, "проверено");
   EXPECT_EQ(set.Item(2)->Name, "3а");
-  EXPECT_EQ(set.Item(2)->TGreen, 10);
   EXPECT_EQ(set.Item(2)->TYellow, 4);
-  EXPECT_EQ(set.Item(2)->TRed, 2);
-  EXPECT_EQ(set.Item(2)->RedControlText, "да");
-  EXPECT_EQ(set.Item(3)->TGreen, 9);
-  EXPECT_TRUE(s.Info().Modified);
+  EXPECT_EQ(set.Item(2)->TRedYellow, 5);
+  EXPECT_EQ(set.Item(3)->TGreenFlash, 8);
+}
+
+// "Добавить" selects the new row, so "Удалить" right after it takes that
+// row and not the first direction.
+TEST(NaprDataForm, DeleteRightAfterAddRemovesTheAddedRow) {
+  TSampleTables s;
+  M m(s.Info());
+  ASSERT_TRUE(m.SelectRow(3));
+  ASSERT_TRUE(m.PressButton("Добавить "));
+  EXPECT_EQ(m.Grid().Selected(), 11);
+  ASSERT_TRUE(m.SetCell(11, M::kConflict, "новое"));
+  ASSERT_TRUE(m.PressButton("Удалить"));
+  ASSERT_EQ(m.Grid().RowCount(), 10);
+  for (int r = 1; r <= 10; ++r) EXPECT_EQ(m.Grid().Cell(r, M::kName), std::to_string(r)) << r;
+  ASSERT_EQ(m.Press(TDialogButton::Ok), mrOk);
+  EXPECT_EQ(s.Info().DirectionCount, 10);
+  EXPECT_EQ(s.Info().Directions.Item(1)->ConflictText, "3, 4, 7, 8, 10");
+  EXPECT_FALSE(s.Info().Modified);
+}
+
+TEST(NaprDataForm, AnAddedRowWhoseTimeWasClearedIsRefusedByRowAndColumn) {
+  TSampleTables s;
+  M m(s.Info());
+  ASSERT_TRUE(m.PressButton("Добавить "));
+  ASSERT_TRUE(m.SetCell(11, M::kYellow, ""));
+  TMessageCapture shown;
+  EXPECT_EQ(m.Press(TDialogButton::Ok), mrNone);
+  EXPECT_EQ(Texts(shown), (Row{"Строка 11, столбец «Ж»: «» — не целое число."}));
+  EXPECT_EQ(s.Info().DirectionCount, 10);
 }
 
 TEST(NaprDataForm, ANegativeDerivedTimeIsRefusedRatherThanStoredAsAHugeOne) {
@@ -197,7 +241,8 @@ TEST(NaprDataForm, ANegativeDerivedTimeIsRefusedRatherThanStoredAsAHugeOne) {
   ASSERT_TRUE(m.SetCell(5, M::kGreen, "4"));  // ЗМ 1, Ж -2
   TMessageCapture shown;
   EXPECT_EQ(m.Press(TDialogButton::Ok), mrNone);
-  EXPECT_EQ(Texts(shown), (Row{"Недопустимое число секунд: -2. Допустимы значения от 0 до 65535."}));
+  EXPECT_EQ(Texts(shown), (Row{"Строка 5, столбец «Ж»: «-2» — допустимы значения от 0 до 65535."}));
+  EXPECT_EQ(m.BadEntry().Column, M::kYellow);
   EXPECT_EQ(s.Info().Directions.Item(5)->TYellow, 3);
   ASSERT_TRUE(m.SetCell(5, M::kYellow, "0"));
   EXPECT_EQ(m.Press(TDialogButton::Ok), mrOk);

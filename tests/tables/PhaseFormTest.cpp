@@ -41,8 +41,10 @@ TEST(PhaseForm, ASystemObjectShowsOneMainTimeAndOkLeavesTheOtherProgramsAlone) {
 TEST(PhaseForm, AddNumbersTheNewRowAndDeleteRenumbersTheNewLastRow) {
   TSampleTables s;
   TPhaseFormModel m(s.Info());
+  ASSERT_TRUE(m.SelectRow(2));
   ASSERT_TRUE(m.PressButton("Добавить"));
   EXPECT_EQ(RowCells(m, 5), (Row{"5", "", "", "", ""}));
+  EXPECT_EQ(m.Grid().Selected(), 5);
   // The direction table's caption with its blank is not this dialog's.
   EXPECT_FALSE(m.PressButton("Добавить "));
   EXPECT_EQ(m.Grid().RowCount(), 5);
@@ -100,29 +102,30 @@ TEST(PhaseForm, OkStoresTheRowsTheCountAndTheCycleTime) {
   }
   EXPECT_EQ(info.Phases.Tkk, 97);
   EXPECT_TRUE(info.Modified);
-  // The phase selector, not this table, sets where the directions wrap.
-  EXPECT_EQ(info.Directions.PhaseCount, 4);
+  // The directions wrap at the new number of phases, as the phase selector
+  // rebuilt after Ok does.
+  EXPECT_EQ(info.Directions.PhaseCount, 3);
 }
 
 struct TBadCell {
   std::string Text;
-  std::string Message;
+  std::string Fault;
 };
 
-// A bad time stops Ok at its cell: the rows before it, and the cells of its
-// row before it, are stored; the rest of the passport keeps its values and
-// the dialog stays open.
-TEST(PhaseForm, ABadTimeStopsOkAtItsCellWithItsMessage) {
-  const std::string range = "Недопустимое число секунд: ";
+// A bad time refuses Ok as a whole: nothing is stored, neither the rows
+// before it nor the cells of its row before it, and the dialog stays open
+// with the selection on the bad row.
+TEST(PhaseForm, ABadTimeRefusesOkNamingItsRowAndColumnAndStoresNothing) {
+  const std::string range = " — допустимы значения от 0 до 65535.";
   const TBadCell cases[] = {
-      {"7.5", std::string(kConversion) + "'7.5' is not a valid integer value."},
-      {"", std::string(kConversion) + "'' is not a valid integer value."},
-      {"1 2", std::string(kConversion) + "'1 2' is not a valid integer value."},
-      {"12с", std::string(kConversion) + "'12с' is not a valid integer value."},
-      {"$1F", std::string(kConversion) + "'$1F' is not a valid integer value."},
-      {"99999999999", std::string(kConversion) + "'99999999999' is not a valid integer value."},
-      {"-1", range + "-1. Допустимы значения от 0 до 65535."},
-      {"65536", range + "65536. Допустимы значения от 0 до 65535."},
+      {"7.5", "«7.5» — не целое число."},
+      {"", "«» — не целое число."},
+      {"1 2", "«1 2» — не целое число."},
+      {"12с", "«12с» — не целое число."},
+      {"$1F", "«$1F» — не целое число."},
+      {"99999999999", "«99999999999»" + range},
+      {"-1", "«-1»" + range},
+      {"65536", "«65536»" + range},
   };
   for (const TBadCell& bad : cases) {
     SCOPED_TRACE(bad.Text);
@@ -133,31 +136,76 @@ TEST(PhaseForm, ABadTimeStopsOkAtItsCellWithItsMessage) {
     ASSERT_TRUE(m.SetCell(3, 2, " " + bad.Text));
     ASSERT_TRUE(m.SetCell(4, 1, "3"));
     ASSERT_TRUE(m.SetText("TkkField", "50"));
+    ASSERT_TRUE(m.PressButton("Удалить"));
+    ASSERT_TRUE(m.SelectRow(1));
     TMessageCapture shown;
     EXPECT_EQ(m.Press(TDialogButton::Ok), mrNone);
     ASSERT_EQ(shown.Messages.size(), 1u);
     EXPECT_EQ(shown.Messages[0].Severity, TMessageSeverity::Error);
-    EXPECT_EQ(shown.Messages[0].Text, bad.Message);
+    EXPECT_EQ(shown.Messages[0].Text, "Строка 3, столбец «Т осн. - I»: " + bad.Fault);
+    EXPECT_EQ(m.BadEntry().Row, 3);
+    EXPECT_EQ(m.BadEntry().Column, 2);
+    EXPECT_EQ(m.BadEntry().Field, "");
+    EXPECT_EQ(m.Grid().Selected(), 3);
+    // svo1 as read: four phases, "12 30 25 20", "8 12 10 8", "12 25 20 18", "8 10 8 8".
     const TSVInfo& info = s.Info();
-    EXPECT_EQ(info.Phases.Item(1)->TMain[2], 44);
-    EXPECT_EQ(info.Phases.Item(3)->TMin, 5);
+    EXPECT_EQ(info.PhaseCount, 4);
+    EXPECT_EQ(info.Phases.Count, 4);
+    EXPECT_EQ(info.Phases.Item(1)->TMain[2], 25);
+    EXPECT_EQ(info.Phases.Item(3)->TMin, 12);
     EXPECT_EQ(info.Phases.Item(3)->TMain[1], 25);
     EXPECT_EQ(info.Phases.Item(4)->TMin, 8);
     EXPECT_EQ(info.Phases.Tkk, 113);
-    EXPECT_TRUE(info.Modified);
+    EXPECT_FALSE(info.Modified);
   }
 }
 
-TEST(PhaseForm, ABadCycleTimeIsReportedAfterEveryRowIsStored) {
+// The empty cells of a row added with "Добавить" are refused by name too;
+// once every cell is mended, the same dialog's Ok stores everything.
+TEST(PhaseForm, AnAddedRowLeftEmptyIsRefusedAtItsFirstCellAndOkTakesItOnceFilled) {
+  TSampleTables s;
+  TPhaseFormModel m(s.Info());
+  ASSERT_TRUE(m.SetCell(2, 1, "7"));
+  ASSERT_TRUE(m.PressButton("Добавить"));
+  ASSERT_TRUE(m.SetCell(5, 2, "33"));
+  TMessageCapture shown;
+  EXPECT_EQ(m.Press(TDialogButton::Ok), mrNone);
+  EXPECT_EQ(Texts(shown), (Row{"Строка 5, столбец «Т мин.»: «» — не целое число."}));
+  EXPECT_EQ(m.BadEntry().Row, 5);
+  EXPECT_EQ(m.BadEntry().Column, 1);
+  EXPECT_EQ(s.Info().PhaseCount, 4);
+  EXPECT_EQ(s.Info().Phases.Item(2)->TMin, 8);
+
+  ASSERT_TRUE(m.SetCell(5, 1, "6"));
+  EXPECT_EQ(m.Press(TDialogButton::Ok), mrNone);
+  EXPECT_EQ(shown.Messages.back().Text, "Строка 5, столбец «Т осн. - II»: «» — не целое число.");
+  EXPECT_EQ(m.BadEntry().Column, 3);
+  ASSERT_TRUE(m.SetCell(5, 3, "21"));
+  ASSERT_TRUE(m.SetCell(5, 4, "19"));
+  ASSERT_EQ(m.Press(TDialogButton::Ok), mrOk);
+  EXPECT_EQ(m.BadEntry().Row, 0);
+  ASSERT_EQ(s.Info().PhaseCount, 5);
+  const TSVPhase& p = *s.Info().Phases.Item(5);
+  EXPECT_EQ(p.TMin, 6);
+  EXPECT_EQ(p.TMain[1], 33);
+  EXPECT_EQ(p.TMain[2], 21);
+  EXPECT_EQ(p.TMain[3], 19);
+  EXPECT_EQ(s.Info().Phases.Item(2)->TMin, 7);
+}
+
+TEST(PhaseForm, ABadCycleTimeIsRefusedByItsFieldAfterEveryRowIsChecked) {
   TSampleTables s;
   TPhaseFormModel m(s.Info());
   ASSERT_TRUE(m.SetCell(4, 4, "17"));
   ASSERT_TRUE(m.SetText("TkkField", "1,5"));
   TMessageCapture shown;
   EXPECT_EQ(m.Press(TDialogButton::Ok), mrNone);
-  EXPECT_EQ(Texts(shown), (Row{std::string(kConversion) + "'1,5' is not a valid integer value."}));
-  EXPECT_EQ(s.Info().Phases.Item(4)->TMain[3], 17);
+  EXPECT_EQ(Texts(shown), (Row{"Поле «T кк»: «1,5» — не целое число."}));
+  EXPECT_EQ(m.BadEntry().Row, 0);
+  EXPECT_EQ(m.BadEntry().Field, "TkkField");
+  EXPECT_EQ(s.Info().Phases.Item(4)->TMain[3], 8);
   EXPECT_EQ(s.Info().Phases.Tkk, 113);
+  EXPECT_FALSE(s.Info().Modified);
 }
 
 TEST(PhaseForm, OkWithoutChangesAndCancelLeaveThePassportUnmodified) {

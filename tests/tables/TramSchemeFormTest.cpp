@@ -35,9 +35,10 @@ TEST(TramSchemeDialog, OpensWithTheStoredSchemesAndShowsOnlyTheirGroups) {
   EXPECT_EQ(Lamps(form.Group(1)), (TLampRow{{0, 1}, {1, 2}, {2, 3}, {3, 1}}));
   EXPECT_EQ(form.Group(2).Name, "Г 2");
   EXPECT_EQ(Lamps(form.Group(2)), (TLampRow{{2, 2}, {2, 3}, {0, 1}, {3, 3}}));
-  // Schemes the passport lacks: red lamps on the lowest direction.
+  // Schemes the passport lacks: named after their group as the first two
+  // are, red lamps on the lowest direction.
   for (int g : {3, 4}) {
-    EXPECT_EQ(form.Group(g).Name, "");
+    EXPECT_EQ(form.Group(g).Name, "Г " + std::to_string(g));
     EXPECT_EQ(Lamps(form.Group(g)), (TLampRow{{0, 1}, {0, 1}, {0, 1}, {0, 1}}));
   }
   const bool shown[] = {false, true, true, false, false, false};
@@ -121,7 +122,7 @@ TEST(TramSchemeDialog, OkStoresTheCountAndAllFourGroupsWithNamesTrimmed) {
   // The hidden groups keep what was typed while they were shown.
   EXPECT_EQ(t.Schemes[3].Name, "Г 3");
   EXPECT_EQ(Lamps(t.Schemes[3]), (TLampRow{{3, 2}, {0, 1}, {0, 1}, {0, 1}}));
-  EXPECT_EQ(t.Schemes[4].Name, "");
+  EXPECT_EQ(t.Schemes[4].Name, "Г 4");
   EXPECT_EQ(Lamps(t.Schemes[4]), (TLampRow{{0, 1}, {1, 3}, {0, 1}, {0, 1}}));
   EXPECT_TRUE(disk.Info.Modified);
 }
@@ -168,4 +169,22 @@ TEST(TramSchemeDialog, WithoutDirectionsTheLampDirectionsStayAtOne) {
   EXPECT_EQ(Lamps(form.Group(1)), (TLampRow{{0, 1}, {1, 1}, {2, 1}, {3, 1}}));
   EXPECT_TRUE(form.SetTramLamp(1, 1, "Красн.", "5"));
   EXPECT_EQ(form.Group(1).Lamps[1].Direction, 1);
+}
+
+// A third scheme taken into use gets the name "Г 3", as the first two have
+// "Г 1" and "Г 2"; a stored scheme whose name was cleared stays unnamed.
+TEST(TramSchemeDialog, AThirdSchemeIsNamedAfterItsGroup) {
+  TInfoOnDisk disk;
+  disk.Info.TramScheme.Schemes[2].Name = "";
+  TTramSchemeFormModel form(disk.Info);
+  EXPECT_EQ(form.Group(2).Name, "");
+  ASSERT_TRUE(form.Spin("NumSpin", 3));
+  ASSERT_TRUE(form.SetTramLamp(3, 1, "Зелен.", "2"));
+  EXPECT_EQ(form.Press(TDialogButton::Ok), mrOk);
+  const TTramscheme& t = disk.Info.TramScheme;
+  ASSERT_EQ(t.Count, 3);
+  EXPECT_EQ(t.Schemes[1].Name, "Г 1");
+  EXPECT_EQ(t.Schemes[2].Name, "");
+  EXPECT_EQ(t.Schemes[3].Name, "Г 3");
+  EXPECT_EQ(Lamps(t.Schemes[3]), (TLampRow{{2, 2}, {0, 1}, {0, 1}, {0, 1}}));
 }

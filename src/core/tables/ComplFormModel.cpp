@@ -28,8 +28,19 @@ TPickList WithEmptyFirst(const std::vector<std::string>& items) {
 
 }  // namespace
 
+TComplPickLists DefaultComplPickLists() {
+  return {{"Контроллер дорожный", "Светофор транспортный", "Светофор пешеходный", "Светофор трамвайный",
+           "Секция дополнительная", "Табло вызывное пешеходное", "Кабель контрольный", "Кабель силовой", "Опора",
+           "Стойка", "Консоль", "Трос", "Детектор транспорта"},
+          {"КС-2", "КС-4", "ДКС", "Т.1", "Т.2", "Т.4", "П.1", "КВВГ", "ТПП", "ВВГ", "металлическая",
+           "железобетонная", "индуктивный", "радарный"}};
+}
+
 TComplPickLists ReadComplPickLists(const std::string& configPath) {
   const TIniFile ini(configPath);
+  // Without the section the program has no lists of its own to offer but
+  // these; a section that is there, even an empty one, is the user's choice.
+  if (!ini.SectionExists("Compl_Form")) return DefaultComplPickLists();
   return {ReadSeries(ini, "Naim_"), ReadSeries(ini, "Type_")};
 }
 

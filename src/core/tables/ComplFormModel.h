@@ -13,12 +13,16 @@ class TSVInfo;
 
 // The names and types the equipment dialog offers, from config.ini, section
 // "Compl_Form": "Naim_1", "Naim_2", ... and "Type_1", "Type_2", ..., each
-// series ending at the first key that is missing or empty.
+// series ending at the first key that is missing or empty. Without that
+// section the dialog offers the default lists below.
 struct TComplPickLists {
   std::vector<std::string> Names;
   std::vector<std::string> Types;
 };
 TComplPickLists ReadComplPickLists(const std::string& configPath);
+// Typical equipment of an object: controllers, signal heads, cables, poles
+// and detectors.
+TComplPickLists DefaultComplPickLists();
 
 class TComplFormModel : public TDialogModel {
  public:

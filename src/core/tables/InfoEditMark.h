@@ -1,8 +1,7 @@
 #pragma once
 // Marks the passport information as holding unsaved edits when a dialog's Ok
 // really changed it. Confirming a dialog without changes must not ask the
-// user to save; a confirmation stopped half-way by a bad cell has still
-// changed the rows before it, and those must not be lost to a reload.
+// user to save, and real edits must not be lost to a reload.
 #include <string>
 
 #include "plan/SVInfo.h"

@@ -5,12 +5,27 @@
 #include "PlanGridForm.h"
 #include "InfoEditMark.h"
 #include "plan/SVInfo.h"
+#include "plan/SVNapr.h"
+#include "platform/Messages.h"
 
 const char* const TInfoFormModel::kTypeCaptions[3] = {"Системный", "Локальный", "УК"};
 
 namespace {
 
-int ClampedCount(long long n) { return static_cast<int>(std::clamp<long long>(n, 0, kMaxSlots)); }
+// The count typed into a field, or a message naming the field and the text
+// and false: a count that is not a whole number from 0 to 255 is refused
+// rather than stored as some other number.
+bool CountOf(const std::string& label, const std::string& text, int& count) {
+  const std::string fault = WholeNumberFault(text, 0, kMaxSlots);
+  if (!fault.empty()) {
+    ShowError("Поле «" + label + "»: " + fault);
+    return false;
+  }
+  long long v = 0;
+  StrictInteger(TrimText(text), v);
+  count = static_cast<int>(v);
+  return true;
+}
 
 // A NUL ends the comment in info.txt; one that reached the memo would cut
 // off everything after it on the next reading.
@@ -62,11 +77,14 @@ const std::string& TInfoFormModel::Text(const std::string& control) const {
 
 int TInfoFormModel::Press(TDialogButton button) {
   if (button != TDialogButton::Ok) return mrCancel;
+  BadField_.clear();
+  int directions = 0, phases = 0;
+  if (!CountOf("Направлений", Napr_, directions)) BadField_ = "Napr";
+  else if (!CountOf("Фаз", Phase_, phases)) BadField_ = "phase";
+  if (!BadField_.empty()) return mrNone;
   TInfoEditMark mark(Info_);
-  // A count below 0 or above 255 cannot be held: it is taken as the nearest
-  // one that can, never wrapped round into a different number.
-  Info_.SetDirectionCount(ClampedCount(LeadingInteger(Napr_)));
-  Info_.SetPhaseCount(ClampedCount(LeadingInteger(Phase_)));
+  Info_.SetDirectionCount(directions);
+  Info_.SetPhaseCount(phases);
   Info_.ObjectType = ObjectType_;
   Info_.Address1 = OneLineText(First_);
   Info_.Address2 = OneLineText(Second_);

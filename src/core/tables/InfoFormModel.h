@@ -21,9 +21,13 @@ class TInfoFormModel : public TDialogModel {
   bool Check(const std::string& caption) override;
   // first, Second, CommField, Napr or phase.
   bool SetText(const std::string& control, const std::string& value) override;
-  // Ok stores everything and closes with mrOk; it never refuses: a count
-  // that is not a number becomes its leading digits or 0.
+  // Ok stores everything and closes with mrOk. A count that is not a whole
+  // number from 0 to 255 is refused with a message naming its field and
+  // the text: nothing is stored and the dialog stays open (mrNone).
   int Press(TDialogButton button) override;
+  // The count field ("Napr" or "phase") the last refused Ok stopped at;
+  // empty after an Ok that was taken.
+  const std::string& BadField() const { return BadField_; }
 
   // The text of an edit or memo by its control name; empty for others.
   const std::string& Text(const std::string& control) const;
@@ -46,4 +50,5 @@ class TInfoFormModel : public TDialogModel {
   std::string Napr_;
   std::string Phase_;
   int ObjectType_ = 0;
+  std::string BadField_;
 };

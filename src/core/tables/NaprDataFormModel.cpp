@@ -49,7 +49,7 @@ bool TNaprDataFormModel::PressButton(const std::string& caption) {
     for (int c : {kGreen, kGreenFlash, kYellow, kRed, kRedYellow}) Grid_.SetCell(r, c, "0");
     // The new row shows 0 for green and red, so that is what it remembers.
     Remembered_.push_back({});
-    return true;
+    return Grid_.Select(r);
   }
   if (caption == "Удалить") {
     const int r = Grid_.Selected();
@@ -77,19 +77,25 @@ void TNaprDataFormModel::CellEdited(int row, int column) {
   }
 }
 
-bool TNaprDataFormModel::Store() {
+bool TNaprDataFormModel::CheckCells() {
+  for (int r = 1; r <= Grid_.RowCount(); ++r)
+    for (int c : {kGreen, kGreenFlash, kYellow, kRed, kRedYellow})
+      if (!CheckSecondsCell(r, c)) return false;
+  return true;
+}
+
+void TNaprDataFormModel::Store() {
   Info_.SetDirectionCount(Grid_.RowCount());
   for (int r = 1; r <= Grid_.RowCount(); ++r) {
     TSVNapr& d = *Info_.Directions.Item(r);
     d.SetName(OneLineText(Grid_.Cell(r, kName)));
     d.SetPhaseList(Grid_.Cell(r, kPhases));
     d.ConflictText = OneLineText(Grid_.Cell(r, kConflict));
-    if (!Seconds(Grid_.Cell(r, kGreen), d.TGreen)) return false;
-    if (!Seconds(Grid_.Cell(r, kGreenFlash), d.TGreenFlash)) return false;
-    if (!Seconds(Grid_.Cell(r, kYellow), d.TYellow)) return false;
-    if (!Seconds(Grid_.Cell(r, kRed), d.TRed)) return false;
-    if (!Seconds(Grid_.Cell(r, kRedYellow), d.TRedYellow)) return false;
+    d.TGreen = Seconds(Grid_.Cell(r, kGreen));
+    d.TGreenFlash = Seconds(Grid_.Cell(r, kGreenFlash));
+    d.TYellow = Seconds(Grid_.Cell(r, kYellow));
+    d.TRed = Seconds(Grid_.Cell(r, kRed));
+    d.TRedYellow = Seconds(Grid_.Cell(r, kRedYellow));
     d.RedControlText = OneLineText(Grid_.Cell(r, kRedControl));
   }
-  return true;
 }

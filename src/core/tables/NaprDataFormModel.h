@@ -19,8 +19,8 @@ class TNaprDataFormModel : public TPlanGridForm {
   std::vector<std::string> RowButtons() const override { return {"Добавить ", "Удалить"}; }
   bool RangeSelection() const override { return true; }
 
-  // "Добавить " appends a numbered row with all five times 0; "Удалить"
-  // removes the selected row.
+  // "Добавить " appends a numbered row with all five times 0 and selects
+  // it; "Удалить" removes the selected row.
   bool PressButton(const std::string& caption) override;
 
   // The last green and red time the row's rule acted on.
@@ -29,7 +29,8 @@ class TNaprDataFormModel : public TPlanGridForm {
 
  protected:
   void CellEdited(int row, int column) override;
-  bool Store() override;
+  bool CheckCells() override;
+  void Store() override;
   std::string UnknownErrorText() const override { return "Неизвестная ошибка при сохранении таблицы. "; }
 
  private:

@@ -31,7 +31,7 @@ bool TPhaseFormModel::PressButton(const std::string& caption) {
     if (Grid_.RowCount() >= kMaxSlots) return false;
     const int r = Grid_.AppendRow();
     Grid_.SetCell(r, 0, std::to_string(r));
-    return true;
+    return Grid_.Select(r);
   }
   if (caption == "Удалить") {
     if (Grid_.RowCount() == 0) return false;
@@ -49,15 +49,25 @@ bool TPhaseFormModel::SetText(const std::string& control, const std::string& val
   return true;
 }
 
-bool TPhaseFormModel::Store() {
+bool TPhaseFormModel::CheckCells() {
+  const int programs = System_ ? 1 : 3;
+  for (int r = 1; r <= Grid_.RowCount(); ++r)
+    for (int c = 1; c <= 1 + programs; ++c)
+      if (!CheckSecondsCell(r, c)) return false;
+  return CheckSecondsField("TkkField", "T кк", Tkk_);
+}
+
+void TPhaseFormModel::Store() {
   Info_.SetPhaseCount(Grid_.RowCount());
   const int programs = System_ ? 1 : 3;
   for (int r = 1; r <= Grid_.RowCount(); ++r) {
     TSVPhase& p = *Info_.Phases.Item(r);
     p.SetNumberText(Grid_.Cell(r, 0));
-    if (!Seconds(Grid_.Cell(r, 1), p.TMin)) return false;
-    for (int k = 1; k <= programs; ++k)
-      if (!Seconds(Grid_.Cell(r, 1 + k), p.TMain[static_cast<std::size_t>(k)])) return false;
+    p.TMin = Seconds(Grid_.Cell(r, 1));
+    for (int k = 1; k <= programs; ++k) p.TMain[static_cast<std::size_t>(k)] = Seconds(Grid_.Cell(r, 1 + k));
   }
-  return Seconds(Tkk_, Info_.Phases.Tkk);
+  Info_.Phases.Tkk = Seconds(Tkk_);
+  // The directions wrap at the new number of phases, as the phase selector
+  // rebuilt for it shows them.
+  Info_.Directions.PhaseCount = Info_.PhaseCount;
 }

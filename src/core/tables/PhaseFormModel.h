@@ -13,15 +13,16 @@ class TPhaseFormModel : public TPlanGridForm {
   std::string Caption() const override { return "Организация движения по фазам"; }
   std::vector<std::string> RowButtons() const override { return {"Добавить", "Удалить"}; }
 
-  // "Добавить" appends a row numbered by its position; "Удалить" drops the
-  // last row and numbers the new last row.
+  // "Добавить" appends a row numbered by its position and selects it;
+  // "Удалить" drops the last row and numbers the new last row.
   bool PressButton(const std::string& caption) override;
   // TkkField, the cycle time.
   bool SetText(const std::string& control, const std::string& value) override;
   const std::string& TkkField() const { return Tkk_; }
 
  protected:
-  bool Store() override;
+  bool CheckCells() override;
+  void Store() override;
   std::string UnknownErrorText() const override { return "Неизвестная ошибка при сохранении таблицы по фазам. "; }
 
  private:

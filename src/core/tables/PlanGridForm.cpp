@@ -11,7 +11,8 @@
 
 namespace {
 
-const char kConversionPrefix[] = "Ошибка перевода строки в число. Вероятно, введено нецелое число секунд. (";
+// A time field holds 0..65535 s; anything else would be stored as a
+// different number of seconds than the one shown (-1 as 65535).
 constexpr long long kMaxSeconds = 65535;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -36,20 +37,17 @@ bool StrictInteger(const std::string& text, long long& value) {
   return true;
 }
 
-std::string NotAnIntegerText(const std::string& text) { return "'" + text + "' is not a valid integer value"; }
-
-long long LeadingInteger(const std::string& text) {
-  std::size_t i = 0;
-  while (i < text.size() && static_cast<unsigned char>(text[i]) <= ' ') ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+std::string WholeNumberFault(const std::string& text, long long least, long long most) {
+  const std::string t = TrimText(text);
+  const std::string range =
+      "«" + t + "» — допустимы значения от " + std::to_string(least) + " до " + std::to_string(most) + ".";
   long long v = 0;
-  for (; i < text.size() && IsDigit(text[i]); ++i) {
-    v = v * 10 + (text[i] - '0');
-    // Far beyond any count; stop before the number overflows.
-    if (v > INT_MAX) v = INT_MAX;
-  }
-  return negative ? -v : v;
+  if (StrictInteger(t, v)) return v < least || v > most ? range : std::string();
+  // Digits too many for any count or time are still a whole number.
+  const std::size_t digits = t.find_first_not_of("+-") == 1 ? 1 : 0;
+  const bool wholeNumber =
+      t.size() > digits && t.find_first_not_of("0123456789", digits) == std::string::npos;
+  return wholeNumber ? range : "«" + t + "» — не целое число.";
 }
 
 TPlanGridForm::TPlanGridForm(TSVInfo& info, std::vector<TPlanColumn> columns)
@@ -67,28 +65,37 @@ void TPlanGridForm::CellEdited(int, int) {}
 
 int TPlanGridForm::Press(TDialogButton button) {
   if (button != TDialogButton::Ok) return mrCancel;
-  TInfoEditMark mark(Info_);
+  Bad_ = TBadEntry();
   try {
-    return Store() ? mrOk : mrNone;
+    if (!CheckCells()) return mrNone;
+    TInfoEditMark mark(Info_);
+    Store();
+    return mrOk;
   } catch (const std::exception&) {
     ShowError(UnknownErrorText());
     return mrNone;
   }
 }
 
-bool TPlanGridForm::Seconds(const std::string& text, std::uint16_t& field) {
-  const std::string t = TrimText(text);
+bool TPlanGridForm::CheckSecondsCell(int row, int column) {
+  const std::string fault = WholeNumberFault(Grid_.Cell(row, column), 0, kMaxSeconds);
+  if (fault.empty()) return true;
+  ShowError("Строка " + std::to_string(row) + ", столбец «" + Grid_.Column(column).Caption + "»: " + fault);
+  Bad_ = {row, column, std::string()};
+  Grid_.Select(row);
+  return false;
+}
+
+bool TPlanGridForm::CheckSecondsField(const std::string& control, const std::string& label, const std::string& text) {
+  const std::string fault = WholeNumberFault(text, 0, kMaxSeconds);
+  if (fault.empty()) return true;
+  ShowError("Поле «" + label + "»: " + fault);
+  Bad_ = {0, 0, control};
+  return false;
+}
+
+std::uint16_t TPlanGridForm::Seconds(const std::string& text) {
   long long v = 0;
-  if (!StrictInteger(t, v)) {
-    ShowError(kConversionPrefix + NotAnIntegerText(t) + ".");
-    return false;
-  }
-  // A time field holds 0..65535 s; anything else would be stored as a
-  // different number of seconds than the one shown (-1 as 65535).
-  if (v < 0 || v > kMaxSeconds) {
-    ShowError("Недопустимое число секунд: " + t + ". Допустимы значения от 0 до 65535.");
-    return false;
-  }
-  field = static_cast<std::uint16_t>(v);
-  return true;
+  StrictInteger(TrimText(text), v);
+  return static_cast<std::uint16_t>(v);
 }

@@ -34,7 +34,10 @@ int TTexFormModel::Press(TDialogButton button) {
 }
 
 bool TTexFormModel::PressButton(const std::string& caption) {
-  if (caption == kAddCaption) return Grid_.Append({Today_}) != 0;
+  if (caption == kAddCaption) {
+    const int row = Grid_.Append({Today_});
+    return row != 0 && Grid_.Select(row);
+  }
   if (caption == kDeleteCaption) return Grid_.DeleteSelected();
   return false;
 }

@@ -29,8 +29,8 @@ class TTexFormModel : public TDialogModel {
   // Ok stores the rows into the change log and closes; Cancel and the close
   // box drop the edits.
   int Press(TDialogButton button) override;
-  // "Добавить " appends a row dated today (refused when the log is full);
-  // "Удалить" removes the selected row.
+  // "Добавить " appends a row dated today and selects it (refused when the
+  // log is full); "Удалить" removes the selected row.
   bool PressButton(const std::string& caption) override;
   bool SetCell(int row, int column, const std::string& text) override;
   bool SelectRow(int row) override;

@@ -78,7 +78,13 @@ void TTextGrid::Fill(const TSVTable& table) {
 }
 
 void TTextGrid::Store(TSVTable& table) const {
-  if (table.ColCount < ColumnCount()) table.SetColCount(ColumnCount());
+  // A table narrower than the grid keeps its width unless text was typed
+  // into a column it lacks: widening it unasked would change info.txt.
+  int used = table.ColCount;
+  for (int row = 1; row <= RowCount(); ++row)
+    for (int col = used; col < ColumnCount(); ++col)
+      if (!Cell(row, col).empty()) used = col + 1;
+  if (used > table.ColCount) table.SetColCount(used);
   table.SetRowCount(RowCount());
   for (int row = 1; row <= RowCount(); ++row)
     for (int col = 1; col <= table.ColCount; ++col) table.SetCell(col, row, Cell(row, col - 1));

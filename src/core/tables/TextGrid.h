@@ -49,7 +49,8 @@ class TTextGrid {
   // Every row and every column of the table (at least the grid's columns).
   void Fill(const TSVTable& table);
   // Rows and cells into the table. A table narrower than the grid is widened
-  // to it, so that text typed into a shown column is kept.
+  // only as far as text was typed into the columns it lacks, so that the
+  // text is kept and an untouched table keeps its width.
   void Store(TSVTable& table) const;
 
  private:

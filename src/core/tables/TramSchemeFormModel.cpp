@@ -43,6 +43,9 @@ void TTramSchemeFormModel::Fill() {
     const TTramSchemeEntry& scheme = schemes.Schemes[static_cast<std::size_t>(g)];
     TGroup& group = Groups_[static_cast<std::size_t>(g)];
     group.Name = scheme.Name;
+    // A scheme not yet in use is offered under the name its group box had
+    // from the start, as the first two are named "Г 1" and "Г 2".
+    if (group.Name.empty() && g > schemes.Count) group.Name = "Г " + std::to_string(g);
     for (int l = 1; l <= kTramLamps; ++l) {
       const TTramLamp& stored = scheme.Lamps[static_cast<std::size_t>(l)];
       TLamp& lamp = group.Lamps[static_cast<std::size_t>(l)];
