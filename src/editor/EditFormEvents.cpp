@@ -130,11 +130,15 @@ void TEditForm::PhaseClick(int index) {
 }
 
 void TEditForm::AlignClick() {
-  Run([](TEditSession& s) { s.ChooseTool("Подогнать под геосъемку"); });
+  Run([](TEditSession& s) { s.ChooseTool("Подгонка под основу"); });
 }
 
 void TEditForm::MoveBaseClick() {
-  Run([](TEditSession& s) { s.ChooseTool("Передвинуть геосъемку"); });
+  Run([](TEditSession& s) { s.ChooseTool("Перенос"); });
+}
+
+void TEditForm::ResetRotationClick() {
+  Run([](TEditSession& s) { s.ResetRotation(); });
 }
 
 void TEditForm::CableTypeClick() {

@@ -8,15 +8,18 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "EditToolBar.h"
 #include "edit/EditSession.h"
+#include "edit/EditorDialogs.h"
 #include "model/SVObject.h"
 #include "platform/Dialogs.h"
 #include "qt/Cursors.h"
@@ -55,6 +58,12 @@ TEditForm::TEditForm(QWidget* parent) : QDialog(parent) {
   layout->setSpacing(0);
   layout->addWidget(Tools_);
   layout->addLayout(body, 1);
+  auto* status = new QStatusBar(this);
+  status->setSizeGripEnabled(false);
+  Status_ = new QLabel(status);
+  Status_->setObjectName(QStringLiteral("StatusLine"));
+  status->addWidget(Status_, 1);
+  layout->addWidget(status);
   ResizeWithinScreen(this, QSize(1100, 720));
 
   EdgeTimer_.setInterval(50);
@@ -82,7 +91,9 @@ void TEditForm::SetDialogHost(std::unique_ptr<TDialogHost> dialogs) {
   // The session asks the host it was made with; a new host needs a new session.
   Session_.reset();
   Scheme_ = nullptr;
+  ItemDialogs_.reset();
   Dialogs_ = std::move(dialogs);
+  if (Dialogs_) ItemDialogs_ = MakeEditorDialogs(*Dialogs_);
 }
 
 void TEditForm::CreateMenus(QMenuBar* bar) {
@@ -90,6 +101,11 @@ void TEditForm::CreateMenus(QMenuBar* bar) {
   LoadBase_ = base->addAction(QStringLiteral("&Загрузить"));
   ShowBase_ = base->addAction(QStringLiteral("&Показать"));
   ShowBase_->setEnabled(false);
+  base->addSeparator();
+  Close_ = base->addAction(QStringLiteral("За&крыть"));
+  Close_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+  // The window without a frame's close box (no window manager) closes too.
+  addAction(Close_);
   QMenu* scale = bar->addMenu(QStringLiteral("&Масштаб"));
   SetScale_ = scale->addAction(QStringLiteral("&Установить масштаб"));
   FitMenu_ = scale->addAction(QStringLiteral("&Отобразить целиком"));
@@ -97,6 +113,7 @@ void TEditForm::CreateMenus(QMenuBar* bar) {
   Align_ = transform->addAction(QStringLiteral("&Подгонка под основу"));
   MoveBase_ = transform->addAction(QStringLiteral("П&еренос"));
   CableType_ = transform->addAction(QStringLiteral("&Смена типа кабеля"));
+  ResetRotation_ = transform->addAction(QStringLiteral("Сбросить п&оворот"));
   QMenu* mode = bar->addMenu(QStringLiteral("&Режим"));
   Mode_ = mode->addAction(QStringLiteral("&Просмотр"));
 
@@ -107,6 +124,8 @@ void TEditForm::CreateMenus(QMenuBar* bar) {
   connect(Align_, &QAction::triggered, this, &TEditForm::AlignClick);
   connect(MoveBase_, &QAction::triggered, this, &TEditForm::MoveBaseClick);
   connect(CableType_, &QAction::triggered, this, &TEditForm::CableTypeClick);
+  connect(ResetRotation_, &QAction::triggered, this, &TEditForm::ResetRotationClick);
+  connect(Close_, &QAction::triggered, this, &TEditForm::reject);
   connect(Mode_, &QAction::triggered, this, &TEditForm::ViewModeClick);
 }
 
@@ -159,12 +178,10 @@ QAbstractButton* TEditForm::ToolButton(const QString& hint) const { return Tools
 QToolButton* TEditForm::BaseButton() const { return Tools_->BaseButton(); }
 
 void TEditForm::Prepare(TSVObject& scheme, const TFileStamp& mapStamp) {
-  if (!Dialogs_) return;
+  if (!ItemDialogs_) return;
   if (!Session_ || Scheme_ != &scheme) {
-    // The item dialogs' models live in the session and keep their choices
-    // from one opening to the next, as long as the passport is the same.
     Session_.reset();
-    Session_ = std::make_unique<TEditSession>(scheme, *Dialogs_);
+    Session_ = std::make_unique<TEditSession>(scheme, *ItemDialogs_);
     Scheme_ = &scheme;
   }
   MapStamp_ = mapStamp;
@@ -248,6 +265,7 @@ void TEditForm::Sync() {
     const QSignalBlocker block(PhaseGroup_);
     if (QAbstractButton* b = PhaseGroup_->button(s.PhaseIndex())) b->setChecked(true);
   }
+  Status_->setText(QString::fromStdString(s.Status()));
   Map_->setCursor(EditorCursor(s.Cursor()));
   Map_->update();
 }

@@ -17,10 +17,12 @@ class QButtonGroup;
 class QGridLayout;
 class QGroupBox;
 class QKeyEvent;
+class QLabel;
 class QMenu;
 class QToolButton;
 class QAbstractButton;
 class TDialogHost;
+class TEditorDialogs;
 class TEditSession;
 class TEditToolBar;
 class TPaintBox;
@@ -71,6 +73,11 @@ class TEditForm : public QDialog {
   QAction* AlignAction() const { return Align_; }
   QAction* MoveBaseAction() const { return MoveBase_; }
   QAction* CableTypeAction() const { return CableType_; }
+  QAction* ResetRotationAction() const { return ResetRotation_; }
+  QAction* CloseAction() const { return Close_; }
+  // The status line: what the active tool needs next, or why a click was
+  // ignored.
+  QLabel* StatusLine() const { return Status_; }
   QAction* ModeAction() const { return Mode_; }
   QTimer& EdgeTimer() { return EdgeTimer_; }
   const TFileStamp& MapStamp() const { return MapStamp_; }
@@ -104,6 +111,7 @@ class TEditForm : public QDialog {
   void AlignClick();
   void MoveBaseClick();
   void CableTypeClick();
+  void ResetRotationClick();
 
   // Mirrors the session into the buttons, menus, cursor and caption, and
   // shows the picture.
@@ -128,6 +136,9 @@ class TEditForm : public QDialog {
   void Run(const std::function<void(TEditSession&)>& command);
 
   std::unique_ptr<TDialogHost> Dialogs_;
+  // The item dialogs over the host, kept for the program run: a new
+  // passport gets a new session, but the dialogs keep their last choices.
+  std::unique_ptr<TEditorDialogs> ItemDialogs_;
   std::unique_ptr<TEditSession> Session_;
   TSVObject* Scheme_ = nullptr;
   TFileStamp MapStamp_;
@@ -154,6 +165,9 @@ class TEditForm : public QDialog {
   QAction* Align_;
   QAction* MoveBase_;
   QAction* CableType_;
+  QAction* ResetRotation_;
+  QAction* Close_;
+  QLabel* Status_;
   QAction* Mode_;
   QTimer EdgeTimer_;
   TlayersDlg* LayersDialog_ = nullptr;

@@ -48,8 +48,8 @@ const TToolLook kLooks[] = {
     {"Трос", "edit_tros", "Тр"},
     {"Консоль", "edit_console", "Кн"},
     {"Щит силовой", "edit_power", "Щ"},
-    {"Передвинуть геосъемку", "edit_basemove", "Гм"},
-    {"Подогнать под геосъемку", "edit_align", "Гп"},
+    {"Перенос", "edit_basemove", "Гм"},
+    {"Подгонка под основу", "edit_align", "Гп"},
 };
 
 const TToolLook* LookOf(const QString& hint) {

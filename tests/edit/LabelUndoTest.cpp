@@ -149,6 +149,45 @@ TEST_F(TEditUndo, undo_and_redo_step_through_deletions_one_at_a_time) {
   EXPECT_EQ(Items(4).size(), 1u);
 }
 
+TEST_F(TEditUndo, delete_with_nothing_selected_is_no_step_so_undo_takes_back_the_last_addition) {
+  Run(kThreeCurbs);
+  const auto all = Items(4);
+  ASSERT_EQ(all.size(), 3u);
+  // A click on empty ground deselects everything; Delete then does nothing.
+  Run("click 600 600\nkey Delete\n");
+  EXPECT_EQ(Session.UndoSteps(), 3);
+  Run("key Ctrl+Z\n");
+  EXPECT_FALSE(all[0]->Hidden);
+  EXPECT_FALSE(all[1]->Hidden);
+  EXPECT_TRUE(all[2]->Hidden);
+}
+
+TEST_F(TEditUndo, delete_leaves_selected_items_of_hidden_or_locked_layers_alone) {
+  // A building (layer 1), a stop line (layer 3) and a curb (layer 4), all
+  // in one selection frame; then layer 1 is hidden and layer 4 locked, the
+  // selection kept as the layers dialog keeps it.
+  Run("tool \"Здание\"\ndialog TSetTextForm cancel\n"
+      "click 100 100\nclick 200 100\nclick 200 150\nclick 100 100\n"
+      "tool \"Стоп-линия\"\nclick 100 200\nclick 300 200\n"
+      "tool \"Прямой бордюр\"\nclick 100 300\nclick 300 300\n"
+      "tool \"Выбор элемента схемы\"\npress 50 50\nmove 400 350\nrelease 400 350\n");
+  TSVItem* building = Only<TSVItem>(1);
+  TSVItem* stop = Only<TSVItem>(3);
+  TSVItem* curb = Only<TSVItem>(4);
+  ASSERT_TRUE(building && stop && curb);
+  ASSERT_TRUE(building->Selected && stop->Selected && curb->Selected);
+  Run("layer 1 0 1 1\nlayer 4 1 0 1\nkey Delete\n");
+  EXPECT_FALSE(building->Hidden);
+  EXPECT_TRUE(stop->Hidden);
+  EXPECT_FALSE(curb->Hidden);
+  // Undo brings back the stop line alone.
+  Run("layer 1 1 1 1\nlayer 4 1 1 1\nkey Ctrl+Z\n");
+  EXPECT_FALSE(stop->Hidden);
+  EXPECT_TRUE(stop->Selected);
+  EXPECT_FALSE(building->Selected);
+  EXPECT_FALSE(curb->Selected);
+}
+
 TEST_F(TEditUndo, undo_after_an_addition_removes_that_item_not_the_selection) {
   Run(kThreeCurbs);
   const auto all = Items(4);

@@ -2,7 +2,13 @@
 #include <cmath>
 
 #include "EditFixture.h"
-#include "edit/CarrierTools.h"
+#include "items/ArrowSign.h"
+#include "items/BrickSign.h"
+#include "items/LeaveSign.h"
+#include "items/MainSign.h"
+#include "items/StopSign.h"
+#include "items/TableSign.h"
+#include "items/WhiteSign.h"
 #include "items/Build.h"
 #include "items/Contr.h"
 #include "items/ECable.h"
@@ -257,20 +263,76 @@ TEST_F(TEditTools, edge_scrolling_moves_the_placement_with_the_scheme) {
   EXPECT_EQ(Session.Placement().Points[0], (TPoint{125, 220}));
 }
 
-TEST_F(TEditTools, the_sign_dialog_answer_chooses_the_sign_class) {
-  // Kinds 0 to 127 after the lower 7 bits; 19 places nothing.
-  for (int kind = 0; kind < 128; ++kind) {
-    int want = 13;
-    if (kind == 4 || kind == 8) want = 14;
-    if (kind == 6) want = 15;
-    if (kind == 7) want = 22;
-    if (kind >= 9 && kind <= 15) want = 32;
-    if (kind == 16) want = 31;
-    if (kind == 17) want = 34;
-    if (kind == 18) want = 35;
-    if (kind == 19) want = 0;
-    EXPECT_EQ(SignClassOf(kind), want) << kind;
+TEST_F(TEditTools, every_move_near_an_edge_starts_the_scrolling_delay_again) {
+  // Near the right edge (the paint box is 1000 wide): four ticks, then a
+  // move along the edge; the scheme moves 5 pixels left only at the sixth
+  // tick after that move.
+  Run("move 995 300\ntick\ntick\ntick\ntick\nmove 996 310\n");
+  for (int i = 0; i < 5; ++i) Run("tick\n");
+  EXPECT_DOUBLE_EQ(Session.Context().OriginX, 10);
+  Run("tick\n");
+  EXPECT_DOUBLE_EQ(Session.Context().OriginX, 10 - 5);
+  EXPECT_DOUBLE_EQ(Session.Context().OriginY, 20);
+}
+
+struct TSignCase {
+  const char* Caption;
+  int Kind;
+  unsigned Code;
+  bool (*IsClass)(TSVItem*);
+};
+
+template <typename T>
+bool Is(TSVItem* item) {
+  return dynamic_cast<T*>(item) != nullptr;
+}
+
+// Exactly a plain sign, none of the special classes.
+bool IsPlainSign(TSVItem* item) {
+  return Is<TSign>(item) && !Is<TMainSign>(item) && !Is<TLeaveSign>(item) && !Is<TStopSign>(item) &&
+         !Is<TArrowSign>(item) && !Is<TBrickSign>(item) && !Is<TWhiteSign>(item) && !Is<TTableSign>(item);
+}
+
+TEST_F(TEditTools, every_kind_chosen_in_the_sign_dialog_places_a_sign_of_its_class) {
+  const TSignCase cases[] = {
+      {"Синий круглый знак", 1, 13, IsPlainSign},
+      {"Треугольный знак", 2, 13, IsPlainSign},
+      {"Квадратный знак", 3, 13, IsPlainSign},
+      {"Главная дорога", 4, 14, Is<TMainSign>},
+      {"Красный круглый знак", 5, 13, IsPlainSign},
+      {"Уступи дорогу", 6, 15, Is<TLeaveSign>},
+      {"Stop", 7, 22, Is<TStopSign>},
+      {"Конец главной дороги", 8, 14, Is<TMainSign>},
+      {"Движение прямо", 9, 32, Is<TArrowSign>},
+      {"Движение направо", 10, 32, Is<TArrowSign>},
+      {"Движение налево", 11, 32, Is<TArrowSign>},
+      {"Движение прямо или направо", 12, 32, Is<TArrowSign>},
+      {"Движение прямо или налево", 13, 32, Is<TArrowSign>},
+      {"Круговое движение", 14, 32, Is<TArrowSign>},
+      {"Движение направо или налево", 15, 32, Is<TArrowSign>},
+      {"Въезд запрещен", 16, 31, Is<TBrickSign>},
+      {"Направление главной дороги", 17, 34, Is<TWhiteSign>},
+      {"Табличка", 18, 35, Is<TTableSign>},
+  };
+  // A pole at world (50, 100) with a stick to screen (150, 260): each sign
+  // hangs on the stick's end.
+  Run("tool \"Стойка или столб\"\ndialog TStolbMenuForm text TextField \"\" ok\nclick 110 220\n"
+      "tool \"Соединительная линия\"\nclick 110 220\nclick 150 260\ntool \"Знак\"\n");
+  for (const TSignCase& c : cases) {
+    SCOPED_TRACE(c.Caption);
+    std::string script = std::string("dialog TSelSignForm check \"") + c.Caption + "\" text textfield \"\" ok\n";
+    if (c.Kind == 17) script += "dialog TWhiteSignForm ok\n";
+    Run(script + "click 150 260\nclick 190 260\n");
+    const auto signs = Items(11);
+    ASSERT_FALSE(signs.empty());
+    TSVItem* sign = signs.back();
+    EXPECT_EQ(sign->TypeCode, c.Code);
+    EXPECT_TRUE(c.IsClass(sign));
+    auto* placed = dynamic_cast<TSign*>(sign);
+    ASSERT_NE(placed, nullptr);
+    EXPECT_EQ(placed->Kind, c.Kind);
   }
+  EXPECT_EQ(Items(11).size(), 18u);
 }
 
 }  // namespace

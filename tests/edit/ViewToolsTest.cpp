@@ -54,8 +54,8 @@ TEST_F(TEditPanel, the_panel_holds_every_tool_with_its_cursor_and_enabling_layer
       {"Трос", 23, 8},
       {"Консоль", 23, 10},
       {"Щит силовой", 14, 6},
-      {"Передвинуть геосъемку", 10, 0},
-      {"Подогнать под геосъемку", kCursorCross, 0},
+      {"Перенос", 10, 0},
+      {"Подгонка под основу", kCursorCross, 0},
   };
   const auto& tools = TEditSession::Tools();
   ASSERT_EQ(tools.size(), std::size(want));
@@ -149,12 +149,70 @@ TEST_F(TEditView, aligning_turns_the_scheme_and_keeps_the_base_image_under_the_f
   EXPECT_NEAR(ctx.Angle, kPi / 2, 1e-9);
   EXPECT_NEAR(ctx.BaseScale, 2, 1e-9);
   EXPECT_EQ(Session.PointCount(), 0);
-  EXPECT_EQ(Session.ToolHint(), "Подогнать под геосъемку");
+  EXPECT_EQ(Session.ToolHint(), "Подгонка под основу");
   // The image moved by the way the first point went from the third click,
   // in image pixels at zoom 2.
   const TPoint now = ctx.WorldToScreen(first.x, first.y);
   EXPECT_EQ(ctx.BaseImageX, static_cast<int>(std::nearbyint((now.x - 400) / 2.0)));
   EXPECT_EQ(ctx.BaseImageY, static_cast<int>(std::nearbyint((now.y - 200) / 2.0)));
+}
+
+TEST_F(TEditView, a_zoom_drag_frames_the_view_once_it_is_ten_pixels_long_along_the_drag) {
+  // Zoom 0.1, origin (0, 0). A drag of (8, 6) is 10 pixels long: the frame
+  // (300, 300)-(308, 306) fills the 1000 x 700 box. Its centre (304, 303)
+  // goes to (500, 350), then the scale is 0.1 / max(6/700, 8/1000).
+  Run("view 0.1 0 0\ntool \"Увеличить изображение\"\npress 300 300\nmove 308 306\nrelease 308 306\n");
+  const double f = 6.0 / 700;
+  EXPECT_NEAR(Session.Context().Zoom, 0.1 / f, 1e-9);
+  EXPECT_NEAR(Session.Context().OriginX, 500 + (196 - 500) / f, 1e-6);
+  EXPECT_NEAR(Session.Context().OriginY, 350 + (47 - 350) / f, 1e-6);
+  // A drag of (7, 7) is 9.9 pixels: a click, zoom 1.5 times about the centre.
+  Run("view 0.1 0 0\npress 300 300\nmove 307 307\nrelease 307 307\n");
+  EXPECT_NEAR(Session.Context().Zoom, 0.15, 1e-12);
+  EXPECT_NEAR(Session.Context().OriginX, -250, 1e-9);
+  EXPECT_NEAR(Session.Context().OriginY, -175, 1e-9);
+}
+
+class TEditAlign : public TEditFixture {
+ protected:
+  // Aligns with a base image: the scheme turns a quarter and doubles, its
+  // origin stays (10, 20).
+  void AlignQuarterTurn() {
+    TRasterImage image;
+    image.Width = image.Height = 10;
+    image.Pixels.assign(100, clBlue);
+    Session.LoadBase(image);
+    Run("tool \"Подгонка под основу\"\nclick 100 100\nclick 300 100\nclick 400 200\nclick 400 600\n");
+    ASSERT_NEAR(Session.Context().Angle, kPi / 2, 1e-9);
+    ASSERT_NEAR(Session.Context().BaseScale, 2, 1e-9);
+  }
+};
+
+TEST_F(TEditAlign, resetting_the_rotation_keeps_the_scheme_point_at_the_centre) {
+  AlignQuarterTurn();
+  // The centre (500, 350) shows world ((350 - 20) / 4, -(500 - 10) / 4) =
+  // (82.5, -122.5); unturned at zoom 2 it stays there.
+  Run("command \"Сбросить поворот\"\n");
+  const TDrawContext& ctx = Session.Context();
+  EXPECT_EQ(ctx.Angle, 0);
+  EXPECT_EQ(ctx.BaseScale, 1);
+  EXPECT_EQ(ctx.SinAngle, 0);
+  EXPECT_EQ(ctx.CosAngle, 1);
+  EXPECT_EQ(ctx.Zoom, 2);
+  EXPECT_NEAR(ctx.OriginX, 500 - 82.5 * 2, 1e-9);
+  EXPECT_NEAR(ctx.OriginY, 350 + 122.5 * 2, 1e-9);
+  EXPECT_EQ(Session.BaseState(), TBaseState::Shown);
+}
+
+TEST_F(TEditAlign, leaving_the_editor_drops_the_alignment_with_the_base_image) {
+  AlignQuarterTurn();
+  Session.Close();
+  EXPECT_EQ(Session.BaseState(), TBaseState::None);
+  Session.Prepare();
+  Session.Show();
+  EXPECT_EQ(Session.Context().Angle, 0);
+  EXPECT_EQ(Session.Context().BaseScale, 1);
+  EXPECT_EQ(Session.Context().SinAngle, 0);
 }
 
 TEST_F(TEditView, view_mode_places_nothing_but_still_selects) {
@@ -218,6 +276,19 @@ TEST_F(TEditDialogs, the_sign_dialog_closed_by_its_close_box_places_no_sign) {
   EXPECT_EQ(sign->Kind, 2);
   EXPECT_FALSE(sign->Label);
   EXPECT_EQ(Session.Cursor(), 20);
+}
+
+TEST_F(TEditDialogs, a_sign_number_of_blanks_only_gives_no_label) {
+  Run(kPoleAndStick);
+  Run("tool \"Знак\"\n"
+      "dialog TSelSignForm check \"Stop\" text textfield \"  \t \" ok\nclick 150 260\nclick 190 260\n");
+  auto* sign = Only<TSign>(11);
+  ASSERT_NE(sign, nullptr);
+  EXPECT_EQ(sign->Kind, 7);
+  EXPECT_FALSE(sign->Label);
+  // No label placement follows: the sign tool's cursor, not the label's.
+  EXPECT_EQ(Session.Cursor(), 20);
+  EXPECT_EQ(Session.PointCount(), 0);
 }
 
 TEST_F(TEditDialogs, a_white_sign_takes_the_cells_clicked_and_a_labelled_sign_its_number) {

@@ -159,6 +159,30 @@ class EditorDialogsTest : public QObject {
     }
   }
 
+  void APickedKindsNumberIsSelectedSoTypingReplacesIt() {
+    TSelSignForm model;
+    view::TSelSignForm dlg(model);
+    dlg.show();
+    dlg.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    dlg.KindButton(16)->click();  // "Въезд запрещен"
+    QCOMPARE(dlg.textfield()->text(), QStringLiteral("3.1"));
+    QCOMPARE(dlg.textfield()->selectedText(), QStringLiteral("3.1"));
+    QVERIFY(dlg.textfield()->hasFocus());
+    // Keys as the user types them, to whatever has the focus.
+    for (const QChar c : QStringLiteral("3.2")) {
+      QWidget* target = QApplication::focusWidget();
+      QVERIFY(target);
+      QTest::sendKeyEvent(QTest::Press, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+      QTest::sendKeyEvent(QTest::Release, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+    QCOMPARE(dlg.textfield()->text(), QStringLiteral("3.2"));
+    QCOMPARE(model.Number(), std::string("3.2"));
+    // Another kind selects its own number again.
+    dlg.KindButton(10)->click();  // "Движение направо"
+    QCOMPARE(dlg.textfield()->selectedText(), QStringLiteral("4.1.2"));
+  }
+
   void TheTextDialogGivesTheTextOnlyOnOk() {
     TSetTextForm model;
     model.SetText("textfield", "ШР-2");

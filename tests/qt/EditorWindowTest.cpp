@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLockFile>
 #include <QMenu>
@@ -26,6 +27,7 @@
 #include "editor/EditorRunner.h"
 #include "editor/dialogs/QtDialogHost.h"
 #include "editor/dialogs/StolbMenuForm.h"
+#include "edit/dialogs/SetTextForm.h"
 #include "model/Geometry.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
@@ -97,8 +99,8 @@ const std::vector<std::pair<QString, int>> kToolLayers = {
     {"Трос", 8},
     {"Консоль", 10},
     {"Щит силовой", 6},
-    {"Передвинуть геосъемку", 0},
-    {"Подогнать под геосъемку", 0},
+    {"Перенос", 0},
+    {"Подгонка под основу", 0},
 };
 
 int RowOfLayer(int layer) {
@@ -318,8 +320,8 @@ class EditorWindowTest : public QObject {
         {[] {}, "Просмотр", false, "Выбор элемента схемы"},
         {[&] { f.ViewButton()->click(); }, "Редактирование", true, "Выбор элемента схемы"},
         {[&] { f.ModeAction()->trigger(); }, "Просмотр", false, "Выбор элемента схемы"},
-        {[&] { f.MoveBaseAction()->trigger(); }, "Просмотр", false, "Передвинуть геосъемку"},
-        {[&] { f.AlignAction()->trigger(); }, "Просмотр", false, "Подогнать под геосъемку"},
+        {[&] { f.MoveBaseAction()->trigger(); }, "Просмотр", false, "Перенос"},
+        {[&] { f.AlignAction()->trigger(); }, "Просмотр", false, "Подгонка под основу"},
         {[&] { f.ToolButton("Зебра")->click(); }, "Просмотр", false, "Зебра"},
         {[&] { f.ModeAction()->trigger(); }, "Редактирование", true, "Зебра"},
     };
@@ -399,6 +401,88 @@ class EditorWindowTest : public QObject {
       cleanup();
       init();
     }
+  }
+
+  void CtrlWClosesTheEditorAfterTheSaveQuestion() {
+    TEditForm& f = Opened();
+    // "Закрыть" is in the first menu, for a screen without a window manager
+    // and so without a close box.
+    auto* bar = f.findChild<QMenuBar*>();
+    QVERIFY(bar);
+    QMenu* first = bar->actions().front()->menu();
+    QVERIFY(first && first->actions().contains(f.CloseAction()));
+    QCOMPARE(f.CloseAction()->text(), QStringLiteral("За&крыть"));
+    QCOMPARE(f.CloseAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_W));
+    const QByteArray before = ReadFile(MapPath());
+    PlaceCurb(f);
+    f.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    TAnswerer answers([](QDialog&) { return int(QMessageBox::Yes); });
+    QTest::keyClick(f.Map(), Qt::Key_W, Qt::ControlModifier);
+    QCOMPARE(answers.Boxes, std::vector<QString>{"Редактирование  схемы|Сохранить изменения?"});
+    QVERIFY(!f.isVisible());
+    QVERIFY(ReadFile(MapPath()) != before);
+  }
+
+  void TheStatusLineShowsTheToolsNextStepAndWhyAClickWasIgnored() {
+    TEditForm& f = Opened();
+    QVERIFY(f.StatusLine()->isVisible());
+    QCOMPARE(f.StatusLine()->text(), QString::fromStdString(f.Session()->Status()));
+    f.ToolButton("Прямой бордюр")->click();
+    QCOMPARE(f.StatusLine()->text(), QStringLiteral("Щёлкните начало бордюра"));
+    Click(f.Map(), QPoint(70, 60));
+    QCOMPARE(f.StatusLine()->text(), QStringLiteral("Щёлкните конец бордюра"));
+    f.ToolButton("Головка")->click();
+    QCOMPARE(f.StatusLine()->text(),
+             QStringLiteral("Щёлкните конец соединительной линии или стойки отдельного знака, на которой висит головка"));
+    Click(f.Map(), QPoint(70, 60));
+    QCOMPARE(f.StatusLine()->text(), QStringLiteral("Здесь нет конца соединительной линии или стойки отдельного "
+                                                    "знака: головка вешается только на них"));
+    // With SVPASS_EDITOR_SHOTS set to a directory the window is saved there.
+    const QString dir = qEnvironmentVariable("SVPASS_EDITOR_SHOTS");
+    if (!dir.isEmpty()) {
+      QDir().mkpath(dir);
+      f.grab().save(dir + "/editor-status.png");
+    }
+  }
+
+  void TheItemDialogsKeepTheirChoicesFromOnePassportToTheNext() {
+    // Types "К7" into the text dialog at its first opening only, and notes
+    // what the dialog offered at each opening.
+    class TTextHost : public TDialogHost {
+     public:
+      std::vector<std::string> Offered;
+      int Execute(TDialogModel& model) override {
+        auto* text = dynamic_cast<TSetTextForm*>(&model);
+        if (!text) return model.Press(TDialogButton::Cancel);
+        Offered.push_back(text->Text());
+        if (Offered.size() == 1) text->SetText("textfield", "К7");
+        return model.Press(TDialogButton::Ok);
+      }
+    };
+    TEditForm& f = Opened();
+    auto owned = std::make_unique<TTextHost>();
+    TTextHost* host = owned.get();
+    f.SetDialogHost(std::move(owned));
+    f.Prepare(*Scheme_, TFileStamp::Of(MapPath()));
+    f.ShowEditor();
+    f.ToolButton("Колодец")->click();
+    Click(f.Map(), QPoint(70, 60));
+    QTest::keyClick(f.Map(), Qt::Key_Escape);
+    // Another passport: a new session, the same dialogs.
+    const QString second = Program_.path() + "/Data/svo2/";
+    WritePassport(second, SampleInfo(), SampleMap());
+    TSVObject other(second.toStdString());
+    other.ClearAll();
+    other.SetInfoFileName();
+    other.LoadAll();
+    f.Prepare(other, TFileStamp::Of(second + "map.txt"));
+    f.ShowEditor();
+    f.ToolButton("Колодец")->click();
+    Click(f.Map(), QPoint(70, 60));
+    QTest::keyClick(f.Map(), Qt::Key_Escape);
+    QCOMPARE(host->Offered, (std::vector<std::string>{"", "К7"}));
+    f.Prepare(*Scheme_, TFileStamp::Of(MapPath()));
   }
 
   void ASaveThatFailsKeepsTheEditsAndTheWindow() {

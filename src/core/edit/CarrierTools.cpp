@@ -21,7 +21,8 @@ class TStickTool : public TEditTool {
     TPlacement& p = s.Place();
     if (p.Count == 1) {
       if (!s.Snap(8) && !s.SnapEx(8)) {
-        s.DropPoint();
+        s.DropPoint("Здесь не к чему крепить соединительную линию: нужен столб, портал, трос, здание "
+                    "или другая соединительная линия");
         return;
       }
       p.Current = TSVObject::CreateItem(8);
@@ -39,11 +40,11 @@ class TStickTool : public TEditTool {
 // decides which item is made.
 class THangingTool : public TEditTool {
  public:
-  explicit THangingTool(std::uint32_t snapCode) : SnapCode_(snapCode) {}
+  THangingTool(std::uint32_t snapCode, const char* missing) : SnapCode_(snapCode), Missing_(missing) {}
   void Press(TEditSession& s) override {
     TPlacement& p = s.Place();
     if (p.Count == 1) {
-      if (!s.SnapEx(SnapCode_)) s.DropPoint();
+      if (!s.SnapEx(SnapCode_)) s.DropPoint(Missing_);
       return;
     }
     Finish(s);
@@ -71,11 +72,15 @@ class THangingTool : public TEditTool {
 
  private:
   std::uint32_t SnapCode_;
+  const char* Missing_;
 };
 
 class THeadTool : public THangingTool {
  public:
-  THeadTool() : THangingTool(9) {}
+  THeadTool()
+      : THangingTool(9,
+                     "Здесь нет конца соединительной линии или стойки отдельного знака: головка вешается "
+                     "только на них") {}
 
  protected:
   void Finish(TEditSession& s) override {
@@ -95,7 +100,9 @@ class THeadTool : public THangingTool {
 
 class TSignTool : public THangingTool {
  public:
-  TSignTool() : THangingTool(13) {}
+  TSignTool()
+      : THangingTool(13,
+                     "Здесь нет соединительной линии или стойки отдельного знака: знак вешается только на них") {}
 
  protected:
   void Finish(TEditSession& s) override {
@@ -118,13 +125,13 @@ class TSignTool : public THangingTool {
 // fixed end.
 class TSpanTool : public TEditTool {
  public:
-  TSpanTool(std::uint32_t code, int cantilever, bool bothEnds)
-      : Code_(code), Cantilever_(cantilever), BothEnds_(bothEnds) {}
+  TSpanTool(std::uint32_t code, int cantilever, bool bothEnds, const char* missing)
+      : Code_(code), Cantilever_(cantilever), BothEnds_(bothEnds), Missing_(missing) {}
   void Press(TEditSession& s) override {
     TPlacement& p = s.Place();
     if (p.Count == 1) {
       if (!s.Snap(Code_)) {
-        s.DropPoint();
+        s.DropPoint(Missing_);
         return;
       }
       p.Current = TSVObject::CreateItem(Code_);
@@ -132,7 +139,7 @@ class TSpanTool : public TEditTool {
       return;
     }
     if (BothEnds_ && !s.Snap(Code_)) {
-      s.DropPoint();
+      s.DropPoint(Missing_);
       return;
     }
     p.Current->PlaceAt(s.Context(), p.Points, p.Snap, 2);
@@ -144,6 +151,7 @@ class TSpanTool : public TEditTool {
   std::uint32_t Code_;
   int Cantilever_;
   bool BothEnds_;
+  const char* Missing_;
 };
 
 }  // namespace
@@ -173,6 +181,12 @@ int SignClassOf(int answer) {
 std::unique_ptr<TEditTool> MakeStickTool() { return std::make_unique<TStickTool>(); }
 std::unique_ptr<TEditTool> MakeHeadTool() { return std::make_unique<THeadTool>(); }
 std::unique_ptr<TEditTool> MakeSignTool() { return std::make_unique<TSignTool>(); }
-std::unique_ptr<TEditTool> MakeGantryTool() { return std::make_unique<TSpanTool>(17, 0, true); }
-std::unique_ptr<TEditTool> MakeConsoleTool() { return std::make_unique<TSpanTool>(17, 1, false); }
-std::unique_ptr<TEditTool> MakeStayTool() { return std::make_unique<TSpanTool>(30, 0, true); }
+std::unique_ptr<TEditTool> MakeGantryTool() {
+  return std::make_unique<TSpanTool>(17, 0, true, "Здесь нет столба: портал ставится на два столба");
+}
+std::unique_ptr<TEditTool> MakeConsoleTool() {
+  return std::make_unique<TSpanTool>(17, 1, false, "Здесь нет столба: консоль крепится к столбу");
+}
+std::unique_ptr<TEditTool> MakeStayTool() {
+  return std::make_unique<TSpanTool>(30, 0, true, "Здесь нет столба или здания: трос натягивается между ними");
+}

@@ -199,6 +199,8 @@ bool TEditScriptRunner::Caption(const std::string& caption, std::string& error) 
     Session_.Undo();
   } else if (caption == "Вернуть отменённое") {
     Session_.Redo();
+  } else if (caption == "Сбросить поворот") {
+    Session_.ResetRotation();
   } else if (caption == "Смена типа кабеля") {
     Session_.ChangeCableType();
   } else if (caption == "Спрятать/показать основу") {

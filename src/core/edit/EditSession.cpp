@@ -28,8 +28,21 @@ enum : int { kEdgeNone = 0, kEdgeUp, kEdgeLeft, kEdgeDown, kEdgeRight };
 }  // namespace
 
 TEditSession::TEditSession(TSVObject& scheme, TDialogHost& dialogs)
-    : Scheme_(scheme), Dialogs_(MakeEditorDialogs(dialogs)), Cache_(std::make_unique<TPictureCache>()) {
-  for (const TToolEntry& e : ToolEntries()) ToolObjects_.push_back(e.Make());
+    : Scheme_(scheme), OwnDialogs_(MakeEditorDialogs(dialogs)), Cache_(std::make_unique<TPictureCache>()) {
+  Dialogs_ = OwnDialogs_.get();
+  Init();
+}
+
+TEditSession::TEditSession(TSVObject& scheme, TEditorDialogs& dialogs)
+    : Scheme_(scheme), Dialogs_(&dialogs), Cache_(std::make_unique<TPictureCache>()) {
+  Init();
+}
+
+void TEditSession::Init() {
+  for (const TToolEntry& e : ToolEntries()) {
+    ToolObjects_.push_back(e.Make());
+    ToolObjects_.back()->SetSteps(e.Steps);
+  }
   Enabled_.assign(ToolObjects_.size(), true);
   Ctx_.Normalize();
   Ctx_.HitTolerance = 3;
@@ -65,7 +78,7 @@ TEditTool& TEditSession::Active() {
 
 void TEditSession::Prepare() {
   Editing_ = true;
-  Ctx_.Normalize();
+  Unrotate();
   Ctx_.HitTolerance = 3;
   Ctx_.ObjectScale = Scheme_.Info->RealScale;
   ChoosePhase(0);
@@ -88,7 +101,30 @@ void TEditSession::Close() {
   Cancel();
   Base_ = TRasterImage{};
   BaseState_ = TBaseState::None;
+  // The turn and scale of an alignment fit the scheme to the image just
+  // dropped; without it they only distort the scheme.
+  Unrotate();
   Changed_ = false;
+}
+
+void TEditSession::Unrotate() {
+  Ctx_.Angle = 0;
+  Ctx_.BaseScale = 1;
+  Ctx_.Normalize();
+}
+
+void TEditSession::ResetRotation() {
+  ZoomKeepingPlacement([this] {
+    const double cx = Width_ / 2.0, cy = Height_ / 2.0;
+    // The scheme point under the centre, to the fraction of a pixel.
+    const double k = Ctx_.BaseScale * Ctx_.Zoom;
+    const double u = (cx - Ctx_.OriginX) / k, v = (cy - Ctx_.OriginY) / k;
+    const double wx = u * Ctx_.CosAngle + v * Ctx_.SinAngle;
+    const double wy = -u * Ctx_.SinAngle + v * Ctx_.CosAngle;
+    Unrotate();
+    Ctx_.OriginX = cx - wx * Ctx_.Zoom;
+    Ctx_.OriginY = cy - wy * Ctx_.Zoom;
+  });
 }
 
 // --- tools
@@ -109,7 +145,8 @@ void TEditSession::RefreshEnabling() {
 bool TEditSession::ChooseTool(const std::string& hint) {
   const auto& infos = Tools();
   for (std::size_t i = 0; i < infos.size(); ++i) {
-    if (infos[i].Hint != hint) continue;
+    const std::string& former = ToolEntries()[i].FormerHint;
+    if (infos[i].Hint != hint && (former.empty() || former != hint)) continue;
     if (!Enabled_[i]) return false;
     Cancel();
     Tool_ = static_cast<int>(i);
@@ -130,6 +167,7 @@ void TEditSession::MouseDown(int x, int y) {
   // A placement never holds more than its hundred points: the tools that
   // collect points end at the hundredth, so a press beyond is not recorded.
   if (Place_.Full()) return;
+  Note_.clear();
   Place_.Points[static_cast<std::size_t>(Place_.Count)] = TPoint{x, y};
   Place_.Snap[static_cast<std::size_t>(Place_.Count)] = TSnapEntry{};
   ++Place_.Count;
@@ -157,7 +195,9 @@ void TEditSession::MouseMove(int x, int y) {
   if (Width_ - x < kEdgeBand) edge = kEdgeRight;
   if (y < kEdgeBand) edge = kEdgeUp;
   if (Height_ - y < kEdgeBand) edge = kEdgeDown;
-  if (edge != kEdgeNone && EdgeDir_ == kEdgeNone) EdgeTicks_ = 0;
+  // Every move near an edge starts the delay again: the scheme scrolls only
+  // while the cursor rests there.
+  if (edge != kEdgeNone) EdgeTicks_ = 0;
   EdgeDir_ = edge;
   Active().Move(*this, x, y);
 }
@@ -288,6 +328,12 @@ void TEditSession::Fit() {
 }
 
 bool TEditSession::Save() {
+  // A label following the mouse has no place yet, and its item is finished
+  // only with it: the file gets neither, as after Esc.
+  if (PlacingLabel_) {
+    Cancel();
+    Repaint();
+  }
   if (!Scheme_.SaveMap()) return false;
   Changed_ = false;
   return true;
@@ -336,6 +382,8 @@ void TEditSession::ChangeCableType() {
   if (!changes.empty()) {
     History_.CableTypes(std::move(changes));
     Changed_ = true;
+    // A label being placed meanwhile may still be cancelled; this edit stays.
+    ChangedWithoutOwner_ = true;
   }
   Repaint();
 }
@@ -395,8 +443,18 @@ bool TEditSession::SnapEx(std::uint32_t typeCode) {
   return true;
 }
 
-void TEditSession::DropPoint() {
+void TEditSession::DropPoint(const std::string& why) {
   if (Place_.Count > 0) --Place_.Count;
+  Note_ = why;
+}
+
+std::string TEditSession::Status() const {
+  if (!Note_.empty()) return Note_;
+  const TEditTool& tool =
+      PlacingLabel_ ? *LabelTool_ : *ToolObjects_[static_cast<std::size_t>(Tool_)];
+  if (!Editing_ && !tool.WorksInView() && !tool.Dragging())
+    return "Режим просмотра: схема не изменяется; вернуться к правке — «Редактирование/просмотр»";
+  return tool.Step(*this);
 }
 
 TSVItem* TEditSession::AddCurrent() {
@@ -406,6 +464,7 @@ TSVItem* TEditSession::AddCurrent() {
   if (Scheme_.AddItem(std::move(Place_.Current)) == 0) return nullptr;
   item->Selected = true;
   History_.Added(item);
+  ChangedWithoutOwner_ = Changed_;
   Changed_ = true;
   return item;
 }
@@ -427,12 +486,14 @@ void TEditSession::Cancel() {
       TLayerOpened opened(*owner->Owner);
       owner->Owner->RemoveLayerItem(owner);
     }
+    Changed_ = ChangedWithoutOwner_;
     Cursor_ = SavedCursor_;
     LabelTool_.reset();
   }
   Place_.Current.reset();
   Place_.Count = 0;
   Rubber_ = nullptr;
+  Note_.clear();
   Active().Start(*this);
 }
 
@@ -456,6 +517,7 @@ void TEditSession::FinishLabel() {
   PlacingLabel_ = false;
   Cursor_ = SavedCursor_;
   Place_.Count = 0;
+  Changed_ = true;
   Active().Start(*this);
 }
 

@@ -42,6 +42,10 @@ class TEditSession {
   // The scheme is not owned and must outlive the session; the canvas is the
   // paint box's, `width` × `height` pixels (it may be replaced later).
   TEditSession(TSVObject& scheme, TDialogHost& dialogs);
+  // With item dialogs that outlive the session (not owned): the editor
+  // window keeps one set for the whole program run, whichever passport it
+  // edits, so every dialog offers its last choices again.
+  TEditSession(TSVObject& scheme, TEditorDialogs& dialogs);
   ~TEditSession();
   TEditSession(const TEditSession&) = delete;
   TEditSession& operator=(const TEditSession&) = delete;
@@ -59,8 +63,9 @@ class TEditSession {
   // When the window is shown: the selection tool, no base image, nothing to
   // undo.
   void Show();
-  // When the window closes: the base image is dropped, the changed flag
-  // cleared.
+  // When the window closes: the placement in progress is cancelled, the
+  // base image is dropped with the turn and scale the alignment gave the
+  // scheme, the changed flag cleared.
   void Close();
 
   // --- tools
@@ -98,8 +103,12 @@ class TEditSession {
   // "Показать целиком".
   void Fit();
   // "Сохранить изменения": writes the scheme to the passport's map.txt;
-  // false when it could not be written (the error has been shown).
+  // false when it could not be written (the error has been shown). A label
+  // still following the mouse is cancelled first, with its item.
   bool Save();
+  // "Сбросить поворот": the scheme loses the turn and scale of "Подгонка
+  // под основу"; the scheme point at the paint box's centre stays there.
+  void ResetRotation();
   // "Редактирование/просмотр".
   void ToggleEditing();
   bool Editing() const { return Editing_; }
@@ -135,6 +144,9 @@ class TEditSession {
   int Cursor() const { return Cursor_; }
   // Edits not yet saved.
   bool Changed() const { return Changed_; }
+  // The status line: why the latest click was ignored, or else what the
+  // active tool needs next.
+  std::string Status() const;
   // The editor's view of the scheme (zoom, origin, base image position).
   TDrawContext& Context() { return Ctx_; }
   const TDrawContext& Context() const { return Ctx_; }
@@ -150,8 +162,9 @@ class TEditSession {
   // Snaps the current placement point with the type code: true when found.
   bool Snap(std::uint32_t typeCode);
   bool SnapEx(std::uint32_t typeCode);
-  // Forgets the current point (a click the tool ignores).
-  void DropPoint();
+  // Forgets the current point (a click the tool ignores), saying why on the
+  // status line until the next click.
+  void DropPoint(const std::string& why);
   // Adds the current object to its layer, selected, as one undoable step.
   TSVItem* AddCurrent();
   // Adds the current object, then cancels (back to the tool's start).
@@ -176,19 +189,23 @@ class TEditSession {
   // The scheme as last fully painted, then the current object's preview:
   // label and free-text placement, where the preview is not XOR-erasable.
   void RepaintWithPreview(int mode);
-  void MarkChanged() { Changed_ = true; }
   int CurrentPhase() const;
 
  private:
+  void Init();
+  // The view without the turn and scale of an alignment.
+  void Unrotate();
   void ApplyKeypadZoom(double factor);
-  // Zooms by `apply` holding the placement in progress on the scheme.
+  // Changes the view by `apply` holding the placement in progress on the
+  // scheme.
   void ZoomKeepingPlacement(const std::function<void()>& apply);
   void EdgeMove(int dx, int dy);
   void DrawBase();
   TEditTool& Active();
 
   TSVObject& Scheme_;
-  std::unique_ptr<TEditorDialogs> Dialogs_;
+  std::unique_ptr<TEditorDialogs> OwnDialogs_;
+  TEditorDialogs* Dialogs_ = nullptr;
   TDrawContext Ctx_;
   TCanvas* Canvas_ = nullptr;
   int Width_ = 0;
@@ -206,6 +223,10 @@ class TEditSession {
   int Cursor_ = kCursorArrow;
   bool Editing_ = true;
   bool Changed_ = false;
+  // During label placement: the changed flag as it would be without the
+  // label's item, which a cancel removes again.
+  bool ChangedWithoutOwner_ = false;
+  std::string Note_;
   std::function<void()> Rubber_;
   TEditHistory History_;
   int EdgeDir_ = 0;

@@ -7,6 +7,8 @@
 
 namespace {
 
+const char* const kNoBase = "Основа не загружена: загрузите её командой «Основа» → «Загрузить»";
+
 // A 1-pixel dotted white XOR rectangle from the press to the cursor.
 void DragFrame(TEditSession& s, TPoint from, int x, int y) {
   TCanvas* c = s.Context().Canvas;
@@ -81,6 +83,10 @@ class TGrabTool : public TEditTool {
     s.SetCursor(10);
     return true;
   }
+  std::string Step(const TEditSession& s) const override {
+    if (Base_ && s.BaseState() == TBaseState::None) return kNoBase;
+    return TEditTool::Step(s);
+  }
 
  private:
   bool Base_;
@@ -104,7 +110,9 @@ class TZoomInTool : public TEditTool {
     if (!Dragging_) return false;
     Dragging_ = false;
     TDrawContext& ctx = s.Context();
-    if (std::abs(x - From_.x) >= 10 || std::abs(y - From_.y) >= 10)
+    // A drag of ten pixels or more, measured along the drag, frames the part
+    // to show; a shorter one is a click.
+    if (PointDistance(From_, TPoint{x, y}) >= 10)
       ctx.FitRect(RectFromPoints(From_.x, From_.y, x, y), TRect{0, 0, s.Width(), s.Height()});
     else
       ctx.ZoomAtCentre(ctx.Zoom * 1.5);
@@ -128,6 +136,10 @@ class TZoomOutTool : public TEditTool {
 
 class TAlignTool : public TEditTool {
  public:
+  std::string Step(const TEditSession& s) const override {
+    if (s.BaseState() == TBaseState::None) return kNoBase;
+    return TEditTool::Step(s);
+  }
   void Press(TEditSession& s) override {
     TPlacement& p = s.Place();
     if (p.Count < 4) return;
@@ -168,6 +180,12 @@ class TAlignTool : public TEditTool {
 
 class TLabelTool : public TEditTool {
  public:
+  TLabelTool() {
+    // A plain label starts with its item's click, a leader label with a
+    // click of its own on the cable or direction.
+    SetSteps({"Щёлкните кабель или направление там, откуда пойдёт выноска подписи",
+              "Щёлкните, где начинается подпись", "Щёлкните, куда направлена подпись"});
+  }
   void Press(TEditSession& s) override {
     TPlacement& p = s.Place();
     // A leader label starts on a cable or a direction.

@@ -46,6 +46,10 @@ TSelSignForm::TSelSignForm(::TSelSignForm& model, QWidget* parent)
     if (!checked) return;
     Form_.Check(::TSelSignForm::KindCaption(kind));
     Refresh();
+    // The number proposed for the kind is selected, so that a number typed
+    // now replaces it instead of joining it.
+    TextField_->setFocus();
+    TextField_->selectAll();
   });
 
   // The number and the buttons fill the right column below its radio buttons.
