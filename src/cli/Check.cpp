@@ -50,15 +50,7 @@ std::string Plain(const std::string& text) {
 bool WriteJson(const std::vector<TPassportReport>& reports, const std::vector<TSkippedDir>& skipped,
                const TFindingCounts& total) {
   TJsonWriter json;
-  json.BeginObject()
-      .Member("passportCount", static_cast<int>(reports.size()))
-      .Member("errors", total.Errors)
-      .Member("warnings", total.Warnings)
-      .Key("skipped")
-      .BeginArray();
-  for (const TSkippedDir& d : skipped)
-    json.BeginObject().Member("dir", d.Dir).Member("reason", SkipReasonText(d.Reason)).EndObject();
-  json.EndArray().Key("passports").BeginArray();
+  json.BeginObject().Key("passports").BeginArray();
   for (const TPassportReport& r : reports) {
     json.BeginObject().Member("dir", r.Dir).Member("address", r.Address).Key("findings").BeginArray();
     for (const TFinding& f : r.Findings) {
@@ -77,6 +69,15 @@ bool WriteJson(const std::vector<TPassportReport>& reports, const std::vector<TS
     }
     json.EndArray().EndObject();
   }
+  // Members are only ever added at the end.
+  json.EndArray()
+      .Member("passportCount", static_cast<int>(reports.size()))
+      .Member("errors", total.Errors)
+      .Member("warnings", total.Warnings)
+      .Key("skipped")
+      .BeginArray();
+  for (const TSkippedDir& d : skipped)
+    json.BeginObject().Member("dir", d.Dir).Member("reason", SkipReasonText(d.Reason)).EndObject();
   json.EndArray().EndObject();
   return WriteOutput("check", "-", json.Text() + '\n');
 }

@@ -106,6 +106,8 @@ struct TCommandCase {
   bool Reads = true;  // takes a passport
   std::string BadOption;
   std::string BadOptionLine;  // the tool's line for it
+  // Appended to Line for every run but the one with the bad option.
+  std::string Rest = "";
 };
 
 }  // namespace
@@ -120,17 +122,17 @@ TEST(CliFailureContract, EveryCommandAgainstEveryKindOfFault) {
       {"check", "check {DIR}", true, true, "--jsn", "svpass-cli: check: unknown option '--jsn'"},
       {"render", "render {DIR} --out {OUT}.png", false, true, "--width 10",
        "svpass-cli: render: --width 10: 16 to 20000"},
-      {"print", "print {DIR} --out {OUT}.pdf", false, true, "--dpi", "svpass-cli: print: unknown option '--dpi'"},
+      {"print", "print {DIR} --out {OUT}.pdf", false, true, "--phases 9", "svpass-cli: print: --phases 9: the passport has 4 phases"},
       {"export", "export {DIR} --out {OUT}.doc", false, true, "--sections nothing",
        "svpass-cli: export: missing or invalid arguments"},
       {"resave", "resave {DIR} --out {OUT}", false, true, "--info=yes",
        "svpass-cli: resave: unknown option '--info=yes'"},
       {"edit", "edit {DIR} --script " + Quoted(script) + " --out {OUT}", true, true, "--size 10x10",
        "svpass-cli: edit: missing or invalid arguments"},
-      {"generate", "generate --items 5 --seed 1 --out {OUT}", false, false, "--items -1",
-       "svpass-cli: generate: --items -1: 0 to 10000000"},
+      {"generate", "generate --seed 1 --out {OUT}", false, false, "--items -1",
+       "svpass-cli: generate: --items -1: 0 to 10000000", " --items 5"},
   };
-  auto line = [](std::string text, const std::string& dir, const std::string& out) {
+  auto expand = [](std::string text, const std::string& dir, const std::string& out) {
     for (std::size_t p; (p = text.find("{DIR}")) != std::string::npos;) text.replace(p, 5, Quoted(dir));
     for (std::size_t p; (p = text.find("{OUT}")) != std::string::npos;) text.replace(p, 5, Quoted(out));
     return text;
@@ -143,11 +145,13 @@ TEST(CliFailureContract, EveryCommandAgainstEveryKindOfFault) {
     SCOPED_TRACE(c.Name);
     // The output of a command without --out goes to standard output; the
     // others write a file (resave, generate and edit a directory).
-    const bool dirOut = c.Name == "resave" || c.Name == "generate" || c.Name == "edit";
-    auto fresh = [&](const std::string& tag) {
-      const std::string o = tmp.File(c.Name + "-" + tag);
-      return o;
+    auto line = [&](const std::string& text, const std::string& dir, const std::string& out) {
+      return expand(text, dir, out) + c.Rest;
     };
+    const bool dirOut = c.Name == "resave" || c.Name == "generate" || c.Name == "edit";
+    // edit reads its copy back from the output directory: a passport name
+    // there, or reading would add the message of a directory without "svo".
+    auto fresh = [&](const std::string& tag) { return tmp.File(c.Name + "-" + tag + (c.Name == "edit" ? "-svo1" : "")); };
 
     if (c.Reads) {
       // A passport that is not there: exit 1 (check: 2, it could not run),
@@ -155,7 +159,7 @@ TEST(CliFailureContract, EveryCommandAgainstEveryKindOfFault) {
       const std::string missing = tmp.File("no-such-passport");
       const TRun m = Cli(line(c.Line, missing, fresh("missing")));
       EXPECT_EQ(m.Code, c.Name == "check" ? 2 : 1) << m.Err;
-      const auto ml = ToolLines(m.Err);
+      const auto ml = Lines(m.Err);
       ASSERT_EQ(ml.size(), 1u) << m.Err;
       EXPECT_NE(ml[0].find("no-such-passport"), std::string::npos) << m.Err;
       EXPECT_FALSE(fs::exists(fresh("missing") + (dirOut ? "" : ".png")));
@@ -164,7 +168,10 @@ TEST(CliFailureContract, EveryCommandAgainstEveryKindOfFault) {
       // is on standard error, exit 0 (check reports it as an error: 2).
       const TRun d = Cli(line(c.Line, damaged, fresh("damaged")));
       EXPECT_EQ(d.Code, c.Name == "check" ? 2 : 0) << d.Err;
-      EXPECT_NE(d.Err.find("error: Не могу считать из файла. Ошибка № 106."), std::string::npos) << d.Err;
+      EXPECT_EQ(Lines(d.Err).size(), 1u) << d.Err;
+      if (c.Name != "check") {
+        EXPECT_EQ(d.Err.find("error: Не могу считать из файла. Ошибка № 106."), 0u) << d.Err;
+      }
       if (c.Name != "check") {
         // With --strict the same message stops it before it writes anything.
         const TRun s = Cli(line(c.Line, damaged, fresh("strict")) + " --strict");
@@ -225,7 +232,7 @@ TEST(CliFailureContract, EveryCommandAgainstEveryKindOfFault) {
     }
 
     // A bad option: exit 2, the line names the option and the reason.
-    const TRun b = Cli(line(c.Line, sample, fresh("bad")) + " " + c.BadOption);
+    const TRun b = Cli(expand(c.Line, sample, fresh("bad")) + " " + c.BadOption);
     EXPECT_EQ(b.Code, 2) << b.Err;
     const auto bl = ToolLines(b.Err);
     ASSERT_EQ(bl.size(), 1u) << b.Err;
