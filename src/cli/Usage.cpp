@@ -269,7 +269,9 @@ int UsageError(const std::string& command) {
 
 int UsageError(const std::string& command, const std::string& why) {
   if (why.empty()) return UsageError(command);
-  CliError(command) << why << "\nTry 'svpass-cli " << command << " --help'.\n";
+  CliError(command) << why << '\n';
+  if (const TCommandUsage* u = FindCommandUsage(command)) std::cerr << "usage: svpass-cli " << u->Synopsis << '\n';
+  std::cerr << "Try 'svpass-cli " << command << " --help'.\n";
   return 2;
 }
 
