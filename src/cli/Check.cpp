@@ -1,10 +1,15 @@
 // check: the inconsistencies of one passport or of every passport of a
 // database, as text or as one JSON object. The exit code tells a script the
 // worst that was found: 0 nothing, 1 warnings only, 2 errors.
+#include <cstdio>
 #include <iostream>
+#include <sstream>
 
 #include "Commands.h"
 #include "Json.h"
+#include "Output.h"
+#include "platform/ProgramDir.h"
+#include "platform/TextFile.h"
 #include "Usage.h"
 #include "check/PassportCheck.h"
 #include "model/SVObject.h"
@@ -18,7 +23,32 @@ struct TPassportReport {
   std::vector<TFinding> Findings;
 };
 
-void WriteJson(const std::vector<TPassportReport>& reports) {
+// A passport's text on a line of its own: control characters written as the
+// JSON writes them, so that a line end in an address cannot forge a line.
+std::string Plain(const std::string& text) {
+  std::string out;
+  for (const char ch : text) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c >= 0x20 && c != 0x7F) {
+      out += ch;
+      continue;
+    }
+    switch (c) {
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      default: {
+        char buf[8];
+        std::snprintf(buf, sizeof buf, "\\u%04X", c);
+        out += buf;
+      }
+    }
+  }
+  return out;
+}
+
+bool WriteJson(const std::vector<TPassportReport>& reports, const std::vector<TSkippedDir>& skipped,
+               const TFindingCounts& total) {
   TJsonWriter json;
   json.BeginObject().Key("passports").BeginArray();
   for (const TPassportReport& r : reports) {
@@ -39,8 +69,17 @@ void WriteJson(const std::vector<TPassportReport>& reports) {
     }
     json.EndArray().EndObject();
   }
+  // Members are only ever added at the end.
+  json.EndArray()
+      .Member("passportCount", static_cast<int>(reports.size()))
+      .Member("errors", total.Errors)
+      .Member("warnings", total.Warnings)
+      .Key("skipped")
+      .BeginArray();
+  for (const TSkippedDir& d : skipped)
+    json.BeginObject().Member("dir", d.Dir).Member("reason", SkipReasonText(d.Reason)).EndObject();
   json.EndArray().EndObject();
-  std::cout << json.Text() << '\n';
+  return WriteOutput("check", "-", json.Text() + '\n');
 }
 
 std::string Concerns(const TFinding& f) {
@@ -52,23 +91,21 @@ std::string Concerns(const TFinding& f) {
   return s.empty() ? s : s + "]";
 }
 
-void WriteText(const std::vector<TPassportReport>& reports) {
-  TFindingCounts total;
+bool WriteText(const std::vector<TPassportReport>& reports, const TFindingCounts& total) {
+  std::ostringstream out;
   for (const TPassportReport& r : reports) {
     const TFindingCounts c = CountFindings(r.Findings);
-    total.Errors += c.Errors;
-    total.Warnings += c.Warnings;
-    std::cout << r.Dir << "  " << r.Address << ": ";
+    out << Plain(r.Dir) << "  " << Plain(r.Address) << ": ";
     if (r.Findings.empty()) {
-      std::cout << "ok\n";
+      out << "ok\n";
       continue;
     }
-    std::cout << c.Errors << " error(s), " << c.Warnings << " warning(s)\n";
+    out << c.Errors << " error(s), " << c.Warnings << " warning(s)\n";
     for (const TFinding& f : r.Findings)
-      std::cout << "  " << SeverityName(f.Severity) << ' ' << f.Code << ": " << f.Message << Concerns(f) << '\n';
+      out << "  " << SeverityName(f.Severity) << ' ' << f.Code << ": " << Plain(f.Message) << Concerns(f) << '\n';
   }
-  std::cout << reports.size() << " passport(s), " << total.Errors << " error(s), " << total.Warnings
-            << " warning(s)\n";
+  out << reports.size() << " passport(s), " << total.Errors << " error(s), " << total.Warnings << " warning(s)\n";
+  return WriteOutput("check", "-", out.str());
 }
 
 }  // namespace
@@ -89,15 +126,18 @@ int CmdCheck(const TArgs& args) {
     return UsageError("check");
   }
   std::vector<std::string> dirs;
+  std::vector<TSkippedDir> skipped;
   if (IsPassportDir(target)) {
-    dirs.push_back(target);
+    dirs.push_back(WithTrailingSep(target));
   } else {
-    for (const std::string& d : PassportDirs(target))
-      if (IsPassportDir(d)) dirs.push_back(d);
+    TDatabaseScan scan = ScanDatabase(target);
+    dirs = std::move(scan.Passports);
+    skipped = std::move(scan.Skipped);
   }
+  for (const TSkippedDir& d : skipped) CliError("check") << "skipped " << d.Dir << ": " << SkipReasonText(d.Reason) << '\n';
   // Nothing checked is not a clean bill.
   if (dirs.empty()) {
-    CliError("check") << "no passport in " << target << '\n';
+    CliError("check") << "could not run: no passport in " << target << '\n';
     return 2;
   }
   std::vector<TPassportReport> reports;
@@ -110,9 +150,9 @@ int CmdCheck(const TArgs& args) {
     total.Warnings += c.Warnings;
     reports.push_back(std::move(r));
   }
-  if (json)
-    WriteJson(reports);
-  else
-    WriteText(reports);
+  // A report that did not arrive is a check that could not run: 2, as the
+  // exit status 1 would say "warnings only".
+  if (!(json ? WriteJson(reports, skipped, total) : WriteText(reports, total))) return 2;
+  if (total.Errors > 0) CliError("check") << "found " << total.Errors << " error(s)\n";
   return total.Errors > 0 ? 2 : total.Warnings > 0 ? 1 : 0;
 }

@@ -25,3 +25,16 @@ class TCliMessages : public TMessageSink {
  private:
   TMessageSink* Previous_;
 };
+
+// The rule for a damaged passport, the same in every command: reading goes as
+// far as it can, every message it gave is on stderr (and in the JSON where
+// the command writes JSON), and the command goes on to exit 0. With --strict
+// any message of reading stops the command before it writes anything: one
+// more line says so, exit status 1. True when the command must stop.
+inline bool StoppedAsStrict(const std::string& command, const std::string& dir, bool strict,
+                            const TCliMessages& messages) {
+  if (!strict || messages.Messages.empty()) return false;
+  std::cerr << "svpass-cli: " << command << ": " << dir << ": reading gave " << messages.Messages.size()
+            << " message(s); nothing written (--strict)\n";
+  return true;
+}

@@ -8,6 +8,7 @@
 #include "CliArgs.h"
 #include "CliMessages.h"
 #include "Json.h"
+#include "Output.h"
 #include "PassportJson.h"
 #include "Usage.h"
 #include "SchemeJson.h"
@@ -24,18 +25,21 @@ struct TDumpArgs {
   std::optional<int> Phase;
   std::optional<int> Program;
   std::optional<double> Remaining;
+  bool Strict = false;
 };
 
-bool ParseArgs(const TArgs& args, TDumpArgs& out) {
+bool ParseArgs(const TArgs& args, TDumpArgs& out, std::string& why) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     const bool hasValue = i + 1 < args.size();
     if (a == "--phase") {
-      if (!hasValue || !ParseInt(args[++i], 1, 255, out.Phase)) return false;
+      if (!hasValue || !ParseInt(args[++i], 1, 255, out.Phase)) return BadValue(why, args, hasValue ? i - 1 : i, "a phase, 1 to 255");
     } else if (a == "--program") {
-      if (!hasValue || !ParseInt(args[++i], 0, 2, out.Program)) return false;
+      if (!hasValue || !ParseInt(args[++i], 0, 2, out.Program)) return BadValue(why, args, hasValue ? i - 1 : i, "0, 1 or 2");
     } else if (a == "--remaining") {
-      if (!hasValue || !ParseReal(args[++i], out.Remaining)) return false;
+      if (!hasValue || !ParseRemaining(args[++i], out.Remaining)) return BadValue(why, args, hasValue ? i - 1 : i, kRemainingRange);
+    } else if (a == "--strict") {
+      out.Strict = true;
     } else if (a.rfind("--", 0) == 0 || !out.Dir.empty()) {
       return false;
     } else {
@@ -58,6 +62,14 @@ void WriteTable(TJsonWriter& json, const std::string& key, const TSVTable& table
 std::string ColorText(TColor c) {
   char buf[16];
   std::snprintf(buf, sizeof buf, "0x%06X", static_cast<unsigned>(c & 0xFFFFFF));
+  return buf;
+}
+
+// The same colour as a web colour: "#RRGGBB" (red 0x5050FF is "#FF5050").
+std::string RgbText(TColor c) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "#%02X%02X%02X", static_cast<unsigned>(c & 0xFF), static_cast<unsigned>((c >> 8) & 0xFF),
+                static_cast<unsigned>((c >> 16) & 0xFF));
   return buf;
 }
 
@@ -87,6 +99,7 @@ void WritePlan(TJsonWriter& json, const TSVInfo& info, const TSVtime& time) {
         .Member("redControl", d.RedControlText)
         .Member("color", ColorText(d.SignalColor()))
         .Member("greenNow", d.IsGreenNow())
+        .Member("rgb", RgbText(d.SignalColor()))
         .EndObject();
   }
   json.EndArray();
@@ -146,7 +159,8 @@ void WriteMessages(TJsonWriter& json, const std::vector<TMessage>& messages) {
 
 int CmdDump(const TArgs& args) {
   TDumpArgs a;
-  if (!ParseArgs(args, a)) return UsageError("dump");
+  std::string why;
+  if (!ParseArgs(args, a, why)) return UsageError("dump", why);
   if (!PassportDirReadable("dump", a.Dir)) return 1;
   std::string dir = a.Dir;
   if (dir.back() != '/' && dir.back() != '\\') dir += '/';
@@ -157,6 +171,8 @@ int CmdDump(const TArgs& args) {
   TSVObject scheme(dir);
   scheme.SetInfoFileName();
   scheme.LoadAll();
+  if (StoppedAsStrict("dump", a.Dir, a.Strict, messages)) return 1;
+  if (!PhaseOfPassport(a.Phase, *scheme.Info, why)) return UsageError("dump", why);
   TSVtime& time = *scheme.Time;
   time.SetPhase(a.Phase.value_or(1));
   if (a.Program) {
@@ -171,6 +187,5 @@ int CmdDump(const TArgs& args) {
   WritePassportMembers(json, scheme);
   WriteMessages(json, messages.Messages);
   json.EndObject();
-  std::cout << json.Text() << '\n';
-  return 0;
+  return WriteOutput("dump", "-", json.Text() + '\n') ? 0 : 1;
 }

@@ -9,6 +9,7 @@
 #include "CliArgs.h"
 #include "CliMessages.h"
 #include "Commands.h"
+#include "Output.h"
 #include "Json.h"
 #include "PassportJson.h"
 #include "Usage.h"
@@ -198,7 +199,7 @@ int CmdEdit(const TArgs& args) {
 
   TJsonWriter json;
   WriteReport(json, scheme, session, host, messages);
-  std::cout << json.Text() << '\n';
+  if (!WriteOutput("edit", "-", json.Text() + '\n')) return 1;
   if (!ok) {
     std::cerr << "error: " << error << '\n';
     return 3;

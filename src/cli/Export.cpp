@@ -8,6 +8,7 @@
 
 #include "CliMessages.h"
 #include "Commands.h"
+#include "Output.h"
 #include "Usage.h"
 #include "export/ExportModel.h"
 #include "model/SVObject.h"
@@ -34,6 +35,7 @@ struct TExportArgs {
   bool WordVisible = false;
   std::string CommandsTo;
   bool Open = false;
+  bool Strict = false;
 };
 
 const std::map<std::string, int>& SectionNames() {
@@ -77,6 +79,8 @@ bool ParseArgs(const TArgs& args, TExportArgs& out) {
       out.WordVisible = true;
     } else if (a == "--open") {
       out.Open = true;
+    } else if (a == "--strict") {
+      out.Strict = true;
     } else if (a.rfind("--", 0) == 0 || !out.Dir.empty()) {
       return false;
     } else {
@@ -147,6 +151,9 @@ int CmdExport(const TArgs& args) {
   TSVObject scheme(a.Dir);
   scheme.SetInfoFileName();
   scheme.Info->LoadAll();
+  if (StoppedAsStrict("export", a.Dir, a.Strict, messages)) return 1;
+  // What reading said is reported, not a failure; what the export says is.
+  const std::size_t read = messages.Messages.size();
   TExportModel model;
   TCliExportHost host(a.Out, &output);
   model.Host = &host;
@@ -163,14 +170,13 @@ int CmdExport(const TArgs& args) {
       b.Checked = true;
     }
   }
-  const bool ok = model.PressButton(a.Print ? "Печать" : "Экспорт") && !messages.HadError;
+  bool ok = model.PressButton(a.Print ? "Печать" : "Экспорт");
+  for (std::size_t i = read; i < messages.Messages.size(); ++i)
+    if (messages.Messages[i].Severity == TMessageSeverity::Error) ok = false;
   if (!a.CommandsTo.empty()) {
-    std::ofstream log(a.CommandsTo, std::ios::binary);
-    for (const std::string& l : model.LastCommands) log << l << '\n';
-    if (!log) {
-      CliError("export") << "cannot write the command log " << a.CommandsTo << '\n';
-      return 1;
-    }
+    std::string log;
+    for (const std::string& l : model.LastCommands) log += l + '\n';
+    if (!WriteOutput("export", a.CommandsTo, log)) return 1;
   }
   return ok ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 // a PNG image without a printer or a display.
 #ifdef SVPASS_HAVE_RENDER
 #include "OffscreenApp.h"
+#include <QBuffer>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -13,6 +14,7 @@
 #include "CliArgs.h"
 #include "CliMessages.h"
 #include "Commands.h"
+#include "Output.h"
 #include "Usage.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
@@ -44,6 +46,7 @@ struct TPrintArgs {
   QPageSize::PageSizeId Paper = QPageSize::A4;
   bool Landscape = false;
   std::optional<int> Dpi;
+  bool Strict = false;
 };
 
 bool EndsWith(const std::string& s, const std::string& tail) {
@@ -101,6 +104,9 @@ bool ParseArgs(const TArgs& args, TPrintArgs& out) {
         ++i;
       }
       if (out.Lengths.empty()) return false;
+      continue;
+    } else if (a == "--strict") {
+      out.Strict = true;
       continue;
     } else if (a == "--color" || a == "--gray-border" || a == "--no-date" || a == "--landscape") {
       (a == "--color" ? out.Color : a == "--gray-border" ? out.GrayBorder : a == "--no-date" ? out.NoDate : out.Landscape) =
@@ -194,6 +200,11 @@ int CmdPrint(const TArgs& args) {
   scheme.ClearAll();
   scheme.SetInfoFileName();
   scheme.LoadAll();
+  if (StoppedAsStrict("print", a.Dir, a.Strict, messages)) return 1;
+  std::string why;
+  if (!PhaseOfPassport(a.First, *scheme.Info, why, "--phases") ||
+      !PhaseOfPassport(a.Second, *scheme.Info, why, "--phases"))
+    return UsageError("print", why);
   if (a.Preset) ApplyLayerPreset(scheme, *a.Preset);
 
   const QPageLayout layout(QPageSize(a.Paper), a.Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
@@ -204,7 +215,12 @@ int CmdPrint(const TArgs& args) {
     // A PDF has no raster of its own: 600 dots per inch keep one-pixel lines
     // fine and every position within a twentieth of a millimetre.
     const int dpi = a.Dpi.value_or(600);
-    QPdfWriter writer(QString::fromStdString(a.Out));
+    // Laid out in memory and written in one checked step: a full disk gives
+    // one line and no truncated file.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     writer.setResolution(dpi);
     writer.setPageLayout(layout);
     writer.setCreator(QStringLiteral("svpass"));
@@ -219,7 +235,7 @@ int CmdPrint(const TArgs& args) {
       CliError("print") << "cannot write " << a.Out << '\n';
       return 1;
     }
-    return 0;
+    return WriteOutput("print", a.Out, std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()))) ? 0 : 1;
   }
   const int dpi = a.Dpi.value_or(150);
   const TPrinterMetrics printer = PaperMetrics(mm.width(), mm.height(), dpi);
@@ -231,10 +247,12 @@ int CmdPrint(const TArgs& args) {
     TQtCanvas canvas(&page);
     print.DrawPrinted(scheme, canvas);
   }
-  if (!page.save(QString::fromStdString(a.Out), "PNG")) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly) || !page.save(&buffer, "PNG")) {
     CliError("print") << "cannot write " << a.Out << '\n';
     return 1;
   }
-  return 0;
+  return WriteOutput("print", a.Out, std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()))) ? 0 : 1;
 }
 #endif

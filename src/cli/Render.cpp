@@ -6,10 +6,13 @@
 #include <fstream>
 #include <iostream>
 #include <optional>
+#include <sstream>
+#include <cstdio>
 
 #include "CliArgs.h"
 #include "CliMessages.h"
 #include "Commands.h"
+#include "Output.h"
 #include "PrimitivesJson.h"
 #include "Usage.h"
 #include "model/SVObject.h"
@@ -21,6 +24,19 @@
 #include "qt/SchemeView.h"
 
 namespace {
+
+// The picture's format by the name's extension: PNG (and on standard
+// output), JPEG; nullptr for any other name, which is refused rather than
+// given bytes that its extension belies.
+const char* PictureFormat(const std::string& out) {
+  if (out == "-") return "PNG";
+  const std::size_t dot = out.rfind('.');
+  std::string ext = dot == std::string::npos ? "" : out.substr(dot + 1);
+  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (ext == "png") return "PNG";
+  if (ext == "jpg" || ext == "jpeg") return "JPEG";
+  return nullptr;
+}
 
 struct TRenderArgs {
   std::string Dir;
@@ -35,9 +51,10 @@ struct TRenderArgs {
   std::optional<TLayerPreset> Preset;
   TSchemeLook Look = TSchemeLook::View;
   std::optional<double> SignScale;
+  bool Strict = false;
 };
 
-bool ParseArgs(const TArgs& args, TRenderArgs& out) {
+bool ParseArgs(const TArgs& args, TRenderArgs& out, std::string& why) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     const bool hasValue = i + 1 < args.size();
@@ -50,14 +67,15 @@ bool ParseArgs(const TArgs& args, TRenderArgs& out) {
       if (!hasValue || value.empty()) return false;
       out.Primitives = value;
     } else if (a == "--width" || a == "--height") {
-      if (!hasValue || !ParseInt(value, 16, 20000, n)) return false;
+      if (!hasValue || !ParseInt(value, 16, 20000, n)) return BadValue(why, args, i, "16 to 20000");
       (a == "--width" ? out.Width : out.Height) = *n;
     } else if (a == "--phase") {
-      if (!hasValue || !ParseInt(value, 1, 255, out.Phase)) return false;
+      if (!hasValue || !ParseInt(value, 1, 255, out.Phase)) return BadValue(why, args, i, "a phase, 1 to 255");
     } else if (a == "--program") {
-      if (!hasValue || !ParseInt(value, 0, 2, out.Program)) return false;
+      if (!hasValue || !ParseInt(value, 0, 2, out.Program)) return BadValue(why, args, i, "0, 1 or 2");
     } else if (a == "--remaining") {
-      if (!hasValue || !ParseReal(value, out.Remaining)) return false;
+      if (!hasValue || !ParseRemaining(value, out.Remaining))
+        return BadValue(why, args, i, kRemainingRange);
     } else if (a == "--preset") {
       if (!hasValue || !(out.Preset = ParseLayerPreset(value))) return false;
     } else if (a == "--look") {
@@ -67,6 +85,9 @@ bool ParseArgs(const TArgs& args, TRenderArgs& out) {
     } else if (a == "--sign-scale") {
       if (!hasValue || !ParseReal(value, out.SignScale) || !(*out.SignScale > 0 && *out.SignScale < 100))
         return false;
+    } else if (a == "--strict") {
+      out.Strict = true;
+      continue;
     } else if (a.rfind("--", 0) == 0 || !out.Dir.empty()) {
       return false;
     } else {
@@ -77,30 +98,36 @@ bool ParseArgs(const TArgs& args, TRenderArgs& out) {
   }
   // Standard output takes one of the two, not both.
   if (out.Out == "-" && out.Primitives == "-") return false;
+  if (!out.Out.empty() && !PictureFormat(out.Out)) {
+    why = "--out " + out.Out + ": the picture is written as .png or .jpg (or - for PNG on standard output)";
+    return false;
+  }
   return !out.Dir.empty() && !out.Out.empty();
 }
 
 // "-" is standard output, so that the picture can go down a pipe.
 bool SavePicture(const QImage& picture, const std::string& out) {
-  if (out != "-") return picture.save(QString::fromStdString(out), "PNG");
   QByteArray bytes;
   QBuffer buffer(&bytes);
-  if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG")) return false;
-  std::cout.write(bytes.constData(), bytes.size());
-  return static_cast<bool>(std::cout.flush());
+  if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, PictureFormat(out))) {
+    CliError("render") << "cannot encode the picture for " << TargetName(out) << '\n';
+    return false;
+  }
+  return WriteOutput("render", out, std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 bool SavePrimitives(const std::vector<TCanvasOp>& ops, const std::string& out) {
-  if (out == "-") return WritePrimitives(std::cout, ops);
-  std::ofstream file(out, std::ios::binary | std::ios::trunc);
-  return file && WritePrimitives(file, ops);
+  std::ostringstream text;
+  WritePrimitives(text, ops);
+  return WriteOutput("render", out, text.str());
 }
 
 }  // namespace
 
 int CmdRender(const TArgs& args) {
   TRenderArgs a;
-  if (!ParseArgs(args, a)) return UsageError("render");
+  std::string why;
+  if (!ParseArgs(args, a, why)) return UsageError("render", why);
   if (!PassportDirReadable("render", a.Dir)) return 1;
   const std::unique_ptr<QGuiApplication> app = StartOffscreenApplication();
 
@@ -109,6 +136,8 @@ int CmdRender(const TArgs& args) {
   scheme.ClearAll();
   scheme.SetInfoFileName();
   scheme.LoadAll();
+  if (StoppedAsStrict("render", a.Dir, a.Strict, messages)) return 1;
+  if (!PhaseOfPassport(a.Phase, *scheme.Info, why)) return UsageError("render", why);
 
   QImage picture(a.Width, a.Height, QImage::Format_RGB32);
   TRecordingCanvas recorder(TRect{0, 0, a.Width, a.Height});
@@ -133,12 +162,10 @@ int CmdRender(const TArgs& args) {
     FitShown(scheme, view, a.Width, a.Height);
     PaintScheme(scheme, view, a.Look);
   }
-  if (!SavePicture(picture, a.Out)) {
-    CliError("render") << "cannot write " << (a.Out == "-" ? "to standard output" : a.Out) << '\n';
-    return 1;
-  }
+  if (!SavePicture(picture, a.Out)) return 1;
   if (!a.Primitives.empty() && !SavePrimitives(recorder.Ops(), a.Primitives)) {
-    CliError("render") << "cannot write " << (a.Primitives == "-" ? "to standard output" : a.Primitives) << '\n';
+    // The picture and its log go together or not at all.
+    if (a.Out != "-") std::remove(a.Out.c_str());
     return 1;
   }
   return 0;

@@ -5,6 +5,7 @@
 
 #include "CliMessages.h"
 #include "Commands.h"
+#include "Output.h"
 #include "Usage.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
@@ -18,6 +19,8 @@ struct TResaveArgs {
   std::string Dir;
   std::string Out;
   bool Info = false;
+  bool Force = false;
+  bool Strict = false;
 };
 
 bool ParseArgs(const TArgs& args, TResaveArgs& out) {
@@ -28,6 +31,10 @@ bool ParseArgs(const TArgs& args, TResaveArgs& out) {
       out.Out = args[++i];
     } else if (a == "--info") {
       out.Info = true;
+    } else if (a == "--force") {
+      out.Force = true;
+    } else if (a == "--strict") {
+      out.Strict = true;
     } else if (a.rfind("--", 0) == 0 || !out.Dir.empty()) {
       return false;
     } else {
@@ -43,10 +50,9 @@ int CmdResave(const TArgs& args) {
   TResaveArgs a;
   if (!ParseArgs(args, a)) return UsageError("resave");
   if (!PassportDirReadable("resave", a.Dir)) return 1;
-  std::error_code ec;
-  std::filesystem::create_directories(a.Out, ec);
-  if (!DirectoryExists(a.Out)) {
-    CliError("resave") << "cannot create the output directory " << a.Out << '\n';
+  std::string why;
+  if (!OutputDirFree(a.Out, a.Force, why)) {
+    CliError("resave") << why << '\n';
     return 1;
   }
 
@@ -54,11 +60,23 @@ int CmdResave(const TArgs& args) {
   TSVObject scheme(a.Dir);
   scheme.SetInfoFileName();
   scheme.LoadAll();
+  if (StoppedAsStrict("resave", a.Dir, a.Strict, messages)) return 1;
+  std::error_code ec;
+  std::filesystem::create_directories(a.Out, ec);
+  if (!DirectoryExists(a.Out)) {
+    CliError("resave") << "cannot create the output directory " << a.Out << '\n';
+    return 1;
+  }
   const std::string out = WithTrailingSep(a.Out);
-  bool ok = scheme.SaveMap(out + "map.txt");
+  const std::size_t read = messages.Messages.size();
+  // The two files are one passport: a map written without the info asked
+  // for would leave a mismatched pair.
+  TPartialFile map(FileExists(out + "map.txt") ? std::string() : out + "map.txt");
+  if (!scheme.SaveMap(out + "map.txt")) return 1;
   if (a.Info) {
     scheme.Info->FileName = out + "info.txt";
-    ok = scheme.Info->SaveAll() && ok;
+    if (!scheme.Info->SaveAll()) return 1;
   }
-  return ok && !messages.HadError ? 0 : 1;
+  map.Keep();
+  return messages.Messages.size() == read ? 0 : 1;
 }

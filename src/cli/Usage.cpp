@@ -1,5 +1,6 @@
 #include "Usage.h"
 
+#include <filesystem>
 #include <iostream>
 
 #include "platform/TextFile.h"
@@ -12,9 +13,21 @@ namespace {
 
 const char* const kExitStatus =
     "\nExit status:\n"
-    "  0  success\n"
-    "  1  the passport could not be read or the output could not be written\n"
-    "  2  wrong or missing arguments\n";
+    "  0  success, also when reading the passport gave messages (on standard error)\n"
+    "  1  the passport could not be read or the output could not be written, or\n"
+    "     reading gave messages under --strict\n"
+    "  2  wrong or missing arguments\n"
+    "  3  edit only: a bad script line or a disabled tool\n";
+
+// check's exit status tells what it found; it replaces the general block.
+const char* const kCheckExitStatus =
+    "\nExit status:\n"
+    "  0  nothing found\n"
+    "  1  warnings only\n"
+    "  2  errors found, or the check could not run (no passport, the report could not\n"
+    "     be written, wrong arguments); standard error says which\n";
+
+
 
 const std::vector<TCommandUsage> kUsages = {
     {"dump",
@@ -28,19 +41,21 @@ const std::vector<TCommandUsage> kUsages = {
      "\nOptions:\n"
      "  --phase P       show phase P, 1 to 255 (default 1)\n"
      "  --program K     timing program: 0 = I (default), 1 = II, 2 = III\n"
-     "  --remaining T   seconds left in the phase\n",
-     {{"--phase", 1}, {"--program", 1}, {"--remaining", 1}}},
+     "  --remaining T   seconds left in the phase, 0 or more\n"
+     "  --strict        any message of reading: exit 1 and write nothing\n",
+     {{"--phase", 1}, {"--program", 1}, {"--remaining", 1}, {"--strict", 0}}},
     {"resave",
-     "resave <passport-dir> --out DIR [--info]",
+     "resave <passport-dir> --out DIR [--info] [--force] [--strict]",
      "write the passport back out as the program writes it",
      "Reads the passport and writes its map.txt into DIR (created if needed).\n"
      "\nOptions:\n"
-     "  --out DIR       the directory to write into\n"
+     "  --out DIR       the directory to write into: new or empty\n"
      "  --info          write info.txt as well\n"
-     "\nExit status 1 also when reading or writing reported an error.\n",
-     {{"--out", 1}, {"--info", 0}}},
+     "  --force         write into a directory that is not empty\n"
+     "  --strict        any message of reading: exit 1 and write nothing\n",
+     {{"--out", 1}, {"--info", 0}, {"--force", 0}, {"--strict", 0}}},
     {"generate",
-     "generate --items N --seed S --out DIR",
+     "generate --items N --seed S --out DIR [--force]",
      "write a synthetic passport of N scheme items",
      "Writes info.txt and map.txt of a passport: a grid of intersections under "
      "one signal\n"
@@ -48,23 +63,25 @@ const std::vector<TCommandUsage> kUsages = {
      "\nOptions:\n"
      "  --items N       number of scheme items, 0 to 10000000\n"
      "  --seed S        seed of the generator\n"
-     "  --out DIR       the directory to write into (created if needed)\n",
-     {{"--items", 1}, {"--seed", 1}, {"--out", 1}}},
+     "  --out DIR       the directory to write into: new or empty\n"
+     "  --force         write into a directory that is not empty\n",
+     {{"--items", 1}, {"--seed", 1}, {"--out", 1}, {"--force", 0}}},
     {"render",
-     "render <passport-dir> --out FILE.png|- [--width W] [--height H] [--phase "
+     "render <passport-dir> --out FILE.png|FILE.jpg|- [--width W] [--height H] [--phase "
      "P] [--program K]\n"
      "         [--remaining T] [--preset all|cable|tsrd|odd] [--look "
      "view|edit|print] [--sign-scale S]\n"
-     "         [--primitives FILE.jsonl|-]",
+     "         [--primitives FILE.jsonl|-] [--strict]",
      "draw the scheme as the viewer shows it into a PNG image",
      "Draws the passport's scheme, fitted to the picture, without a display.\n"
      "\nOptions:\n"
-     "  --out FILE      the PNG file to write; - writes it to standard output\n"
+     "  --out FILE      the picture: FILE.png (PNG) or FILE.jpg (JPEG); - writes PNG to\n"
+     "                  standard output; any other name is refused\n"
      "  --width W       picture width in pixels, 16 to 20000 (default 1280)\n"
      "  --height H      picture height in pixels, 16 to 20000 (default 800)\n"
      "  --phase P       show phase P (default 1)\n"
      "  --program K     timing program: 0 = I, 1 = II, 2 = III\n"
-     "  --remaining T   seconds left in the phase\n"
+     "  --remaining T   seconds left in the phase, 0 or more\n"
      "  --preset NAME   layers shown: all, cable, tsrd or odd\n"
      "  --look NAME     view, edit or print\n"
      "  --sign-scale S  size of the signs, above 0 and below 100\n"
@@ -86,7 +103,8 @@ const std::vector<TCommandUsage> kUsages = {
       {"--remaining", 1},
       {"--preset", 1},
       {"--look", 1},
-      {"--sign-scale", 1}}},
+      {"--sign-scale", 1},
+      {"--strict", 0}}},
     {"edit",
      "edit <passport-dir> --script FILE --out DIR [--size WxH] [--today YYYY-MM-DD]",
      "run an editing script on a copy of the passport",
@@ -102,8 +120,7 @@ const std::vector<TCommandUsage> kUsages = {
      "  --out DIR       the directory of the copy\n"
      "  --size WxH      paint box size in pixels (default 1000x700)\n"
      "  --today DATE    today's date for the change log, YYYY-MM-DD (default: the real date)\n"
-     "\nExit status 3: a bad script line or a disabled tool (named on an "
-     "\"error:\" line).\n",
+     "",
      {{"--script", 1}, {"--out", 1}, {"--size", 1}, {"--today", 1}}},
     {"print",
      "print <passport-dir> --out FILE.pdf|FILE.png [--mode "
@@ -111,7 +128,7 @@ const std::vector<TCommandUsage> kUsages = {
      "         [--preset tsrd|odd|cable] [--phases P [Q]] [--lengths L1 ... "
      "L7] [--color]\n"
      "         [--gray-border] [--no-date] [--date DD.MM.YYYY] [--title TEXT]\n"
-     "         [--paper A4|A3|Letter] [--landscape] [--dpi N]",
+     "         [--paper A4|A3|Letter] [--landscape] [--dpi N] [--strict]",
      "print a page of the passport to PDF or PNG",
      "Writes the page the print dialog would print for the same settings.\n"
      "\nOptions:\n"
@@ -128,7 +145,8 @@ const std::vector<TCommandUsage> kUsages = {
      "  --title TEXT    the page title\n"
      "  --paper NAME    A4, A3 or Letter\n"
      "  --landscape     landscape orientation\n"
-     "  --dpi N         resolution of a PNG page (default 150)\n",
+     "  --dpi N         resolution of a PNG page (default 150)\n"
+     "  --strict        any message of reading: exit 1 and write nothing\n",
      {{"--out", 1},
       {"--mode", 1},
       {"--preset", 1},
@@ -141,11 +159,12 @@ const std::vector<TCommandUsage> kUsages = {
       {"--title", 1},
       {"--paper", 1},
       {"--landscape", 0},
-      {"--dpi", 1}}},
+      {"--dpi", 1},
+      {"--strict", 0}}},
     {"export",
      "export <passport-dir> --out FILE.doc|FILE.rtf|FILE.pdf [--print] "
      "[--sections LIST]\n"
-     "         [--word-visible] [--commands-to LOG] [--open]",
+     "         [--word-visible] [--commands-to LOG|-] [--open] [--strict]",
      "export the passport's tables as a document",
      "Writes the passport document the export dialog writes, with its "
      "sections.\n"
@@ -157,18 +176,26 @@ const std::vector<TCommandUsage> kUsages = {
      "                      changes, connection (default: as the dialog "
      "shows)\n"
      "  --word-visible      as the dialog's box of that name\n"
-     "  --commands-to LOG   write the log of document commands to LOG\n"
-     "  --open              open the written document\n",
-     {{"--out", 1}, {"--print", 0}, {"--sections", 1}, {"--word-visible", 0}, {"--commands-to", 1}, {"--open", 0}}},
+     "  --commands-to LOG   write the log of document commands to LOG (- for standard output)\n"
+     "  --open              open the written document\n"
+     "  --strict            any message of reading: exit 1 and write nothing\n",
+     {{"--out", 1},
+      {"--print", 0},
+      {"--sections", 1},
+      {"--word-visible", 0},
+      {"--commands-to", 1},
+      {"--open", 0},
+      {"--strict", 0}}},
     {"check",
      "check <passport-dir|database-dir> [--json]",
      "look for inconsistencies in one passport or every passport of a database",
-     "Reads the passport, or every svo* passport of the database, and lists what does not\n"
+     "Reads the passport, or every passport of the database (the directories named svo and\n"
+     "digits, in lower case, holding info.txt or map.txt; others named svo... are listed\n"
+     "on standard error as skipped), and lists what does not\n"
      "hold together: heads without directions, directions without heads, phases without\n"
      "arrows, times that cannot hold, stray items and labels, messages of reading.\n"
      "\nOptions:\n"
-     "  --json          one JSON object instead of text\n"
-     "\nExit status: 0 nothing found, 1 warnings only, 2 errors (or no passport found).\n",
+     "  --json          one JSON object instead of text\n",
      {{"--json", 0}}},
 };
 
@@ -208,7 +235,8 @@ std::string ToolHelp(const std::vector<std::string>& commands) {
 }
 
 std::string CommandHelp(const TCommandUsage& usage) {
-  return std::string("usage: svpass-cli ") + usage.Synopsis + "\n\n" + usage.Details + kExitStatus;
+  return std::string("usage: svpass-cli ") + usage.Synopsis + "\n\n" + usage.Details +
+         (std::string(usage.Name) == "check" ? kCheckExitStatus : kExitStatus);
 }
 
 std::string VersionText() { return std::string("svpass-cli ") + SVPASS_VERSION + "\n"; }
@@ -239,8 +267,29 @@ int UsageError(const std::string& command) {
   return 2;
 }
 
+int UsageError(const std::string& command, const std::string& why) {
+  if (why.empty()) return UsageError(command);
+  CliError(command) << why << '\n';
+  if (const TCommandUsage* u = FindCommandUsage(command)) std::cerr << "usage: svpass-cli " << u->Synopsis << '\n';
+  std::cerr << "Try 'svpass-cli " << command << " --help'.\n";
+  return 2;
+}
+
 bool PassportDirReadable(const std::string& command, const std::string& dir) {
   if (DirectoryExists(dir)) return true;
   CliError(command) << "cannot read the passport directory " << dir << '\n';
+  return false;
+}
+
+bool OutputDirFree(const std::string& dir, bool force, std::string& why) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  if (!fs::exists(dir, ec)) return true;
+  if (!fs::is_directory(dir, ec)) {
+    why = dir + " exists and is not a directory";
+    return false;
+  }
+  if (force || fs::is_empty(dir, ec)) return true;
+  why = dir + " is not empty; --force writes over the passport in it";
   return false;
 }

@@ -44,6 +44,14 @@ std::ostream& CliError(const std::string& command);
 // The arguments of COMMAND are missing or wrong: says so with its synopsis on
 // stderr and gives the exit status of a usage error, 2.
 int UsageError(const std::string& command);
+// The same for one argument: "svpass-cli: COMMAND: WHY" (WHY names the
+// argument and the reason, "--width 10: at least 16"), then the pointer to
+// the help; exit status 2.
+int UsageError(const std::string& command, const std::string& why);
 // Whether the passport directory can be read; when not, says so as the
 // command's error (the command then exits with 1).
 bool PassportDirReadable(const std::string& command, const std::string& dir);
+// An output directory a command may write a passport into: one that does
+// not exist yet or is empty; with --force (force) any directory. False with
+// the reason otherwise.
+bool OutputDirFree(const std::string& dir, bool force, std::string& why);

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "Commands.h"
+#include "Output.h"
 #include "Usage.h"
 #include "platform/ProgramDir.h"
 
@@ -40,11 +41,11 @@ int main(int argc, char** argv) {
   if (first == "--help" || first == "-h" || first == "help") {
     const TCommandUsage* topic = argc > 2 ? FindCommandUsage(argv[2]) : nullptr;
     std::cout << (topic && commands.count(topic->Name) ? CommandHelp(*topic) : ToolHelp(names));
-    return 0;
+    return CloseStandardOutput(first) ? 0 : 1;
   }
   if (first == "--version") {
     std::cout << VersionText();
-    return 0;
+    return CloseStandardOutput(first) ? 0 : 1;
   }
   const auto it = commands.find(first);
   if (it == commands.end()) {
@@ -57,7 +58,7 @@ int main(int argc, char** argv) {
     switch (CheckArgs(*usage, args, unknown)) {
       case TArgsVerdict::Help:
         std::cout << CommandHelp(*usage);
-        return 0;
+        return CloseStandardOutput(first) ? 0 : 1;
       case TArgsVerdict::UnknownOption:
         CliError(first) << "unknown option '" << unknown << "'\nTry 'svpass-cli " << first << " --help'.\n";
         return 2;
@@ -65,5 +66,10 @@ int main(int argc, char** argv) {
         break;
     }
   }
-  return it->second(args);
+  const int code = it->second(args);
+  // What went to standard output must have arrived: a full disk behind a
+  // redirection is a failure, not a success.
+  // The check's 1 means warnings; its failures to run are 2.
+  if (!CloseStandardOutput(first)) return first == "check" ? 2 : code != 0 ? code : 1;
+  return code;
 }

@@ -126,9 +126,7 @@ void TDatabaseForm::Load(const std::string& databaseDir) {
   // The worker reads every passport with objects of its own and hands only
   // plain summaries to the window's thread; its messages stay with it.
   Worker_ = std::thread([this, databaseDir, generation] {
-    std::vector<std::string> dirs;
-    for (const std::string& d : PassportDirs(databaseDir))
-      if (IsPassportDir(d)) dirs.push_back(d);
+    const std::vector<std::string> dirs = ScanDatabase(databaseDir).Passports;
     const int total = static_cast<int>(dirs.size());
     std::vector<TPassportSummary> batch;
     QElapsedTimer clock;

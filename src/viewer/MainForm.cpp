@@ -132,7 +132,7 @@ bool TMainForm::OpenPassport(const QString& number) {
   Scheme_ = std::make_unique<TSVObject>(dir);
   Scheme_->ClearAll();
   Scheme_->SetInfoFileName();
-  Scheme_->LoadAll();
+  Scheme_->LoadAll(TMissingFile::CreateEmpty);
   InfoRead();
 
   ShowPassportTitle();

@@ -248,7 +248,7 @@ void TMainForm::EditClick() {
 }
 
 void TMainForm::ReloadPassport(int phase) {
-  Scheme_->LoadAll();
+  Scheme_->LoadAll(TMissingFile::CreateEmpty);
   InfoRead();
   View_.ObjectScale = Scheme_->Info->RealScale;
   // The reload also drops what the table dialogs changed in memory: the

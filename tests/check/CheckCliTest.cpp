@@ -113,7 +113,8 @@ TEST(CheckCommand, writesTheFindingsOfOnePassportAsJson) {
     at = p + f.size();
   }
   EXPECT_EQ(out.rfind("\"severity\""), out.rfind(findings[3].substr(0, 30)));
-  EXPECT_NE(out.find("\"dir\": \"" + dir + "\",\n      \"address\": \"ул. Третья - д. 1\""), std::string::npos) << out;
+  // The directory as a database run writes it: with its trailing separator.
+  EXPECT_NE(out.find("\"dir\": \"" + dir + "/\",\n      \"address\": \"ул. Третья - д. 1\""), std::string::npos) << out;
   EXPECT_EQ(out.find("{\n  \"passports\": [\n    {\n"), 0u) << out;
 }
 

@@ -142,8 +142,8 @@ TEST(CliManners, ErrorsNameTheToolAndEndWithTheExitCodeOfTheirKind) {
       {"frobnicate", 2, "svpass-cli: unknown command 'frobnicate'\n"},
       {"--frobnicate", 2, "svpass-cli: unknown command '--frobnicate'\n"},
       {"dump", 2, "svpass-cli: dump: missing or invalid arguments\nusage: svpass-cli dump <passport-dir>"},
-      {"dump " + Sample() + " --phase 0", 2, "svpass-cli: dump: missing or invalid arguments\n"},
-      {"dump " + Sample() + " --program 3", 2, "svpass-cli: dump: missing or invalid arguments\n"},
+      {"dump " + Sample() + " --phase 0", 2, "svpass-cli: dump: --phase 0: a phase, 1 to 255\n"},
+      {"dump " + Sample() + " --program 3", 2, "svpass-cli: dump: --program 3: 0, 1 or 2\n"},
       {"resave " + Sample(), 2, "svpass-cli: resave: missing or invalid arguments\n"},
       {"generate --items 5 --seed 1", 2, "svpass-cli: generate: missing or invalid arguments\n"},
       {"dump '" + tmp.File("missing") + "'", 1,
@@ -178,9 +178,15 @@ TEST(CliManners, HelpAndVersionSucceedOnStandardOutput) {
 }
 
 TEST(CliManners, ANegativeValueOfAKnownOptionIsNotTakenForAnOption) {
+  // Taken as the value of --remaining, and refused as a value (no time is
+  // left below 0), not as an unknown option "-2.5".
   const TRun run = Cli("dump " + Sample() + " --remaining -2.5");
-  EXPECT_EQ(run.Code, 0) << run.Err;
-  EXPECT_NE(run.Out.find("\"remaining\": -2.5"), std::string::npos);
+  EXPECT_EQ(run.Code, 2) << run.Err;
+  EXPECT_TRUE(StartsWith(run.Err, "svpass-cli: dump: --remaining -2.5: seconds left in the phase, 0 or more\n"))
+      << run.Err;
+  const TRun zero = Cli("dump " + Sample() + " --remaining 0");
+  EXPECT_EQ(zero.Code, 0) << zero.Err;
+  EXPECT_NE(zero.Out.find("\"remaining\": 0"), std::string::npos);
 }
 
 TEST(CliManners, ARenderToTheDashGoesToStandardOutputAsAPngOfTheAskedSize) {

@@ -47,9 +47,49 @@ const std::string kCurb = CrLf({"1", "0 0", "10 0"});
 
 }  // namespace
 
-TEST_F(MapFileTest, AMissingMapIsCreatedEmptyAndGivesAnEmptySchemeWithTheClockAtPhaseOne) {
+TEST_F(MapFileTest, AMissingMapIsReadAsEmptyWithoutWritingAnything) {
+  std::remove(Dir.File("info.txt").c_str());
   TSVObject scheme(Dir.Path());
   scheme.LoadAll();
+  EXPECT_TRUE(Messages.Messages.empty());
+  EXPECT_FALSE(FileExists(Dir.File("map.txt")));
+  EXPECT_FALSE(FileExists(Dir.File("info.txt")));
+  EXPECT_EQ(scheme.Time->Phase, 1);
+  scheme.LoadAll(TMissingFile::CreateEmpty);
+  EXPECT_TRUE(FileExists(Dir.File("map.txt")));
+  EXPECT_TRUE(FileExists(Dir.File("info.txt")));
+}
+
+// A plan-less scheme keeps no direction arrow; the reader must say how many
+// it dropped and from want of which file, whichever way it treats the file.
+TEST_F(MapFileTest, ArrowsDroppedForWantOfInfoAreCountedInOneMessageNamingTheFile) {
+  std::remove(Dir.File("info.txt").c_str());
+  const std::string arrow = CrLf({"16", "2", "0 0", "50 0", "oneway", "run", "0", "1", "notext"});
+  for (TMissingFile missing : {TMissingFile::ReadEmpty, TMissingFile::CreateEmpty}) {
+    Messages.Messages.clear();
+    WriteBytes(Dir.File("map.txt"), arrow + kCurb + arrow + arrow);
+    TSVObject scheme(Dir.Path());
+    scheme.LoadAll(missing);
+    int items = 0;
+    for (int l = 1; l <= kLayerCount; ++l) items += scheme.Layer(l).Count();
+    EXPECT_EQ(items, 1);
+    ASSERT_EQ(Messages.Messages.size(), 1u);
+    EXPECT_EQ(Messages.Messages[0].Severity, TMessageSeverity::Error);
+    EXPECT_EQ(Messages.Messages[0].Text, "Нет файла " + Dir.File("info.txt") +
+                                             ": без плана фаз не прочитано стрелок направлений: 3. " + Context());
+    std::remove(Dir.File("info.txt").c_str());
+  }
+  // With the plan's file there, even an empty one, the arrows of phases it
+  // lacks go as before, without that message.
+  Messages.Messages.clear();
+  WriteBytes(Dir.File("info.txt"), "");
+  Load(arrow);
+  EXPECT_TRUE(Messages.Messages.empty());
+}
+
+TEST_F(MapFileTest, AMissingMapIsCreatedEmptyAndGivesAnEmptySchemeWithTheClockAtPhaseOne) {
+  TSVObject scheme(Dir.Path());
+  scheme.LoadAll(TMissingFile::CreateEmpty);
   EXPECT_TRUE(Messages.Messages.empty());
   EXPECT_EQ(ReadBytes(Dir.File("map.txt")), "");
   EXPECT_EQ(scheme.Time->Phase, 1);

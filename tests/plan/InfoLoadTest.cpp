@@ -74,9 +74,28 @@ TEST_F(InfoLoad, ReadsEverySectionInFileOrder) {
   EXPECT_DOUBLE_EQ(i.RealScale, 1.5);
 }
 
+TEST_F(InfoLoad, AMissingFileReadsAsEmptyAndIsNotWrittenUnlessCreationIsAskedFor) {
+  // A reader leaves the directory as it found it.
+  ASSERT_FALSE(FileExists(f.Info.FileName));
+  f.Info.Address1 = "старый";
+  ASSERT_TRUE(f.Info.LoadAll());
+  EXPECT_FALSE(FileExists(f.Info.FileName));
+  EXPECT_TRUE(f.Info.FileMissing);
+  EXPECT_TRUE(messages.Messages.empty());
+  EXPECT_EQ(f.Info.Address1, "");
+  EXPECT_EQ(f.Info.PhaseCount, 0);
+  EXPECT_DOUBLE_EQ(f.Info.RealScale, 0.0);
+  // The viewer opening the passport asked for creates it.
+  ASSERT_TRUE(f.Info.LoadAll(TMissingFile::CreateEmpty));
+  EXPECT_TRUE(f.Info.FileMissing);
+  EXPECT_TRUE(FileExists(f.Info.FileName));
+  ASSERT_TRUE(f.Info.LoadAll());
+  EXPECT_FALSE(f.Info.FileMissing);
+}
+
 TEST_F(InfoLoad, AMissingFileIsCreatedEmptyAndGivesAnEmptyPassport) {
   ASSERT_FALSE(FileExists(f.Info.FileName));
-  ASSERT_TRUE(f.Info.LoadAll());
+  ASSERT_TRUE(f.Info.LoadAll(TMissingFile::CreateEmpty));
   EXPECT_TRUE(FileExists(f.Info.FileName));
   EXPECT_EQ(ReadBytes(f.Info.FileName), "");
   ASSERT_TRUE(Load(""));
@@ -93,7 +112,8 @@ TEST_F(InfoLoad, AMissingFileIsCreatedEmptyAndGivesAnEmptyPassport) {
 TEST_F(InfoLoad, AMissingPassportDirectoryIsReportedAndNothingIsRead) {
   TSVInfo info(nullptr, f.Dir.Path() + "no/such/dir/");
   EXPECT_FALSE(info.LoadAll());
-  ASSERT_EQ(messages.Messages.size(), 1u);
+  EXPECT_FALSE(info.LoadAll(TMissingFile::CreateEmpty));
+  ASSERT_EQ(messages.Messages.size(), 2u);
   EXPECT_EQ(messages.Messages[0].Severity, TMessageSeverity::Error);
   EXPECT_EQ(messages.Messages[0].Text.rfind("Не могу считать из файла. Ошибка № ", 0), 0u);
   EXPECT_DOUBLE_EQ(info.RealScale, 1.0);

@@ -19,6 +19,7 @@ const std::vector<TCheckRule>& CheckRules() {
       {"item-stray", S::Warning, CheckItemStray},
       {"label-far", S::Warning, CheckLabelFar},
       {"hanging-no-carrier", S::Error, CheckHangingNoCarrier},
+      {"info-missing", S::Error, CheckInfoMissing},
       {"load-message", S::Warning, CheckLoadMessages},
   };
   return rules;

@@ -32,3 +32,4 @@ void CheckItemStray(TCheckContext& ctx, TFindingList& out);
 void CheckLabelFar(TCheckContext& ctx, TFindingList& out);
 void CheckHangingNoCarrier(TCheckContext& ctx, TFindingList& out);
 void CheckLoadMessages(TCheckContext& ctx, TFindingList& out);
+void CheckInfoMissing(TCheckContext& ctx, TFindingList& out);

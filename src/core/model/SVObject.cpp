@@ -136,9 +136,9 @@ bool OnlyBlanksLeft(TTextReader& f) {
 
 }  // namespace
 
-void TSVObject::LoadAll() {
+void TSVObject::LoadAll(TMissingFile missing) {
   ClearAll();
-  Info->LoadAll();
+  Info->LoadAll(missing);
   const std::string path = Dir + "map.txt";
   const std::string context = "Источник ошибки - TSVObject.LoadAll(). Имя файла - " + path;
   // The entry being read, and its layer. An item may leave its layer while
@@ -146,9 +146,11 @@ void TSVObject::LoadAll() {
   // pointer is only compared, never followed.
   TSVItem* reading = nullptr;
   TLayer* readingLayer = nullptr;
+  // Items that left their layer while reading: arrows whose phase the plan
+  // lacks, every arrow when there is no plan at all.
+  long dropped = 0;
   try {
-    if (!FileExists(path)) TTextWriter().SaveAtomically(path);
-    TTextReader f(path);
+    TTextReader f = OpenPassportFile(path, missing);
     while (!OnlyBlanksLeft(f)) {
       const std::uint32_t code = ReadTypeCode(f);
       std::unique_ptr<TSVItem> item = CreateItem(code);
@@ -162,7 +164,9 @@ void TSVObject::LoadAll() {
       if (n == 0) continue;
       reading = added;
       readingLayer = &Layer(n);
+      const std::size_t before = readingLayer->Items().size();
       added->LoadFromText(f);
+      if (readingLayer->Items().size() < before) ++dropped;
       reading = nullptr;
     }
   } catch (const TInOutError& e) {
@@ -176,6 +180,11 @@ void TSVObject::LoadAll() {
     TLayerOpened opened(*readingLayer);
     readingLayer->RemoveLayerItem(reading);
   }
+  // Without info.txt there is no plan for the arrows to show in: a user or
+  // a script must hear that the scheme read is shorter than the file.
+  if (Info->FileMissing && dropped > 0)
+    ShowError("Нет файла " + Info->FileName + ": без плана фаз не прочитано стрелок направлений: " +
+              std::to_string(dropped) + ". Источник ошибки - TSVObject.LoadAll(). Имя файла - " + path);
   Time->SetPhase(1);
   CopyTimingToDirections();
 }

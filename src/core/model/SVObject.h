@@ -9,6 +9,7 @@
 
 #include "Layer.h"
 #include "PreLayer.h"
+#include "platform/TextFile.h"
 
 class TSVInfo;
 class TSVtime;
@@ -32,8 +33,11 @@ class TSVObject : public TpreObject {
   TLayer& Layer(int n) { return *Layers[static_cast<std::size_t>(n)]; }
 
   void SetInfoFileName();
-  // Reads info.txt, then map.txt, then sets the clock to phase 1.
-  void LoadAll();
+  // Reads info.txt, then map.txt, then sets the clock to phase 1. A missing
+  // file reads as empty; it is created empty only when `missing` says so
+  // (the viewer opening the passport the user asked for). Direction arrows
+  // dropped for want of an info.txt are reported with their count.
+  void LoadAll(TMissingFile missing = TMissingFile::ReadEmpty);
   // The factory: a new item of the class of the code, nullptr when none.
   static std::unique_ptr<TSVItem> CreateItem(std::uint32_t code);
   // The layer of the type code, 0 when it has none.

@@ -38,11 +38,6 @@ std::string RealText(double v) {
   return std::string(buf, res.ptr);
 }
 
-void CreateEmptyFile(const std::string& path) {
-  std::ofstream f(path, std::ios::binary);
-  if (!f) throw TInOutError(errno == EACCES ? kIoAccessDenied : 3, "cannot create " + path);
-}
-
 }  // namespace
 
 TSVInfo::TSVInfo(TSVObject* owner, const std::string& dir) : Owner(owner) {
@@ -62,11 +57,11 @@ void TSVInfo::SetPhaseCount(int n) {
   PhaseCount = Phases.Count;
 }
 
-bool TSVInfo::LoadAll() {
+bool TSVInfo::LoadAll(TMissingFile missing) {
   const std::string context = "Источник ошибки - TSVInfo.LoadAll(). Имя файла - " + FileName + ".";
   try {
-    if (!FileExists(FileName)) CreateEmptyFile(FileName);
-    TTextReader in(FileName);
+    FileMissing = !FileExists(FileName);
+    TTextReader in = OpenPassportFile(FileName, missing);
     Address1 = in.ReadLine();
     Address2 = in.ReadLine();
     ObjectType = static_cast<std::int32_t>(in.ReadInt());

@@ -29,6 +29,7 @@
 #include "SVTable.h"
 #include "SVPhase.h"
 #include "Tramscheme.h"
+#include "platform/TextFile.h"
 
 class TSVObject;
 class TWordBasic;
@@ -65,10 +66,13 @@ class TSVInfo {
   bool IsSystem() const { return ObjectType == 0; }
   bool IsUK() const { return ObjectType == 2; }
 
-  // Reads info.txt (creating it empty when missing). A damaged field stops
-  // the reading with an error box; what was read before it stays. Returns
-  // true when the whole file was read.
-  bool LoadAll();
+  // Reads info.txt; a missing file reads as empty and is written only when
+  // `missing` asks to create it. A damaged field stops the reading with an
+  // error box; what was read before it stays. Returns true when the whole
+  // file was read.
+  bool LoadAll(TMissingFile missing = TMissingFile::ReadEmpty);
+  // The last LoadAll found no info.txt (whether or not it created one).
+  bool FileMissing = false;
   // Writes info.txt atomically and clears Modified; on failure shows an error
   // box, leaves the old file and Modified as they were and returns false.
   bool SaveAll();

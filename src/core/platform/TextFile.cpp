@@ -54,6 +54,19 @@ bool DirectoryExists(const std::string& path) {
 
 TTextReader::TTextReader(const std::string& path) : Data_(ReadFileBytes(path)) {}
 
+TTextReader OpenPassportFile(const std::string& path, TMissingFile missing) {
+  if (FileExists(path)) return TTextReader(path);
+  const std::size_t sep = path.find_last_of("/\\");
+  const std::string dir = sep == std::string::npos ? std::string(".") : path.substr(0, sep + 1);
+  if (!DirectoryExists(dir)) throw TInOutError(kIoPathNotFound, "no directory " + dir);
+  if (missing == TMissingFile::CreateEmpty) {
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f || std::fclose(f) != 0)
+      throw TInOutError(errno == EACCES ? kIoAccessDenied : kIoPathNotFound, "cannot create " + path);
+  }
+  return TTextReader::FromBytes(std::string());
+}
+
 TTextReader TTextReader::FromBytes(std::string bytes) {
   TTextReader r;
   r.Data_ = std::move(bytes);

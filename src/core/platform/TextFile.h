@@ -19,6 +19,7 @@ class TInOutError : public std::runtime_error {
 };
 
 constexpr int kIoFileNotFound = 2;
+constexpr int kIoPathNotFound = 3;
 constexpr int kIoAccessDenied = 5;
 constexpr int kIoReadFault = 100;
 constexpr int kIoWriteFault = 101;
@@ -81,6 +82,19 @@ class TTextWriter {
 };
 
 bool FileExists(const std::string& path);
+
+// What reading a passport does about one of its files that is not there.
+enum class TMissingFile {
+  // Taken as an empty file; nothing is written. Every reader of a database
+  // (the commands, the check, the database overview) reads so.
+  ReadEmpty,
+  // Created empty first: the passport the user asked the viewer to open.
+  CreateEmpty,
+};
+// Opens a passport file for reading. A missing file in an existing directory
+// reads as empty (and is created so with CreateEmpty); a missing directory is
+// error 3. Throws TInOutError.
+TTextReader OpenPassportFile(const std::string& path, TMissingFile missing);
 bool DirectoryExists(const std::string& path);
 // Reads a whole file as bytes. Throws TInOutError.
 std::string ReadFileBytes(const std::string& path);
