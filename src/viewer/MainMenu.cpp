@@ -245,6 +245,7 @@ void TMainForm::EditClick() {
 }
 
 void TMainForm::ReloadPassport(int phase) {
+  Marked_.clear();
   Scheme_->LoadAll();
   InfoRead();
   View_.ObjectScale = Scheme_->Info->RealScale;
