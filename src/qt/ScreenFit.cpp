@@ -1,5 +1,6 @@
 #include "ScreenFit.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QPointer>
@@ -22,6 +23,51 @@ QSize ExpectedFrame(const QWidget* window) {
   const QWidget* owner = window->parentWidget() ? window->parentWidget()->window() : nullptr;
   return owner && owner->isVisible() ? FrameOf(owner) : own;
 }
+
+const char kFrameWatchName[] = "FrameWatch";
+
+// A window manager decorates a window some time after it appears, and
+// tells its frame later still, with no event to the window. For a while
+// after the window is shown its frame is looked at, and the window is kept
+// on the screen again whenever the frame has changed.
+class TFrameWatch : public QObject {
+ public:
+  explicit TFrameWatch(QWidget* window) : QObject(window), Window_(window) {
+    setObjectName(QLatin1String(kFrameWatchName));
+    window->installEventFilter(this);
+    Timer_.setInterval(kIntervalMs);
+    connect(&Timer_, &QTimer::timeout, this, &TFrameWatch::Look);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == Window_ && event->type() == QEvent::Show) {
+      Frame_ = FrameOf(Window_);
+      Ticks_ = 0;
+      Timer_.start();
+    } else if (watched == Window_ && event->type() == QEvent::Hide) {
+      Timer_.stop();
+    }
+    return false;
+  }
+
+ private:
+  static constexpr int kIntervalMs = 100;
+  static constexpr int kTicks = 30;
+
+  void Look() {
+    if (++Ticks_ >= kTicks) Timer_.stop();
+    const QSize frame = FrameOf(Window_);
+    if (frame == Frame_) return;
+    Frame_ = frame;
+    KeepOnScreen(Window_);
+  }
+
+  QWidget* Window_;
+  QTimer Timer_;
+  QSize Frame_;
+  int Ticks_ = 0;
+};
 
 }  // namespace
 
@@ -61,6 +107,7 @@ void KeepOnScreen(QWidget* window) {
 }
 
 void ShowWithinScreen(QWidget* window) {
+  if (!window->findChild<QObject*>(QLatin1String(kFrameWatchName), Qt::FindDirectChildrenOnly)) new TFrameWatch(window);
   KeepOnScreen(window);
   window->show();
   KeepOnScreen(window);
