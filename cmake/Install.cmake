@@ -59,9 +59,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries the programs link come from dpkg-shlibdeps; what Qt loads at
-# run time (the display plugins) and the fonts the schemes are drawn in do not
-# show up as links, so they are named here.
+# run time (the display plugins, the Russian texts of Qt's own dialogs) and
+# the fonts the schemes are drawn in do not show up as links, so they are
+# named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "man-db, bash-completion")
 include(CPack)

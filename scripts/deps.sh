@@ -5,6 +5,8 @@ set -euo pipefail
 packages=(cmake ninja-build g++ ccache pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev libgl-dev fonts-liberation xvfb xauth
+          # Qt's own dialogs in Russian.
+          qt6-translations-l10n
           clang libclang-rt-14-dev
           # The table export's check with a real word processor, and its PDF pages.
           libreoffice-writer-nogui poppler-utils

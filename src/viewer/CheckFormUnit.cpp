@@ -30,6 +30,9 @@ TCheckForm::TCheckForm(TMainForm* main) : QDialog(main), Main_(main) {
   setWindowTitle(QStringLiteral("Проверка паспорта"));
   auto* layout = new QVBoxLayout(this);
   Summary_ = new QLabel(this);
+  // Wrapped, so that the window can be made narrow enough to leave the
+  // scheme beside it in view.
+  Summary_->setWordWrap(true);
   layout->addWidget(Summary_);
   List_ = new QTableWidget(0, 3, this);
   List_->setHorizontalHeaderLabels({QStringLiteral("Вид"), QStringLiteral("Код"), QStringLiteral("Сообщение")});
@@ -50,6 +53,7 @@ TCheckForm::TCheckForm(TMainForm* main) : QDialog(main), Main_(main) {
 }
 
 void TCheckForm::Refresh() {
+  Main_->MarkItems({});
   Findings_.clear();
   CheckedDir_.clear();
   if (TSVObject* scheme = Main_->Scheme()) {
@@ -92,6 +96,7 @@ void TCheckForm::ListDoubleClick(int row) {
     break;
   }
   if (f.Items.empty()) {
+    Main_->MarkItems({});
     // A finding of the plan opens the table it is mended in.
     QAction* table = f.Table == "TPhaseForm"      ? Main_->Menu().ByPhases
                      : f.Table == "TNaprDataForm" ? Main_->Menu().ByDirections
@@ -102,16 +107,37 @@ void TCheckForm::ListDoubleClick(int row) {
   scheme->DeselectAll();
   TDrawContext& view = Main_->View();
   TRect box = kNoExtent;
+  std::vector<TItemRef> found;
   for (const TItemRef& ref : f.Items) {
     TSVItem* item = ItemAt(*scheme, ref);
     if (!item) continue;
     item->Selected = true;
     box = UnionRects(box, item->GetBounds(view));
+    found.push_back(ref);
   }
-  if (box.Right < box.Left) return;
-  // The items' centre goes to the centre of the map.
+  if (box.Right < box.Left) {
+    Main_->MarkItems({});
+    return;
+  }
+  // The items' centre goes to the centre of what this window leaves of the
+  // map, so that the window never hides what it points at.
+  const QRect free = UncoveredMap();
   const int cx = (box.Left + box.Right) / 2, cy = (box.Top + box.Bottom) / 2;
-  view.MoveOriginRight(Main_->Map()->PictureWidth() / 2 - cx);
-  view.MoveOriginDown(Main_->Map()->PictureHeight() / 2 - cy);
-  Main_->Repaint();
+  view.MoveOriginRight(free.left() + free.width() / 2 - cx);
+  view.MoveOriginDown(free.top() + free.height() / 2 - cy);
+  Main_->MarkItems(std::move(found));
+}
+
+QRect TCheckForm::UncoveredMap() const {
+  const TPaintBox* map = Main_->Map();
+  const QRect area(QPoint(0, 0), map->PictureSize());
+  if (!isVisible()) return area;
+  const QPoint origin = map->mapToGlobal(QPoint(0, 0));
+  return LargestUncovered(area.translated(origin), frameGeometry()).translated(-origin);
+}
+
+void TCheckForm::hideEvent(QHideEvent* event) {
+  // The mark belongs to the list: it goes with it.
+  Main_->MarkItems({});
+  QDialog::hideEvent(event);
 }

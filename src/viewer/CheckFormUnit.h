@@ -1,7 +1,8 @@
 #pragma once
 // "Проверка паспорта": the inconsistencies the check finds in the passport
 // shown, one per row. Double-clicking a row selects the items it concerns and
-// centres the scheme on them; a finding about a phase shows that phase.
+// centres them in the part of the map this window leaves in view, framed;
+// a finding about a phase shows that phase.
 #include <QDialog>
 #include <string>
 #include <vector>
@@ -26,6 +27,11 @@ class TCheckForm : public QDialog {
 
   // What a double-click on row `row` does.
   void ListDoubleClick(int row);
+  // The part of the map (its pixels) that this window does not cover.
+  QRect UncoveredMap() const;
+
+ protected:
+  void hideEvent(QHideEvent* event) override;
 
  private:
   TMainForm* Main_;

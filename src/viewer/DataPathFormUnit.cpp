@@ -1,6 +1,7 @@
 #include "DataPathFormUnit.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,8 +15,10 @@
 
 TDataPathForm::TDataPathForm(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Путь к базе данных"));
-  Local_ = new QRadioButton(QStringLiteral("База данных находится в подкаталоге \\Data\\ каталога  исполняемого файла"),
-                            this);
+  // The subdirectory is named with the separator of the system's own paths.
+  Local_ = new QRadioButton(
+      QStringLiteral("База данных находится в подкаталоге %1Data%1 каталога  исполняемого файла").arg(QDir::separator()),
+      this);
   Other_ = new QRadioButton(QStringLiteral("База данных находится в другом каталоге"), this);
   Edit_ = new QLineEdit(this);
   Edit_->setMinimumWidth(360);

@@ -29,8 +29,7 @@ bool THelpWindow::ShowContents() {
     return false;
   }
   Browser_->setSource(QUrl::fromLocalFile(file));
-  show();
-  KeepOnScreen(this);
+  ShowWithinScreen(this);
   raise();
   activateWindow();
   return true;

@@ -5,8 +5,23 @@
 
 #include "CheckFormUnit.h"
 #include "DatabaseFormUnit.h"
+#include "check/PassportCheck.h"
 #include "main.h"
+#include "model/Geometry.h"
+#include "model/SVObject.h"
+#include "platform/Canvas.h"
+#include "qt/PaintBox.h"
 #include "qt/ScreenFit.h"
+
+namespace {
+
+// The frame around marked items: the blue of selected items, wide enough to
+// be seen on the dark background, and clear of the items' own outlines.
+constexpr TColor kMarkColor = 0xFF0000;
+constexpr int kMarkWidth = 3;
+constexpr int kMarkMargin = 6;
+
+}  // namespace
 
 void TMainForm::CreateCheckEntries(QMenu* file, QMenu* object) {
   auto* database = new QAction(QStringLiteral("&База светофорных объектов"), file);
@@ -19,8 +34,7 @@ void TMainForm::CreateCheckEntries(QMenu* file, QMenu* object) {
       DatabaseForm_->SetOpenHandler([this](const QString& number) { OpenPassport(number); });
     }
     DatabaseForm_->Load(DatabaseDir_);
-    DatabaseForm_->show();
-    KeepOnScreen(DatabaseForm_);
+    ShowWithinScreen(DatabaseForm_);
     DatabaseForm_->raise();
   });
 
@@ -33,8 +47,34 @@ void TMainForm::CreateCheckEntries(QMenu* file, QMenu* object) {
       CheckForm_->setObjectName(QStringLiteral("CheckForm"));
     }
     CheckForm_->Refresh();
-    CheckForm_->show();
-    KeepOnScreen(CheckForm_);
+    ShowWithinScreen(CheckForm_);
     CheckForm_->raise();
   });
+}
+
+void TMainForm::MarkItems(std::vector<TItemRef> items) {
+  Marked_ = std::move(items);
+  Repaint();
+}
+
+TRect TMainForm::MarkBox() {
+  TRect box = kNoExtent;
+  if (!Scheme_) return box;
+  for (const TItemRef& ref : Marked_)
+    if (TSVItem* item = ItemAt(*Scheme_, ref)) box = UnionRects(box, item->GetBounds(View_));
+  return box;
+}
+
+void TMainForm::DrawMark() {
+  if (Marked_.empty() || !View_.Canvas) return;
+  const TRect box = MarkBox();
+  if (box.Right < box.Left) return;
+  TCanvas& c = *View_.Canvas;
+  const TPen pen = c.Pen;
+  const TBrush brush = c.Brush;
+  c.Pen = TPen{kMarkColor, kMarkWidth, TPenStyle::Solid, TPenMode::Copy};
+  c.SetBrushStyle(TBrushStyle::Clear);
+  c.Rectangle(box.Left - kMarkMargin, box.Top - kMarkMargin, box.Right + kMarkMargin, box.Bottom + kMarkMargin);
+  c.Pen = pen;
+  c.Brush = brush;
 }

@@ -128,6 +128,7 @@ bool TMainForm::OpenPassport(const QString& number) {
     ShowError("Не могу создать каталог паспорта. Имя каталога - " + dir);
     return false;
   }
+  Marked_.clear();
   Scheme_.reset();
   Scheme_ = std::make_unique<TSVObject>(dir);
   Scheme_->ClearAll();
@@ -188,6 +189,7 @@ void TMainForm::MapPaint() {
     return;
   }
   PaintScheme(*Scheme_, View_, TSchemeLook::View);
+  DrawMark();
   Heads_.PictureTaken(*Scheme_);
   Tools_->SelectPhaseSilently(Scheme_->Time->Phase - 1);
   Tools_->SecondsLabel->setText(SecondsText(Scheme_->Time->Remaining));

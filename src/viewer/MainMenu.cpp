@@ -248,6 +248,7 @@ void TMainForm::EditClick() {
 }
 
 void TMainForm::ReloadPassport(int phase) {
+  Marked_.clear();
   Scheme_->LoadAll(TMissingFile::CreateEmpty);
   InfoRead();
   View_.ObjectScale = Scheme_->Info->RealScale;

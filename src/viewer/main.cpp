@@ -10,10 +10,12 @@
 #include "main.h"
 #include "platform/ProgramDir.h"
 #include "qt/QtMessages.h"
+#include "qt/QtTranslations.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("svpass"));
+  InstallQtRussian(app);
   LocateProgramHome(ExecutableDir());
   SetApplicationTitle(kProgramTitle);
   TQtMessageSink messages;

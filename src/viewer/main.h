@@ -8,8 +8,10 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "InfoFileStamp.h"
+#include "check/Finding.h"
 #include "model/DrawContext.h"
 #include "qt/FileStamp.h"
 #include "qt/SchemeView.h"
@@ -194,6 +196,15 @@ class TMainForm : public QMainWindow {
   void ExportTablesClick(bool print);
   TExportForm* ExportForm();
 
+  // The items a finding of the check concerns: framed on the map until
+  // other items are marked, the mark is cleared or the passport is read
+  // again. None clears the mark.
+  void MarkItems(std::vector<TItemRef> items);
+  const std::vector<TItemRef>& MarkedItems() const { return Marked_; }
+  // The box around the marked items on the map, in its pixels; empty
+  // (Right < Left) when nothing is marked.
+  TRect MarkBox();
+
   // The end of the program: writes [map] lastTramscale once.
   void Finish();
 
@@ -235,6 +246,7 @@ class TMainForm : public QMainWindow {
   void WireTableExport();
   // "База светофорных объектов" and "Проверка паспорта…" with their windows.
   void CreateCheckEntries(QMenu* file, QMenu* object);
+  void DrawMark();
   bool FindDatabase();
   void CanvasChanged(TQtCanvas* canvas);
   void MapPaint();
@@ -291,6 +303,7 @@ class TMainForm : public QMainWindow {
   TTramSForm* TramSchemeForm_ = nullptr;
   TInfoFileStamp InfoStamp_;
   TCheckForm* CheckForm_ = nullptr;
+  std::vector<TItemRef> Marked_;
   TDatabaseForm* DatabaseForm_ = nullptr;
 };
 

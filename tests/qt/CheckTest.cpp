@@ -9,6 +9,8 @@
 #include <QTableWidget>
 
 #include "QtTestSupport.h"
+#include "items/Head.h"
+#include "items/SVText.h"
 #include "model/SVObject.h"
 #include "plan/SVtime.h"
 #include "platform/Messages.h"
@@ -77,14 +79,93 @@ class CheckTest : public QObject {
     QVERIFY(hanging >= 0);
     QVERIFY(form->Summary()->text().contains(QStringLiteral("Ошибок: 1, предупреждений: 7")));
 
-    // The head is at world (100, 50); after the double-click it is selected
-    // and its symbol lies around the centre (200, 150) of the map.
+    // The head is at world (100, 50); with the list beside the map, after
+    // the double-click it is selected and its symbol lies around the centre
+    // (200, 150) of the map.
+    form->move(f.Map()->mapToGlobal(QPoint(f.Map()->PictureWidth() + 10, 0)));
     form->ListDoubleClick(hanging);
     TSVItem& head = *f.Scheme()->Layer(12).Items().front();
     QVERIFY(head.Selected);
     const TPoint at = f.View().WorldToScreen(100, 50);
     QVERIFY2(std::abs(at.x - 200) <= 12 && std::abs(at.y - 150) <= 12,
              qPrintable(QStringLiteral("head at %1, %2").arg(at.x).arg(at.y)));
+  }
+
+  // The map's picture is 400 x 300; the check window lies over a part of it.
+  // The head's box is centred in the largest part left uncovered, and framed
+  // in the blue of selected items until the window closes.
+  void ADoubleClickCentresTheItemWhereTheCheckWindowLeavesTheMapFreeAndFramesIt() {
+    TMainForm& f = Started();
+    Entry("CheckPassportAction")->trigger();
+    auto* form = f.findChild<TCheckForm*>("CheckForm");
+    QVERIFY(form && form->isVisible());
+    int hanging = -1;
+    for (int r = 0; r < form->List()->rowCount(); ++r)
+      if (form->Findings()[r].Code == "hanging-no-carrier") hanging = r;
+    QVERIFY(hanging >= 0);
+    const QPoint map = f.Map()->mapToGlobal(QPoint(0, 0));
+    struct TCase {
+      const char* Name;
+      QRect Cover;  // the check window's frame, in map pixels
+      QPoint Centre;
+    };
+    const TCase cases[] = {
+        {"over the right, whole height: the left 250 x 300 stays", {250, -40, 500, 400}, {125, 150}},
+        {"over the bottom, whole width: the top 400 x 100 stays", {-30, 100, 500, 260}, {200, 50}},
+        {"over the left 150: the right 250 x 300 stays", {-100, -20, 250, 340}, {275, 150}},
+        // Right of it 100 x 300 (30 000), below it 400 x 150 (60 000).
+        {"over the top left corner: the lower 400 x 150 stays", {-10, -10, 310, 160}, {200, 225}},
+        {"beside the map: all of it stays", {420, 0, 300, 200}, {200, 150}},
+    };
+    TSVItem& head = *f.Scheme()->Layer(12).Items().front();
+    for (const TCase& c : cases) {
+      const QSize frame = form->frameGeometry().size() - form->geometry().size();
+      form->resize(c.Cover.size() - frame);
+      form->move(c.Cover.topLeft() + map);
+      QCOMPARE(form->frameGeometry(), c.Cover.translated(map));
+      // Away first, so that every case moves the view.
+      f.View().MoveOriginRight(37);
+      f.View().MoveOriginDown(-23);
+      form->ListDoubleClick(hanging);
+      const TRect box = head.GetBounds(f.View());
+      QVERIFY2((box.Left + box.Right) / 2 == c.Centre.x() && (box.Top + box.Bottom) / 2 == c.Centre.y(),
+               qPrintable(QStringLiteral("%1: box %2..%3 x %4..%5")
+                              .arg(c.Name)
+                              .arg(box.Left)
+                              .arg(box.Right)
+                              .arg(box.Top)
+                              .arg(box.Bottom)));
+      QVERIFY(head.Selected);
+      QCOMPARE(f.MarkedItems(), form->Findings()[hanging].Items);
+      // The frame runs 6 pixels outside the box, 3 pixels wide: blue on each
+      // of its four sides, and nothing blue inside it.
+      const QImage& picture = f.Map()->Picture();
+      const QColor blue(0, 0, 255);
+      const int midX = (box.Left + box.Right) / 2, midY = (box.Top + box.Bottom) / 2;
+      for (const QPoint at : {QPoint(box.Left - 6, midY), QPoint(box.Right + 6, midY), QPoint(midX, box.Top - 6),
+                              QPoint(midX, box.Bottom + 6)})
+        QVERIFY2(picture.pixelColor(at) == blue, c.Name);
+      QVERIFY(picture.pixelColor(box.Left - 2, midY) != blue);
+    }
+    // Closing the list takes the frame away.
+    const TRect box = head.GetBounds(f.View());
+    form->close();
+    QVERIFY(f.MarkedItems().empty());
+    QVERIFY(f.Map()->Picture().pixelColor(box.Left - 6, (box.Top + box.Bottom) / 2) != QColor(0, 0, 255));
+  }
+
+  // A labelled item is named by its label; the others are not named.
+  void AFindingNamesItsItemByItsLabel() {
+    TMainForm& f = Started();
+    auto& head = dynamic_cast<THead&>(*f.Scheme()->Layer(12).Items().front());
+    head.Label = TSVText::MakeLabel(&head, "Т4", 1);
+    Entry("CheckPassportAction")->trigger();
+    auto* form = f.findChild<TCheckForm*>("CheckForm");
+    QStringList named;
+    for (int r = 0; r < form->List()->rowCount(); ++r)
+      if (form->List()->item(r, 2)->text().startsWith(QStringLiteral("Т4: "))) named << form->List()->item(r, 1)->text();
+    QCOMPARE(named, QStringList{"hanging-no-carrier"});
+    QVERIFY(f.Scheme()->Layer(12).Items().size() == 1);
   }
 
   void ADoubleClickOnAPhaseFindingShowsThatPhase() {

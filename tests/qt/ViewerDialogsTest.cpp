@@ -2,6 +2,9 @@
 // rules behind their fields.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -15,6 +18,7 @@
 #include "platform/RecordingCanvas.h"
 #include "qt/Cursors.h"
 #include "qt/QtMessages.h"
+#include "qt/QtTranslations.h"
 #include "viewer/DataPathFormUnit.h"
 #include "viewer/HelpWindow.h"
 #include "viewer/Database.h"
@@ -161,6 +165,13 @@ class ViewerDialogsTest : public QObject {
     QCOMPARE(DatabaseDirFromConfig(config), (Dir_.path() + "/db/").toStdString());
   }
 
+  // The program's own subdirectory is shown as this system writes paths.
+  void TheDatabasePathDialogNamesTheDataSubdirectoryWithSlashes() {
+    TDataPathForm dlg;
+    QCOMPARE(dlg.LocalButton()->text(),
+             QStringLiteral("База данных находится в подкаталоге /Data/ каталога  исполняемого файла"));
+  }
+
   void TheDatabaseIsTheProgramsDataDirectoryUnlessConfiguredOtherwise() {
     TIniFile config(Dir_.path().toStdString() + "/fresh.ini");
     const std::string program = Dir_.path().toStdString() + "/";
@@ -228,6 +239,37 @@ class ViewerDialogsTest : public QObject {
     const QString huge = QStringLiteral("10000000000000000725314363815292351261583744096465219555182101554790400");
     QCOMPARE(RealScaleText(1e70), huge);
     QCOMPARE(FormatLastTramscale(1e70), huge.toStdString() + ".000");
+  }
+
+  // Last: once installed, Qt's catalogue stays for the rest of the run.
+  void QtsOwnDialogsSpeakRussianOnceItsCatalogueIsInstalled() {
+    if (QtRussianCatalogue().isEmpty())
+      QSKIP("Qt's Russian catalogue (Debian package qt6-translations-l10n) is not installed");
+    const auto buttons = [](QMessageBox& box) {
+      QStringList texts;
+      for (auto b : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel, QMessageBox::Save})
+        texts << box.button(b)->text().remove('&');
+      return texts;
+    };
+    QMessageBox before(QMessageBox::Question, "", "", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel |
+                                                         QMessageBox::Save);
+    QCOMPARE(buttons(before), (QStringList{"Yes", "No", "Cancel", "Save"}));
+    QVERIFY(InstallQtRussian(*QCoreApplication::instance()));
+    QMessageBox box(QMessageBox::Question, "", "", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel |
+                                                      QMessageBox::Save);
+    QCOMPARE(buttons(box), (QStringList{"Да", "Нет", "Отмена", "Сохранить"}));
+
+    // Qt's own file dialog, as the print and export windows open it.
+    QFileDialog files(nullptr, QStringLiteral("Сохранить как"), Dir_.path());
+    files.setOption(QFileDialog::DontUseNativeDialog);
+    files.setAcceptMode(QFileDialog::AcceptSave);
+    QStringList shown;
+    for (QLabel* l : files.findChildren<QLabel*>()) shown << l->text().remove('&');
+    for (QAbstractButton* b : files.findChild<QDialogButtonBox*>()->buttons()) shown << b->text().remove('&');
+    for (const char* english : {"Look in:", "File name:", "Save", "Cancel"})
+      QVERIFY2(!shown.contains(QString::fromLatin1(english)), english);
+    for (const QString& russian : {QStringLiteral("Имя файла:"), QStringLiteral("Сохранить"), QStringLiteral("Отмена")})
+      QVERIFY2(shown.contains(russian), qPrintable(shown.join(" | ")));
   }
 };
 

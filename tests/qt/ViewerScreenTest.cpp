@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <map>
 
 #include "QtTestSupport.h"
 #include "editor/EditorRunner.h"
@@ -27,6 +28,19 @@ using namespace qtsupport;
 namespace {
 
 const QRect kScreen(0, 0, 800, 600);
+
+// The size each window has at the moment it appears, by class.
+class TShowSizes : public QObject {
+ public:
+  std::map<QString, QSize> Sizes;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show && watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow())
+      Sizes[watched->metaObject()->className()] = static_cast<QWidget*>(watched)->size();
+    return false;
+  }
+};
 
 }  // namespace
 
@@ -111,6 +125,28 @@ class ViewerScreenTest : public QObject {
     QVERIFY(f.Map()->width() >= panel->minimumSizeHint().height() - 1);
     const QRect program = panel->ProgramBox->geometry();
     QVERIFY(program.top() > panel->PhaseBox->geometry().bottom() && program.bottom() < panel->height());
+  }
+
+  // A window manager decorates a window only once it has appeared, and puts
+  // the frame of a window as tall as the screen half off it. The windows
+  // that are not modal are fitted before they appear, with the frame the
+  // main window was given.
+  void TheWindowsThatAreNotModalLeaveRoomForTheirFrameWhenTheyAppear() {
+    TMainForm& f = Shown();
+    const QSize frame = f.frameGeometry().size() - f.geometry().size();
+    QVERIFY2(frame.width() > 0 && frame.height() > 0, "the test screen decorates its windows");
+    TShowSizes shown;
+    qApp->installEventFilter(&shown);
+    f.Menu().HelpContents->trigger();
+    f.findChild<QAction*>("DatabaseWindowAction")->trigger();
+    f.findChild<QAction*>("CheckPassportAction")->trigger();
+    qApp->removeEventFilter(&shown);
+    for (const char* name : {"THelpWindow", "TDatabaseForm", "TCheckForm"}) {
+      QVERIFY2(shown.Sizes.count(name), name);
+      const QSize outer = shown.Sizes[name] + frame;
+      QVERIFY2(outer.width() <= kScreen.width() && outer.height() <= kScreen.height(),
+               qPrintable(QStringLiteral("%1 %2 x %3").arg(name).arg(outer.width()).arg(outer.height())));
+    }
   }
 
   void TheWheelKeepsTheSchemePointUnderTheCursor() {

@@ -14,7 +14,7 @@
 
 namespace {
 
-enum class TOwnerAnswer { NotThisKind, NoLabel, Measured };
+enum class TOwnerAnswer { NotThisKind, NoLabel, Labelled };
 
 // The owner's own box is measured with the label taken off for a moment,
 // because every owner unites its label into its bounds.
@@ -28,14 +28,34 @@ TOwnerAnswer Measure(TSVItem& item, TDrawContext& ctx, TLabelPlace& out) {
   owner->Label = std::move(label);
   out.TextAt = owner->Label->BasePoint(ctx);
   out.Text = &owner->Label->Text;
-  return TOwnerAnswer::Measured;
+  return TOwnerAnswer::Labelled;
+}
+
+template <class TOwner>
+TOwnerAnswer Text(TSVItem& item, const std::string*& out) {
+  auto* owner = dynamic_cast<TOwner*>(&item);
+  if (!owner) return TOwnerAnswer::NotThisKind;
+  if (!owner->Label) return TOwnerAnswer::NoLabel;
+  out = &owner->Label->Text;
+  return TOwnerAnswer::Labelled;
 }
 
 using TMeasureFn = TOwnerAnswer (*)(TSVItem&, TDrawContext&, TLabelPlace&);
+using TTextFn = TOwnerAnswer (*)(TSVItem&, const std::string*&);
 
-const TMeasureFn kOwners[] = {
-    Measure<THead>, Measure<TSign>,  Measure<TNapr>, Measure<TSTOLB>,
-    Measure<TECable>, Measure<TWELL>, Measure<TContr>, Measure<TBuild>,
+struct TOwnerKind {
+  TMeasureFn Measure;
+  TTextFn Text;
+};
+
+template <class TOwner>
+constexpr TOwnerKind Kind() {
+  return {Measure<TOwner>, Text<TOwner>};
+}
+
+const TOwnerKind kOwners[] = {
+    Kind<THead>(), Kind<TSign>(),  Kind<TNapr>(), Kind<TSTOLB>(),
+    Kind<TECable>(), Kind<TWELL>(), Kind<TContr>(), Kind<TBuild>(),
 };
 constexpr int kOwnerKinds = static_cast<int>(sizeof kOwners / sizeof kOwners[0]);
 
@@ -51,14 +71,24 @@ bool MeasureLabel(TSVItem& item, TDrawContext& ctx, TLabelPlace& out) {
   }();
   signed char& kind = kindOfCode[item.TypeCode & 0xFF];
   if (kind == -1) return false;
-  if (kind >= 0) return kOwners[kind](item, ctx, out) == TOwnerAnswer::Measured;
+  if (kind >= 0) return kOwners[kind].Measure(item, ctx, out) == TOwnerAnswer::Labelled;
   for (int k = 0; k < kOwnerKinds; ++k) {
-    const TOwnerAnswer answer = kOwners[k](item, ctx, out);
+    const TOwnerAnswer answer = kOwners[k].Measure(item, ctx, out);
     if (answer == TOwnerAnswer::NotThisKind) continue;
     // Only codes the factory makes are cached; anything else is asked anew.
     if (item.TypeCode <= 0xFF) kind = static_cast<signed char>(k);
-    return answer == TOwnerAnswer::Measured;
+    return answer == TOwnerAnswer::Labelled;
   }
   if (item.TypeCode <= 0xFF) kind = -1;
   return false;
+}
+
+const std::string* LabelTextOf(TSVItem& item) {
+  for (const TOwnerKind& kind : kOwners) {
+    const std::string* text = nullptr;
+    const TOwnerAnswer answer = kind.Text(item, text);
+    if (answer == TOwnerAnswer::NotThisKind) continue;
+    return answer == TOwnerAnswer::Labelled ? text : nullptr;
+  }
+  return nullptr;
 }

@@ -18,3 +18,6 @@ struct TLabelPlace {
 
 // False when the item carries no label.
 bool MeasureLabel(TSVItem& item, TDrawContext& ctx, TLabelPlace& out);
+
+// The text of the item's label, nullptr when the item carries none.
+const std::string* LabelTextOf(TSVItem& item);

@@ -3,8 +3,12 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <map>
+#include <set>
+#include <utility>
 
 #include "CheckRules.h"
+#include "LabelOwners.h"
 #include "model/SVObject.h"
 
 namespace fs = std::filesystem;
@@ -23,6 +27,53 @@ const char* SeverityCaption(TFindingSeverity severity) {
   return severity == TFindingSeverity::Error ? "ошибка" : "предупреждение";
 }
 
+namespace {
+
+// A label as one line of a message, without the blanks around it.
+std::string OneLine(const std::string& text) {
+  std::string line;
+  for (char c : text) line += (c == '\r' || c == '\n' || c == '\t') ? ' ' : c;
+  const std::size_t first = line.find_first_not_of(' ');
+  if (first == std::string::npos) return std::string();
+  return line.substr(first, line.find_last_not_of(' ') - first + 1);
+}
+
+// The user knows an item by its label ("Т4"), not by its place in a layer: a
+// finding about labelled items begins with their labels, unless its message
+// already quotes them.
+void NameLabelledItems(TCheckContext& ctx, std::vector<TFinding>& findings) {
+  std::map<std::pair<int, int>, std::string> names;
+  std::set<int> layers;
+  for (const TFinding& f : findings)
+    for (const TItemRef& r : f.Items) {
+      if (r.Layer < 1 || r.Layer > kLayerCount) continue;
+      names.emplace(std::make_pair(r.Layer, r.Index), std::string());
+      layers.insert(r.Layer);
+    }
+  for (int layer : layers)
+    ctx.ForEachInLayer(layer, [&](TSVItem& item, TItemRef ref) {
+      const auto it = names.find({ref.Layer, ref.Index});
+      if (it == names.end()) return;
+      if (const std::string* text = LabelTextOf(item)) it->second = OneLine(*text);
+    });
+  for (TFinding& f : findings) {
+    std::vector<std::string> named;
+    for (const TItemRef& r : f.Items) {
+      const auto it = names.find({r.Layer, r.Index});
+      if (it == names.end() || it->second.empty()) continue;
+      const std::string& name = it->second;
+      if (f.Message.find('"' + name + '"') != std::string::npos) continue;
+      if (std::find(named.begin(), named.end(), name) == named.end()) named.push_back(name);
+    }
+    if (named.empty()) continue;
+    std::string prefix;
+    for (const std::string& name : named) prefix += (prefix.empty() ? "" : ", ") + name;
+    f.Message = prefix + ": " + f.Message;
+  }
+}
+
+}  // namespace
+
 std::vector<TFinding> CheckPassport(TSVObject& scheme, const std::vector<TMessage>& loadMessages) {
   TCheckContext ctx(scheme, loadMessages);
   std::vector<TFinding> findings;
@@ -33,6 +84,7 @@ std::vector<TFinding> CheckPassport(TSVObject& scheme, const std::vector<TMessag
     if (rule.Table)
       for (std::size_t i = before; i < findings.size(); ++i) findings[i].Table = rule.Table;
   }
+  NameLabelledItems(ctx, findings);
   return findings;
 }
 
