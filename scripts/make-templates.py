@@ -85,8 +85,9 @@ def table_template(headings, rows, blank_after_heading=True):
 # narrower than its column (108 each side). Columns are wide enough for the
 # longest word of their bold 10-point captions and of what they hold in plain
 # 12 points: a whole date "08.12.2026 г." (1298), "Направление" (1210 in the
-# captions), "Примечания" (1158), "северо-западного" (1778), so that no word
-# breaks letter by letter.
+# captions), "Примечания" (1158), "эксплуатацию" (1448), "северо-западного"
+# (1778), so that no word breaks letter by letter. Free-text columns get what
+# the short ones of numbers and types leave.
 PHASES = ["Организация движения по фазам"]
 TEMPLATES = {
     # 3 header cells, 3 lines down to the table.
@@ -106,9 +107,9 @@ TEMPLATES = {
         (["Наименование", "Тип", "Кол-во", "Примечания"], [2600, 5400, 6300, 8700])]),
     # 13 header cells in two rows, 2 lines down.
     "Change.doc": table_template(["Таблица изменений СО"], [
-        (["Дата", "Тип", "Число секций", "Тип ДК", "Примечания"], [1620, 2820, 6400, 7330, 8730]),
+        (["Дата", "Тип", "Число секций", "Тип ДК", "Примечания"], [1600, 2500, 6020, 6950, 8730]),
         (["", "", "Трансп.", "Доп. секций", "Пешех.", "Трамв.", "", ""],
-         [1620, 2820, 3770, 4650, 5530, 6400, 7330, 8730])], blank_after_heading=False),
+         [1600, 2500, 3430, 4290, 5160, 6020, 6950, 8730])], blank_after_heading=False),
     # 13 header cells in two rows, 4 lines down.
     "ExoNapr.doc": table_template(["Организация движения", "при нестандартной смене фаз"], [
         (["Направление", "Переключение фаз", "Сигналы, сек", "Переключение фаз", "Сигналы, сек"],
