@@ -11,7 +11,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:?usage: fuzz/run.sh SECONDS [TARGET...]}
 shift
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(fuzz_map_load fuzz_info_load fuzz_ini fuzz_map_roundtrip fuzz_edit_script)
+[ ${#targets[@]} -eq 0 ] && targets=(fuzz_map_load fuzz_info_load fuzz_ini fuzz_map_roundtrip fuzz_edit_script
+  fuzz_export_template)
 build="$root/build-fuzz"
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja \
@@ -31,6 +32,7 @@ for t in "${targets[@]}"; do
     fuzz_map_*) seeds=("$root/fuzz/corpus/map") ;;
     fuzz_info_*) seeds=("$root/fuzz/corpus/info") ;;
     fuzz_ini) seeds=("$root/fuzz/corpus/ini") ;;
+    fuzz_export_template) seeds=("$root/fuzz/corpus/template") ;;
   esac
   echo "== $t for ${seconds}s"
   if ! "$build/fuzz/$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=16384 \

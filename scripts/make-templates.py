@@ -36,9 +36,12 @@ def esc(text):
     return "".join(out)
 
 
-def para(text="", align="ql", size=12, bold=False, end=r"\par", intbl=False, bookmark=None, mark_size=None):
+def para(text="", align="ql", size=12, bold=False, end=r"\par", intbl=False, bookmark=None, mark_size=None,
+         keep=False):
+    """A paragraph; `keep` keeps it on one page with what follows (a heading
+    and the empty line under it stay with their table)."""
     mark = r"\fs%d" % ((mark_size or size) * 2)
-    s = r"\pard\plain\%s%s\f0\b0%s " % (align, r"\intbl" if intbl else "", mark)
+    s = r"\pard\plain\%s%s%s\f0\b0%s " % (align, r"\keepn" if keep else "", r"\intbl" if intbl else "", mark)
     if bookmark:
         s += r"{\*\bkmkstart %s}{\*\bkmkend %s}" % (bookmark, bookmark)
     if text:
@@ -69,15 +72,22 @@ def document(body, header=""):
 def table_template(headings, rows, blank_after_heading=True):
     body = para()
     for h in headings:
-        body += para(h, "qc", 14, True)
+        body += para(h, "qc", 14, True, keep=True)
     if blank_after_heading:
-        body += para()
+        body += para(keep=True)
     for i, (captions, rights) in enumerate(rows):
         assert len(captions) == len(rights)
         body += row(captions, rights, first=(i == 0))
     return document(body)
 
 
+# The text is 8738 twips wide (A4 less the margins); a cell's text is 216
+# narrower than its column (108 each side). Columns are wide enough for the
+# longest word of their bold 10-point captions and of what they hold in plain
+# 12 points: a whole date "08.12.2026 г." (1298), "Направление" (1210 in the
+# captions), "Примечания" (1158), "эксплуатацию" (1448), "северо-западного"
+# (1778), so that no word breaks letter by letter. Free-text columns get what
+# the short ones of numbers and types leave.
 PHASES = ["Организация движения по фазам"]
 TEMPLATES = {
     # 3 header cells, 3 lines down to the table.
@@ -89,22 +99,22 @@ TEMPLATES = {
     # 14 header cells in two rows, 3 lines down.
     "napr.doc": table_template(["Организация движения по направлениям"], [
         (["Направление", "Фазы", "Конфл. направл.", "Длительность сигналов, сек", "Контр. красных"],
-         [1100, 2200, 3900, 6900, 8500]),
+         [1500, 2700, 4300, 7400, 8700]),
         (["", "", "", "З", "ЗМ", "Ж", "К", "КЖ", ""],
-         [1100, 2200, 3900, 4500, 5100, 5700, 6300, 6900, 8500])]),
+         [1500, 2700, 4300, 4920, 5540, 6160, 6780, 7400, 8700])]),
     # 4 header cells, 3 lines down.
     "compl.doc": table_template(["Таблица комплектации СО"], [
         (["Наименование", "Тип", "Кол-во", "Примечания"], [2600, 5400, 6300, 8700])]),
     # 13 header cells in two rows, 2 lines down.
     "Change.doc": table_template(["Таблица изменений СО"], [
-        (["Дата", "Тип", "Число секций", "Тип ДК", "Примечания"], [1100, 2300, 5800, 6900, 8700]),
+        (["Дата", "Тип", "Число секций", "Тип ДК", "Примечания"], [1600, 2500, 6020, 6950, 8730]),
         (["", "", "Трансп.", "Доп. секций", "Пешех.", "Трамв.", "", ""],
-         [1100, 2300, 3200, 4100, 4950, 5800, 6900, 8700])], blank_after_heading=False),
+         [1600, 2500, 3430, 4290, 5160, 6020, 6950, 8730])], blank_after_heading=False),
     # 13 header cells in two rows, 4 lines down.
     "ExoNapr.doc": table_template(["Организация движения", "при нестандартной смене фаз"], [
         (["Направление", "Переключение фаз", "Сигналы, сек", "Переключение фаз", "Сигналы, сек"],
-         [1100, 3000, 4800, 6700, 7900]),
-        (["", "", "З", "ЗМ", "Ж", "", "К", "КЖ"], [1100, 3000, 3600, 4200, 4800, 6700, 7300, 7900])]),
+         [1500, 3450, 5310, 7260, 8500]),
+        (["", "", "З", "ЗМ", "Ж", "", "К", "КЖ"], [1500, 3450, 4070, 4690, 5310, 7260, 7880, 8500])]),
     "empty.doc": document(
         "", header=para("Технический паспорт светофорного объекта", "qc", 9, mark_size=9)
         + para("", "qc", 9) + r"\pard\plain\qc\f0\b\fs24 \par" + "\n"),

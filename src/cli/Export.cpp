@@ -119,7 +119,7 @@ class TRtfOnlyOutput : public TDocOutput {
     throw TDocError("Не удалось записать файл " + path + ": эта сборка не умеет PDF");
   }
   void Print(const TDocument&) override { throw TDocError("эта сборка не умеет печатать"); }
-  void Show(const std::string&) override {}
+  void Show(const std::string&, bool) override {}
 };
 #endif
 
@@ -135,7 +135,7 @@ int CmdExport(const TArgs& args) {
   // A batch run over a database must not start a viewer per passport.
   const bool open = a.Open;
   output.OnShow = [open](const std::string& path) {
-    if (open) QProcess::startDetached(QStringLiteral("xdg-open"), {QString::fromStdString(path)});
+    return !open || QProcess::startDetached(QStringLiteral("xdg-open"), {QString::fromStdString(path)});
   };
   QPrinter printer(QPrinter::HighResolution);
   if (a.Print) {

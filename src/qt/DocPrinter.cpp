@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
@@ -43,9 +45,10 @@ Qt::Alignment Alignment(TAlign a) {
 
 // Writes a paragraph at the cursor: into the block it is in (`reuse`) or a
 // new one.
-void AddParagraph(QTextCursor& c, const TParagraph& p, bool reuse) {
+void AddParagraph(QTextCursor& c, const TParagraph& p, bool reuse, bool newPage = false) {
   QTextBlockFormat bf;
   bf.setAlignment(Alignment(p.Align));
+  if (newPage) bf.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
   if (reuse) {
     c.setBlockFormat(bf);
     c.setBlockCharFormat(CharFormat(p.Mark));
@@ -131,11 +134,51 @@ bool RowExtent(QTextDocument& doc, QTextTable* t, int row, double& top, double& 
   return any;
 }
 
+// The page a line of a laid-out paragraph falls on: its first or its last.
+int PageOfLine(QTextDocument& doc, int blockNumber, bool last, double pageH) {
+  const QTextBlock block = doc.findBlockByNumber(blockNumber);
+  const QRectF rect = doc.documentLayout()->blockBoundingRect(block);
+  const QTextLayout* layout = block.layout();
+  double mid = rect.top();
+  if (layout && layout->lineCount() > 0) {
+    const QTextLine line = layout->lineAt(last ? layout->lineCount() - 1 : 0);
+    mid = rect.top() + line.y() + line.height() / 2;
+  }
+  return static_cast<int>(std::floor(mid / pageH));
+}
+
+// A paragraph that keeps with the next block but ends a page the next block
+// does not start: the run of keeping paragraphs it closes starts the next
+// page. False when nothing was moved (also when the run has been moved once
+// and is longer than a page).
+bool KeepWithNext(QTextDocument& doc, const TStory& story, const std::vector<QTextTable*>& tableOf,
+                  const std::vector<int>& paras, std::size_t k, double pageH, std::vector<bool>& breakBefore) {
+  if (!story.Blocks[k].Para.KeepNext || k + 1 >= story.Blocks.size() || paras[k] < 0) return false;
+  const int here = PageOfLine(doc, paras[k], true, pageH);
+  int next = here;
+  if (QTextTable* qt = tableOf[k + 1]) {
+    // The first row under the header rows, which go over with it.
+    const int row = std::min(HeaderRows(story.Blocks[k + 1].Table), qt->rows() - 1);
+    double top = 0;
+    double bottom = 0;
+    if (!RowExtent(doc, qt, row, top, bottom)) return false;
+    next = static_cast<int>(std::floor((bottom - 0.5) / pageH));
+  } else if (paras[k + 1] >= 0) {
+    next = PageOfLine(doc, paras[k + 1], false, pageH);
+  }
+  if (next <= here) return false;
+  std::size_t first = k;
+  while (first > 0 && !story.Blocks[first - 1].IsTable && story.Blocks[first - 1].Para.KeepNext) --first;
+  if (first == 0 || breakBefore[first]) return false;
+  breakBefore[first] = true;
+  return true;
+}
+
 }  // namespace
 
 std::unique_ptr<QTextDocument> BuildTextDocument(const TStory& story, QPaintDevice* device, double width,
                                                  const std::vector<bool>* breakBefore,
-                                                 std::vector<QTextTable*>* tables) {
+                                                 std::vector<QTextTable*>* tables, std::vector<int>* paras) {
   auto doc = std::make_unique<QTextDocument>();
   if (device) doc->documentLayout()->setPaintDevice(device);
   doc->setDocumentMargin(0);
@@ -145,13 +188,16 @@ std::unique_ptr<QTextDocument> BuildTextDocument(const TStory& story, QPaintDevi
   bool reuse = true;
   for (std::size_t i = 0; i < story.Blocks.size(); ++i) {
     const TBlock& b = story.Blocks[i];
+    const bool newPage = breakBefore && i < breakBefore->size() && (*breakBefore)[i];
     if (b.IsTable) {
-      QTextTable* t = AddTable(c, b.Table, breakBefore && i < breakBefore->size() && (*breakBefore)[i]);
+      QTextTable* t = AddTable(c, b.Table, newPage);
       if (tables) tables->push_back(t);
+      if (paras) paras->push_back(-1);
       // The table leaves an empty block after itself for what follows.
       reuse = true;
     } else {
-      AddParagraph(c, b.Para, reuse);
+      AddParagraph(c, b.Para, reuse, newPage);
+      if (paras) paras->push_back(c.block().blockNumber());
       reuse = false;
     }
   }
@@ -166,15 +212,21 @@ std::unique_ptr<QTextDocument> LayOutBody(const TStory& original, QPaintDevice* 
   std::vector<bool> breakBefore(story.Blocks.size(), false);
   for (int pass = 0;; ++pass) {
     std::vector<QTextTable*> tables;
-    auto doc = BuildTextDocument(story, device, width, &breakBefore, &tables);
+    std::vector<int> paras;
+    auto doc = BuildTextDocument(story, device, width, &breakBefore, &tables, &paras);
     doc->setPageSize(QSizeF(width, pageH));
     if (pass >= 200) return doc;
-    std::size_t tableNo = 0;
+    // The table of every story block, null for paragraphs.
+    std::vector<QTextTable*> tableOf(story.Blocks.size(), nullptr);
+    for (std::size_t k = 0, n = 0; k < story.Blocks.size(); ++k)
+      if (story.Blocks[k].IsTable && n < tables.size()) tableOf[k] = tables[n++];
     bool changed = false;
     for (std::size_t k = 0; k < story.Blocks.size() && !changed; ++k) {
-      if (!story.Blocks[k].IsTable) continue;
-      QTextTable* qt = tableNo < tables.size() ? tables[tableNo] : nullptr;
-      ++tableNo;
+      if (!story.Blocks[k].IsTable) {
+        changed = KeepWithNext(*doc, story, tableOf, paras, k, pageH, breakBefore);
+        continue;
+      }
+      QTextTable* qt = tableOf[k];
       if (!qt) continue;
       const TTable& t = story.Blocks[k].Table;
       const int headers = HeaderRows(t);
@@ -269,11 +321,10 @@ void TQtDocOutput::Print(const TDocument& doc) {
   if (PaintDocument(doc, *Printer) == 0) throw TDocError("принтер не принял документ");
 }
 
-void TQtDocOutput::Show(const std::string& path) {
-  if (OnShow) {
-    OnShow(path);
-    return;
-  }
-  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path))))
-    ShowInfo("Документ сохранён в файл " + path + ". Программа для его просмотра не найдена.");
+void TQtDocOutput::Show(const std::string& path, bool asked) {
+  const bool opened =
+      OnShow ? OnShow(path) : QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+  // The user who did not ask to see the document chose its file a moment
+  // ago and needs no word about a viewer.
+  if (!opened && asked) ShowInfo("Документ сохранён в файл " + path + ". Программа для его просмотра не найдена.");
 }

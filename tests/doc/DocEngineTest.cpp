@@ -67,6 +67,115 @@ TEST_F(DocEngine, next_cell_walks_the_header_then_appends_rows_shaped_like_the_l
   EXPECT_EQ(t.Rows[1].Cells[2].Text(), "I");
 }
 
+// A row that NextCell appends copies the formatting of the row above it cell
+// by cell: the right edge, and the alignment and mark of the cell's last
+// paragraph (what an empty paragraph types with). Every cell differs from
+// its neighbours and each first paragraph from the last, so a row copied
+// from one cell, or from first paragraphs, is caught.
+TEST_F(DocEngine, a_row_appended_past_the_last_cell_copies_every_cell_s_formatting_from_the_row_above) {
+  Open("{\\rtf1\\ansi\\pard\\par"
+       "\\trowd\\trhdr\\cellx900\\cellx2500\\cellx2800\\cellx6100"
+       "\\pard\\intbl\\qc\\b\\fs20 {\\*\\bkmkstart t-1}{\\*\\bkmkend t-1}a\\cell"
+       "\\pard\\intbl\\qr\\b0\\fs36 b1\\par\\pard\\intbl\\qj\\b\\fs16 b2\\cell"
+       "\\pard\\intbl\\ql\\b0\\fs28 c\\cell"
+       "\\pard\\intbl\\qc\\fs24 d1\\par\\pard\\intbl\\qr\\b\\fs44 d2\\cell\\row"
+       "\\pard\\par}");
+  Run("EditGoTo", {TWordArg::Named("Destination", "t-1")});
+  for (int i = 0; i < 3; ++i) Run("NextCell");
+  // Past the fourth cell: a new row, and typing goes into its first cell.
+  Run("NextCell");
+  EXPECT_EQ(Engine.Caret().Row, 1);
+  EXPECT_EQ(Engine.Caret().Col, 0);
+  const TTable& t = TableAt(1);
+  ASSERT_EQ(t.Rows.size(), 2u);
+  const TRow& added = t.Rows[1];
+  EXPECT_FALSE(added.Header);
+  struct TWant {
+    int Right;
+    TAlign Align;
+    bool Bold;
+    int Size;
+  };
+  // Worked out from the row above: the last paragraph of each cell.
+  const TWant want[4] = {{900, TAlign::Center, true, 10},
+                         {2500, TAlign::Justify, true, 8},
+                         {2800, TAlign::Left, false, 14},
+                         {6100, TAlign::Right, true, 22}};
+  ASSERT_EQ(added.Cells.size(), 4u);
+  for (int c = 0; c < 4; ++c) {
+    SCOPED_TRACE(c);
+    const TCell& cell = added.Cells[c];
+    EXPECT_EQ(cell.Right, want[c].Right);
+    ASSERT_EQ(cell.Paras.size(), 1u);
+    EXPECT_EQ(cell.Text(), "");
+    EXPECT_EQ(cell.Paras[0].Align, want[c].Align);
+    EXPECT_EQ(cell.Paras[0].Mark.Bold, want[c].Bold);
+    EXPECT_EQ(cell.Paras[0].Mark.Size, want[c].Size);
+  }
+  // Text typed into each new cell takes that cell's format.
+  for (int c = 0; c < 4; ++c) {
+    if (c) Run("NextCell");
+    EXPECT_EQ(Engine.TypingFormat().Bold, want[c].Bold) << c;
+    EXPECT_EQ(Engine.TypingFormat().Size, want[c].Size) << c;
+    Type(std::string(1, static_cast<char>('w' + c)));
+  }
+  for (int c = 0; c < 4; ++c) {
+    const TRun& run = TableAt(1).Rows[1].Cells[c].Paras[0].Runs.at(0);
+    EXPECT_EQ(run.Text, std::string(1, static_cast<char>('w' + c)));
+    EXPECT_EQ(run.Format.Size, want[c].Size) << c;
+  }
+}
+
+// A paragraph typed all in bold and ended by a paragraph mark is a heading:
+// it and the empty lines under it keep with what follows, so a heading never
+// stays alone at the foot of a page. Other lines do not.
+TEST_F(DocEngine, a_typed_heading_and_the_empty_lines_under_it_keep_with_the_next_paragraph) {
+  OpenFrame();
+  // As the comment's section types it, then a cycle-time line in bold that
+  // no paragraph mark ends.
+  for (const char* cmd : {"InsertPara", "leftpara"}) Run(cmd);
+  Run("fontsize", {TWordArg::Num(14)});
+  Run("bold");
+  Type("Комментарий к таблицам:");
+  Run("bold");
+  Run("InsertPara");
+  Run("InsertPara");
+  Type("первая\nвторая");
+  Run("InsertPara");
+  Run("bold");
+  Type("кусок ");
+  Run("bold");
+  Type("жирного");
+  Run("InsertPara");
+  Run("bold");
+  Type("T kk = 40 сек");
+  const std::vector<std::pair<std::string, bool>> want = {
+      {"", false},  {"Комментарий к таблицам:", true}, {"", true}, {"первая", false}, {"вторая", false},
+      {"кусок жирного", false}, {"T kk = 40 сек", false}};
+  ASSERT_EQ(Body().Blocks.size(), want.size());
+  for (std::size_t i = 0; i < want.size(); ++i) {
+    EXPECT_EQ(Body().Blocks[i].Para.Text(), want[i].first) << i;
+    EXPECT_EQ(Body().Blocks[i].Para.KeepNext, want[i].second) << i;
+  }
+  // The template's heading and the line under it keep with its table; the
+  // line the file begins with does not, nor the paragraph it went into.
+  Run("Insertfile", {TWordArg::Named("name", TemplatePath("compl.doc"))});
+  Run("EditGoTo", {TWordArg::Named("Destination", "t-1")});
+  const std::size_t table = Engine.Caret().Block;
+  EXPECT_FALSE(Body().Blocks[table - 3].Para.KeepNext);
+  EXPECT_EQ(Body().Blocks[table - 2].Para.Text(), "Таблица комплектации СО");
+  EXPECT_TRUE(Body().Blocks[table - 2].Para.KeepNext);
+  EXPECT_TRUE(Body().Blocks[table - 1].Para.KeepNext);
+  // Saved and read back, the keeping stays.
+  Run("FileSave");
+  const TDocument back = ReadRtf(ReadBytes(Dir.File("doc.rtf")));
+  ASSERT_EQ(back.Body.Blocks.size(), Body().Blocks.size());
+  for (std::size_t i = 0; i < back.Body.Blocks.size(); ++i) {
+    if (back.Body.Blocks[i].IsTable) continue;
+    EXPECT_EQ(back.Body.Blocks[i].Para.KeepNext, Body().Blocks[i].Para.KeepNext) << i;
+  }
+}
+
 TEST_F(DocEngine, line_down_steps_paragraphs_and_table_rows_and_stops_at_the_end_of_the_document) {
   Open(kTwoParas);
   Run("LineDown", {TWordArg::Num(1)});
@@ -238,9 +347,29 @@ class TShowRecorder : public TDocOutput {
  public:
   void WritePdf(const TDocument&, const std::string&) override {}
   void Print(const TDocument&) override {}
-  void Show(const std::string& path) override { Shown.push_back(path); }
+  void Show(const std::string& path, bool asked) override {
+    Shown.push_back(path);
+    Asked.push_back(asked);
+  }
+  std::vector<bool> Asked;
   std::vector<std::string> Shown;
 };
+
+// Shown only at the end, as the export does when "Открыть Word" is left
+// unchecked: the document is opened all the same, but nobody asked for it.
+TEST(DocEngineShow, a_document_shown_only_when_finished_was_not_asked_for) {
+  TTempDir dir;
+  TShowRecorder out;
+  TDocEngine engine(&out);
+  const std::string target = dir.File("t.doc");
+  engine.StageCopy(SourcePath("resources/template/empty.doc"), target);
+  engine.Send("fileopen", {TWordArg::Named("name", target)});
+  engine.Send("FileSave");
+  engine.Send("AppShow");
+  engine.Send("AppShow");
+  EXPECT_EQ(out.Shown, (std::vector<std::string>{target, target}));
+  EXPECT_EQ(out.Asked, (std::vector<bool>{false, true}));
+}
 
 TEST(DocEngineShow, app_show_opens_the_document_only_once_its_file_holds_what_it_shows) {
   TTempDir dir;
@@ -260,6 +389,9 @@ TEST(DocEngineShow, app_show_opens_the_document_only_once_its_file_holds_what_it
   engine.Send("FileSave");
   engine.Send("appshow");
   EXPECT_EQ(out.Shown, std::vector<std::string>{target});
+  // The word processor was shown before the document was finished: the
+  // user asked to see it.
+  EXPECT_EQ(out.Asked, std::vector<bool>{true});
   EXPECT_EQ(ReadRtf(ReadBytes(target)).Body.Blocks.at(0).Para.Text(), "xy");
   EXPECT_TRUE(engine.Visible());
 }

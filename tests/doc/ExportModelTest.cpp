@@ -26,7 +26,7 @@ class TFakeHost : public TExportHost, public TDocOutput {
   void SetBusy(bool busy) override { Busy.push_back(busy); }
   void WritePdf(const TDocument&, const std::string& path) override { WriteBytes(path, "%PDF"); }
   void Print(const TDocument& doc) override { Printed.push_back(doc); }
-  void Show(const std::string& path) override { Shown.push_back(path); }
+  void Show(const std::string& path, bool) override { Shown.push_back(path); }
 
   std::string File;
   bool PrinterOk = true;
@@ -199,6 +199,73 @@ TEST_F(ExportDialog, a_failed_export_names_the_missing_template_and_leaves_the_o
   EXPECT_FALSE(Model.ExportTo(Dir.File("no/such/dir/x.doc"), Host));
   ASSERT_EQ(Messages.Messages.size(), 1u);
   EXPECT_NE(Messages.Messages[0].Text.find(Dir.File("no/such/dir/x.doc")), std::string::npos);
+}
+
+// Templates are files a user may replace. A damaged one ends the export
+// with one error that names the template and says what is wrong with it; the
+// chosen file keeps what it held.
+TEST_F(ExportDialog, a_damaged_template_is_refused_by_name_and_reason_and_the_chosen_file_is_kept) {
+  const std::string shipped = SourcePath("resources/template/");
+  const std::string rowWithoutCells = "\\trowd\\cellx700\\row\n";
+  auto insertBeforeFirstRow = [](std::string doc, const std::string& what) {
+    return doc.insert(doc.find("\\trowd"), what);
+  };
+  auto insertAfterLastRow = [](std::string doc, const std::string& what) {
+    return doc.insert(doc.rfind("\\row") + 5, what);
+  };
+  struct TCase {
+    const char* File;
+    std::string Bytes;
+    const char* Reason;
+  };
+  const TCase cases[] = {
+      // A row without cells at the top of the directions' table: the
+      // engine would step the caret into its first cell.
+      {"napr.doc", insertBeforeFirstRow(ReadBytes(shipped + "napr.doc"), rowWithoutCells),
+       "в таблице есть строка без ячеек"},
+      // ... under the equipment table's header, where new rows copy the last.
+      {"compl.doc", insertAfterLastRow(ReadBytes(shipped + "compl.doc"), "\\trowd\\row\n"),
+       "в таблице есть строка без ячеек"},
+      // ... in the frame's page header, which the export types into first.
+      {"empty.doc",
+       ReadBytes(shipped + "empty.doc").insert(ReadBytes(shipped + "empty.doc").find("{\\header") + 8, rowWithoutCells),
+       "в таблице есть строка без ячеек"},
+      {"Change.doc", "PK\x03\x04 a document of another format", "это не документ RTF"},
+      // The bookmark the section looks for is gone: the command that
+      // missed it names the template inserted before it.
+      {"phaseIII.doc", [&] {
+         std::string d = ReadBytes(shipped + "phaseIII.doc");
+         for (std::size_t at; (at = d.find("t-1")) != std::string::npos;) d.replace(at, 3, "t-2");
+         return d;
+       }(), "нет закладки t-1"},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.File);
+    TTempDir program;
+    std::filesystem::create_directories(program.File("template"));
+    for (const auto& e : std::filesystem::directory_iterator(shipped))
+      std::filesystem::copy_file(e.path(), program.File("template/" + e.path().filename().string()));
+    WriteBytes(program.File(std::string("template/") + c.File), c.Bytes);
+    SetProgramDir(program.Path());
+    Info.ObjectType = 1;
+    Info.SetPhaseCount(2);
+    Info.SetDirectionCount(1);
+    Info.EquipmentTable.SetRowCount(1);
+    Model.Prepare(Info);
+    Messages.Messages.clear();
+    Host.Shown.clear();
+    const std::string target = Dir.File("kept.doc");
+    WriteBytes(target, "old contents");
+    EXPECT_FALSE(Model.ExportTo(target, Host));
+    ASSERT_EQ(Messages.Messages.size(), 1u);
+    const TMessage& m = Messages.Messages[0];
+    EXPECT_EQ(m.Severity, TMessageSeverity::Error);
+    EXPECT_EQ(m.Text.rfind("Экспорт не выполнен. ", 0), 0u) << m.Text;
+    EXPECT_NE(m.Text.find(program.File(std::string("template/") + c.File)), std::string::npos) << m.Text;
+    EXPECT_NE(m.Text.find(c.Reason), std::string::npos) << m.Text;
+    EXPECT_EQ(ReadBytes(target), "old contents");
+    EXPECT_TRUE(Host.Shown.empty());
+  }
 }
 
 TEST_F(ExportDialog, print_lays_out_a_temporary_copy_outside_the_program_directory_with_the_print_margins) {

@@ -23,7 +23,8 @@ std::vector<std::vector<std::string>> CellTexts(const TTable& t) {
 std::string Describe(const TStory& s) {
   std::string out;
   auto para = [&](const TParagraph& p) {
-    out += "[" + std::to_string(static_cast<int>(p.Align)) + (p.Mark.Bold ? "B" : "") + std::to_string(p.Mark.Size);
+    out += "[" + std::string(p.KeepNext ? "K" : "") + std::to_string(static_cast<int>(p.Align)) +
+           (p.Mark.Bold ? "B" : "") + std::to_string(p.Mark.Size);
     for (const TRun& r : p.Runs) {
       if (!r.Bookmark.empty()) out += "<" + r.Bookmark + ">";
       else out += "(" + std::string(r.Format.Bold ? "B" : "") + std::to_string(r.Format.Size) + ")" + r.Text;
@@ -81,6 +82,10 @@ TEST(Templates, each_table_template_has_its_heading_its_captions_and_the_bookmar
     for (std::size_t i = 0; i < c.Lines.size(); ++i) {
       ASSERT_FALSE(blocks[i].IsTable);
       EXPECT_EQ(blocks[i].Para.Text(), c.Lines[i]);
+      // The headings and the line under them keep with the table; the line
+      // the file begins with ends the paragraph it is inserted into, which
+      // keeps nothing.
+      EXPECT_EQ(blocks[i].Para.KeepNext, i > 0) << i;
     }
     const TTable& t = blocks[c.Lines.size()].Table;
     ASSERT_TRUE(blocks[c.Lines.size()].IsTable);

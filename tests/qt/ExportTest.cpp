@@ -10,6 +10,8 @@
 #include <QPdfWriter>
 #include <QTextDocument>
 #include <QTextTable>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <cmath>
 #include <QProcess>
 #include <QStandardPaths>
@@ -105,7 +107,10 @@ class ExportTest : public QObject {
       auto* form = qobject_cast<TExportForm*>(&d);
       if (!form) return int(QDialog::Rejected);
       [&] { QVERIFY(form->ExportB()->isDefault()); }();
-      form->DocOutput().OnShow = [&](const std::string& p) { shown.push_back(p); };
+      form->DocOutput().OnShow = [&](const std::string& p) {
+        shown.push_back(p);
+        return true;
+      };
       QObject::connect(form->Gauge(), &QProgressBar::valueChanged, [&](int v) { gauge.push_back(v); });
       form->ExportB()->click();
       result = form->result();
@@ -117,6 +122,109 @@ class ExportTest : public QObject {
     QCOMPARE(shown, std::vector<std::string>{out.toStdString()});
     QVERIFY(ReadFile(out).startsWith("%PDF"));
     QVERIFY(Messages_->Messages.empty());
+  }
+
+  // The finished document is opened whether "Открыть Word" is checked or
+  // not; that nothing could open it is said only to the user who asked.
+  void NoViewerIsMentionedOnlyWhenOpeningWordWasAsked() {
+    TMainForm& f = Started(1);
+    for (const bool word : {false, true}) {
+      Messages_->Messages.clear();
+      const QString out = ProgramPath() + (word ? "shown.rtf" : "quiet.rtf");
+      std::vector<std::string> tried;
+      TAnswerer answers([&](QDialog& d) {
+        if (auto* save = qobject_cast<QFileDialog*>(&d)) {
+          save->selectFile(out);
+          return int(QDialog::Accepted);
+        }
+        auto* form = qobject_cast<TExportForm*>(&d);
+        if (!form) return int(QDialog::Rejected);
+        form->DocOutput().OnShow = [&](const std::string& p) {
+          tried.push_back(p);
+          return false;
+        };
+        if (word) form->WordBox()->click();
+        form->ExportB()->click();
+        return form->result();
+      });
+      f.Menu().ExportTables->trigger();
+      QCOMPARE(tried, std::vector<std::string>{out.toStdString()});
+      QVERIFY(ReadFile(out).startsWith("{\\rtf1"));
+      if (!word) {
+        QVERIFY(Messages_->Messages.empty());
+        continue;
+      }
+      QCOMPARE(Messages_->Messages.size(), std::size_t(1));
+      QCOMPARE(QString::fromStdString(Messages_->Messages[0].Text),
+               "Документ сохранён в файл " + out + ". Программа для его просмотра не найдена.");
+    }
+  }
+
+  // A heading (and the empty line under it) that keeps with the next block
+  // goes over to the next page with it rather than stay alone at the foot
+  // of a page; one that fits stays where it is.
+  void AHeadingThatKeepsWithTheNextBlockIsNeverLeftAloneAtTheFootOfAPage() {
+    QPdfWriter pdf(Program_.path() + "/keep.pdf");
+    pdf.setResolution(300);
+    const double pageH = 3000 * 300 / 1440.0;
+    const double width = 5000 * 300 / 1440.0;
+    auto para = [](const std::string& text, bool bold, bool keep) {
+      TBlock b;
+      if (!text.empty()) b.Para.Runs.push_back(TRun{text, TRunFormat{bold, bold ? 14 : 12}, ""});
+      b.Para.KeepNext = keep;
+      return b;
+    };
+    auto cellRow = [](const std::string& text, bool header) {
+      TRow r;
+      r.Header = header;
+      TCell c;
+      c.Right = 3000;
+      c.Paras[0].Runs.push_back(TRun{text, TRunFormat{}, ""});
+      r.Cells = {c, c};
+      r.Cells[1].Right = 5000;
+      return r;
+    };
+    auto pageOf = [&](QTextDocument& doc, const QString& text) {
+      for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        if (b.text() != text) continue;
+        const QRectF r = doc.documentLayout()->blockBoundingRect(b);
+        const QTextLine line = b.layout()->lineAt(0);
+        return static_cast<int>(std::floor((r.top() + line.y() + line.height() / 2) / pageH));
+      }
+      return -1;
+    };
+    int moved = 0;
+    int stayed = 0;
+    // Enough filler lines to put the heading on every line of the first
+    // page's lower half and past it.
+    for (int fill = 1; fill <= 40; ++fill) {
+      for (const bool table : {true, false}) {
+        TStory story;
+        for (int i = 0; i < fill; ++i) story.Blocks.push_back(para("строка " + std::to_string(i), false, false));
+        story.Blocks.push_back(para("Заголовок", true, true));
+        story.Blocks.push_back(para("", false, true));
+        if (table) {
+          TBlock t;
+          t.IsTable = true;
+          t.Table.Rows = {cellRow("Шапка", true), cellRow("первая строка", false), cellRow("вторая", false)};
+          story.Blocks.push_back(t);
+          story.Blocks.push_back(para("", false, false));
+        } else {
+          story.Blocks.push_back(para("первая строка", false, false));
+        }
+        auto doc = LayOutBody(story, &pdf, width, pageH);
+        const int heading = pageOf(*doc, QStringLiteral("Заголовок"));
+        const int next = pageOf(*doc, QStringLiteral("первая строка"));
+        const int before = pageOf(*doc, QString::fromStdString("строка " + std::to_string(fill - 1)));
+        QVERIFY2(heading >= 0 && next >= 0 && before >= 0, qPrintable(QString::number(fill)));
+        QVERIFY2(heading == next, qPrintable(QString("fill %1 table %2: heading on page %3, next on %4")
+                                                 .arg(fill).arg(table).arg(heading).arg(next)));
+        (heading > before ? moved : stayed)++;
+      }
+    }
+    // Both the moving and the staying were tried.
+    QVERIFY(moved > 0);
+    QVERIFY(stayed > moved);
   }
 
   void CancellingTheSaveDialogWritesNothingAndKeepsTheDialogOpen() {

@@ -51,6 +51,16 @@ std::size_t NextCharEnd(const std::string& s, std::size_t pos) {
   return pos;
 }
 
+bool IsHeading(const TParagraph& p) {
+  bool any = false;
+  for (const TRun& r : p.Runs) {
+    if (r.Text.empty()) continue;
+    if (!r.Format.Bold) return false;
+    any = any || r.Text.find_first_not_of(" \t") != std::string::npos;
+  }
+  return any;
+}
+
 }  // namespace
 
 int ParseMeasure(const std::string& text) {
@@ -110,20 +120,38 @@ void TDocEngine::Send(const std::string& command, const TWordArgs& args) {
     (this->*(it->second))(args);
   } catch (const TDocError& e) {
     const std::string what = e.what();
-    // Failures of files already name the file; the rest get the command.
+    // Failures of files already name the file; the rest get the command,
+    // and the file inserted last, whose contents the command most likely
+    // stumbled over (a template without its bookmark or table).
     if (what.rfind("Не удалось", 0) == 0) throw;
-    throw TDocError("Команда " + command + ": " + what);
+    const std::string after = LastInserted_.empty() ? "" : " (после вставки файла " + LastInserted_ + ")";
+    throw TDocError("Команда " + command + ": " + what + after);
   }
   // What the document holds now differs from its file after any command
   // but opening, saving, showing and printing.
   if (lower != "fileopen" && lower != "filesave" && lower != "appshow" && lower != "fileprint") Saved_ = false;
 }
 
-void TDocEngine::StageCopy(const std::string& from, const std::string& to) { Staged_[to] = ReadDocFile(from); }
+void TDocEngine::StageCopy(const std::string& from, const std::string& to) { Staged_[to] = {from, ReadDocFile(from)}; }
 
-std::string TDocEngine::LoadFile(const std::string& path) {
+std::string TDocEngine::LoadFile(const std::string& path, std::string& source) {
   const auto it = Staged_.find(path);
-  return it != Staged_.end() ? it->second : ReadDocFile(path);
+  if (it != Staged_.end()) {
+    source = it->second.first;
+    return it->second.second;
+  }
+  source = path;
+  return ReadDocFile(path);
+}
+
+TDocument TDocEngine::ReadFile(const std::string& path) {
+  std::string source;
+  const std::string bytes = LoadFile(path, source);
+  try {
+    return ReadRtf(bytes);
+  } catch (const TDocError& e) {
+    throw TDocError("Не удалось открыть файл " + source + ": " + e.what());
+  }
 }
 
 TDocument& TDocEngine::Doc() { return *Doc_; }
@@ -181,24 +209,20 @@ bool TDocEngine::NextLine(TCaret& c) {
 }
 
 void TDocEngine::AppShow(const TWordArgs&) {
+  // Shown already before: the user wanted to watch the word processor work.
+  const bool asked = Visible_;
   Visible_ = true;
   // Showing the word processor shows the finished document once it is saved.
   // A document only staged in memory has no file to show yet.
-  if (Doc_ && Saved_ && Output_ && !Staged_.count(Path_)) Output_->Show(Path_);
+  if (Doc_ && Saved_ && Output_ && !Staged_.count(Path_)) Output_->Show(Path_, asked);
 }
 
 void TDocEngine::FileOpen(const TWordArgs& args) {
   const std::string path = TextArg(args, "name", 0);
-  std::string bytes = LoadFile(path);
-  TDocument doc;
-  try {
-    doc = ReadRtf(bytes);
-  } catch (const TDocError& e) {
-    throw TDocError("Не удалось открыть файл " + path + ": " + e.what());
-  }
-  Doc_ = std::make_unique<TDocument>(std::move(doc));
+  Doc_ = std::make_unique<TDocument>(ReadFile(path));
   Path_ = path;
   Saved_ = true;
+  LastInserted_.clear();
   MoveTo(TCaret{});
 }
 
@@ -265,6 +289,13 @@ void TDocEngine::BreakParagraph() {
     cell.Paras.insert(cell.Paras.begin() + static_cast<std::ptrdiff_t>(Caret_.Para) + 1, tail);
     ++Caret_.Para;
   } else {
+    // A paragraph typed all in bold and ended by a paragraph mark is a
+    // heading; it and the empty lines under it keep with what follows.
+    TParagraph& ended = story.Blocks[Caret_.Block].Para;
+    const TBlock* before = Caret_.Block > 0 ? &story.Blocks[Caret_.Block - 1] : nullptr;
+    if (IsHeading(ended) ||
+        (ended.Length() == 0 && before && !before->IsTable && before->Para.KeepNext))
+      ended.KeepNext = true;
     TBlock b;
     b.Para = tail;
     story.Blocks.insert(story.Blocks.begin() + static_cast<std::ptrdiff_t>(Caret_.Block) + 1, b);
@@ -313,14 +344,8 @@ void TDocEngine::FilePrint(const TWordArgs&) {
 
 void TDocEngine::InsertFile(const TWordArgs& args) {
   const std::string path = TextArg(args, "name", 0);
-  TDocument in;
-  try {
-    in = ReadRtf(LoadFile(path));
-  } catch (const TDocError& e) {
-    const std::string what = e.what();
-    if (what.rfind("Не удалось", 0) == 0) throw;
-    throw TDocError("Не удалось открыть файл " + path + ": " + what);
-  }
+  const TDocument in = ReadFile(path);
+  LastInserted_ = path;
   std::vector<TBlock> blocks = in.Body.Blocks;
   if (blocks.empty()) return;
   // A bookmark brought in by the file moves its name to the new place.
@@ -355,6 +380,7 @@ void TDocEngine::InsertFile(const TWordArgs& args) {
     if (blocks.size() > 1) {
       here.Align = blocks[0].Para.Align;
       here.Mark = blocks[0].Para.Mark;
+      here.KeepNext = blocks[0].Para.KeepNext;
     }
     JoinParagraph(here, blocks[0].Para);
     first = 1;

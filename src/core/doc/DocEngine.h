@@ -19,8 +19,10 @@ class TDocOutput {
   // Lays the document out on pages and writes them as a PDF file.
   virtual void WritePdf(const TDocument& doc, const std::string& path) = 0;
   virtual void Print(const TDocument& doc) = 0;
-  // Opens a saved document for the user to read.
-  virtual void Show(const std::string& path) = 0;
+  // Opens a saved document for the user to read. `asked`: the user asked to
+  // see the word processor while it worked, so a document that nothing can
+  // open is worth a word; otherwise the failure passes quietly.
+  virtual void Show(const std::string& path, bool asked) = 0;
 };
 
 // Where typing goes: a paragraph of the body or the header, or a paragraph
@@ -72,7 +74,10 @@ class TDocEngine : public TWordBasic {
   // The first line of block k of the current story, if there is one.
   bool LineOfBlock(std::size_t k, TCaret& c);
   bool NextLine(TCaret& c);
-  std::string LoadFile(const std::string& path);
+  // The bytes opening `path` reads, and the file they came from (a staged
+  // copy's source), which is the file a failure to read them names.
+  std::string LoadFile(const std::string& path, std::string& source);
+  TDocument ReadFile(const std::string& path);
   void TypeText(const std::string& text);
   void BreakParagraph();
 
@@ -99,13 +104,16 @@ class TDocEngine : public TWordBasic {
   TDocOutput* Output_;
   std::unique_ptr<TDocument> Doc_;
   std::string Path_;
+  // The file the last Insertfile read into the open document.
+  std::string LastInserted_;
   bool Saved_ = false;
   bool Visible_ = false;
   TCaret Caret_;
   TCaret BodyCaret_;
   TRunFormat Format_;
   bool TableSelected_ = false;
-  std::map<std::string, std::string> Staged_;
+  // Staged copies: target path -> (source path, bytes).
+  std::map<std::string, std::pair<std::string, std::string>> Staged_;
 };
 
 // A length of the page set-up as the word processor takes it: a number with

@@ -60,6 +60,7 @@ TParagraph SplitParagraph(TParagraph& p, std::size_t offset) {
   TParagraph tail;
   tail.Align = p.Align;
   tail.Mark = p.Mark;
+  tail.KeepNext = p.KeepNext;
   const std::size_t at = SplitAt(p, offset);
   tail.Runs.assign(p.Runs.begin() + static_cast<std::ptrdiff_t>(at), p.Runs.end());
   p.Runs.resize(at);

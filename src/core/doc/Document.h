@@ -29,6 +29,9 @@ struct TParagraph {
   TAlign Align = TAlign::Left;
   // The format of the paragraph mark: what an empty paragraph types with.
   TRunFormat Mark;
+  // Kept on one page with the paragraph (or the first row of the table)
+  // that follows it: a heading never stays alone at the foot of a page.
+  bool KeepNext = false;
 
   // The text of every run, bookmarks left out.
   std::string Text() const;
@@ -86,7 +89,7 @@ struct TDocument {
 // a neighbouring run of the same format.
 void InsertText(TParagraph& p, std::size_t offset, const std::string& text, const TRunFormat& format);
 // Splits p at a byte offset: p keeps the part before, the result holds the
-// part after with p's alignment and mark. Bookmarks at the offset stay in p.
+// part after with p's alignment, mark and keeping. Bookmarks at the offset stay in p.
 TParagraph SplitParagraph(TParagraph& p, std::size_t offset);
 // Appends the runs of `tail` to p.
 void JoinParagraph(TParagraph& p, const TParagraph& tail);

@@ -9,5 +9,6 @@
 #include "Document.h"
 
 std::string WriteRtf(const TDocument& doc);
-// Throws TDocError when the bytes are not an RTF document.
+// Throws TDocError when the bytes are not an RTF document or hold a table
+// the engine could not type into (a row without cells).
 TDocument ReadRtf(const std::string& bytes);

@@ -14,6 +14,7 @@ enum class TDest { Body, Header, Skip, Bookmark };
 struct TState {
   TRunFormat Format;
   TAlign Align = TAlign::Left;
+  bool KeepNext = false;
   bool InTable = false;
   TDest Dest = TDest::Body;
   int SkipAfterUnicode = 1;
@@ -34,6 +35,7 @@ struct TStoryBuilder {
   void EndPara(const TState& st) {
     Para.Align = st.Align;
     Para.Mark = st.Format;
+    Para.KeepNext = st.KeepNext && !st.InTable;
     if (st.InTable) {
       CellParas.push_back(Para);
     } else {
@@ -60,6 +62,9 @@ struct TStoryBuilder {
       st.InTable = true;
       EndCell(st);
     }
+    // A row is where typing in a table goes; one without a cell has no
+    // place for it, and no word processor writes one.
+    if (RowCells.empty()) throw TDocError("в таблице есть строка без ячеек");
     TRow row;
     row.Cells = RowCells;
     row.Header = RowHeader;
@@ -114,14 +119,22 @@ class TRtfReader {
     if (In_.compare(start, 5, "{\\rtf") != 0) throw TDocError("это не документ RTF");
     Pos_ = start;
     Stack_.push_back(TState{});
+    // The last paragraph has no mark of its own: it ends with the document
+    // and takes the properties in force there.
+    TState last;
+    bool closed = false;
     while (Pos_ < In_.size()) {
       const char c = In_[Pos_++];
       if (c == '{') {
         Stack_.push_back(Stack_.back());
         IgnorableGroup_ = false;
       } else if (c == '}') {
+        last = St();
         CloseGroup();
-        if (Stack_.size() <= 1) break;
+        if (Stack_.size() <= 1) {
+          closed = true;
+          break;
+        }
       } else if (c == '\\') {
         ControlWord();
       } else if (c == '\r' || c == '\n') {
@@ -131,9 +144,10 @@ class TRtfReader {
         Text(Decode1251(std::string(1, c)));
       }
     }
+    if (!closed) last = St();
     TDocument doc;
-    Body_.Finish(Stack_.front());
-    Header_.Finish(Stack_.front());
+    Body_.Finish(last);
+    Header_.Finish(last);
     doc.Body = Body_.Story;
     doc.Header = Header_.Story;
     doc.Page = Page_;
@@ -255,6 +269,7 @@ class TRtfReader {
       if (TStoryBuilder* b = Builder()) b->EndRow();
     } else if (w == "pard") {
       st.Align = TAlign::Left;
+      st.KeepNext = false;
       st.InTable = false;
       if (TStoryBuilder* b = Builder()) b->ParaStarted = true;
     } else if (w == "plain") {
@@ -271,6 +286,8 @@ class TRtfReader {
       st.Align = TAlign::Right;
     } else if (w == "qj") {
       st.Align = TAlign::Justify;
+    } else if (w == "keepn") {
+      st.KeepNext = !hasParam || param != 0;
     } else if (w == "intbl") {
       st.InTable = true;
     } else if (w == "trowd") {

@@ -52,6 +52,7 @@ const char* AlignWord(TAlign a) {
 void WritePara(std::string& out, const TParagraph& p, bool inTable, const char* end) {
   out += "\\pard\\plain";
   out += AlignWord(p.Align);
+  if (p.KeepNext && !inTable) out += "\\keepn";
   if (inTable) out += "\\intbl";
   out += "\\f0" + CharFormat(p.Mark) + " ";
   for (const TRun& r : p.Runs) {
