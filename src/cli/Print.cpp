@@ -2,6 +2,7 @@
 // a PNG image without a printer or a display.
 #ifdef SVPASS_HAVE_RENDER
 #include "OffscreenApp.h"
+#include <QFile>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -96,7 +97,8 @@ bool ParseArgs(const TArgs& args, TPrintArgs& out) {
       continue;
     } else if (a == "--lengths") {
       while (isValue(i + 1) && out.Lengths.size() < 7) {
-        if (!ParseInt(args[i + 1], 0, TSetPhaseLenModel::kMaxLength, n)) return false;
+        // The top of each phase depends on the passport: checked once it is read.
+        if (!ParseInt(args[i + 1], 0, TSetPhaseLenModel::kLargestLength, n)) return false;
         out.Lengths.push_back(*n);
         ++i;
       }
@@ -158,6 +160,34 @@ TPrintEntry EntryOf(const TPrintArgs& a) {
   }
 }
 
+// What the menu and the phase-length dialog refuse for this passport is
+// refused here too: one line naming the reason, exit status 2.
+int CheckAgainstPassport(TSVObject& scheme, const TPrintArgs& a) {
+  if (a.Mode == TPrintMode::TimeDiagram && scheme.Info->IsUK()) {
+    CliError("print") << "a passport of the УК type has no time diagram\n";
+    return 2;
+  }
+  const TSetPhaseLenModel lengths(scheme);
+  for (std::size_t k = 0; k < a.Lengths.size(); ++k) {
+    const int max = lengths.Max[k + 1];
+    if (a.Lengths[k] > max) {
+      CliError("print") << "the length of phase " << k + 1 << " may be at most " << max << " s, not " << a.Lengths[k]
+                        << '\n';
+      return 2;
+    }
+  }
+  return 0;
+}
+
+// The target is tried before a page is drawn, so that an unwritable one
+// gives one line rather than a painter's complaint for every stroke.
+bool TargetWritable(const std::string& out) {
+  QFile file(QString::fromStdString(out));
+  if (file.open(QIODevice::WriteOnly)) return true;
+  CliError("print") << "cannot write " << out << ": " << file.errorString().toStdString() << '\n';
+  return false;
+}
+
 // The dialog's settings for the same entry, with the options over them.
 bool Configure(TPrintFormModel& print, TSVObject& scheme, const TPrintArgs& a, const TPrinterMetrics& printer) {
   const TIniFile config(JoinPath(ProgramDir(), "config.ini"));
@@ -195,6 +225,8 @@ int CmdPrint(const TArgs& args) {
   scheme.SetInfoFileName();
   scheme.LoadAll();
   if (a.Preset) ApplyLayerPreset(scheme, *a.Preset);
+  if (const int refused = CheckAgainstPassport(scheme, a)) return refused;
+  if (!TargetWritable(a.Out)) return 1;
 
   const QPageLayout layout(QPageSize(a.Paper), a.Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
                            QMarginsF(0, 0, 0, 0));
