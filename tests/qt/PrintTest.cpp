@@ -3,6 +3,7 @@
 // a page to a PDF printer.
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QScrollArea>
 #include <QDialogButtonBox>
@@ -329,7 +330,7 @@ class PrintTest : public QObject {
     QCOMPARE(seen.Lengths, (TPhaseLengths{0, 230, 12, 17, 0, 0, 0, 0}));
   }
 
-  void ALayerSetPrintLeavesTheViewersPhaseProgramAndLayersAsTheyWere() {
+  void APrintLeavesTheViewersPhaseProgramAndLayersAsTheyWere() {
     TMainForm& f = Started();
     TSVObject& scheme = *f.Scheme();
     scheme.Time->Program = 1;
@@ -338,52 +339,63 @@ class PrintTest : public QObject {
     scheme.CopyTimingToDirections();
     scheme.Layer(4).Visible = false;
     scheme.Layer(9).Editable = false;
-    std::vector<std::pair<bool, bool>> layers;
-    for (int n = 1; n <= kLayerCount; ++n) layers.emplace_back(scheme.Layer(n).Visible, scheme.Layer(n).Editable);
-    const QString pdf = Program_.path() + "/odd.pdf";
-    QStringList buttons;
-    std::vector<std::pair<bool, bool>> printedLayers;
-    TSeen seen;
-    {
-      TAnswerer answer([&](QDialog& d) {
-        if (auto* box = qobject_cast<QMessageBox*>(&d)) {
-          for (QAbstractButton* b : box->buttons()) buttons << b->text();
-          return static_cast<int>(QMessageBox::Yes);
-        }
-        auto* print = qobject_cast<TPrintForm*>(&d);
-        if (!print) return static_cast<int>(QDialog::Rejected);
-        Look(d, seen);
-        for (int n = 1; n <= kLayerCount; ++n)
-          printedLayers.emplace_back(scheme.Layer(n).Visible, scheme.Layer(n).Editable);
-        print->Printer().setOutputFormat(QPrinter::PdfFormat);
-        print->Printer().setOutputFileName(pdf);
-        print->Model().Content.TwoPhases = true;
-        print->Model().Content.FirstPhase = 3;
-        print->Model().Content.SecondPhase = 1;
-        [&] { QVERIFY(print->PrintClick()); }();
-        return static_cast<int>(QDialog::Accepted);
-      });
-      f.Menu().PrintOdd->trigger();
+    const auto layerSwitches = [&] {
+      std::vector<std::pair<bool, bool>> out;
+      for (int n = 1; n <= kLayerCount; ++n) out.emplace_back(scheme.Layer(n).Visible, scheme.Layer(n).Editable);
+      return out;
+    };
+    const std::vector<std::pair<bool, bool>> layers = layerSwitches();
+    const QString pdf = Program_.path() + "/page.pdf";
+    for (QAction* entry : {f.Menu().PrintScheme, f.Menu().PrintOdd}) {
+      QStringList buttons;
+      std::vector<std::pair<bool, bool>> printedLayers;
+      int printedPhase = 0;
+      TSeen seen;
+      QFile::remove(pdf);
+      {
+        TAnswerer answer([&](QDialog& d) {
+          if (auto* box = qobject_cast<QMessageBox*>(&d)) {
+            for (QAbstractButton* b : box->buttons()) buttons << b->text();
+            return static_cast<int>(QMessageBox::Yes);
+          }
+          auto* print = qobject_cast<TPrintForm*>(&d);
+          if (!print) return static_cast<int>(QDialog::Rejected);
+          Look(d, seen);
+          printedLayers = layerSwitches();
+          print->Printer().setOutputFormat(QPrinter::PdfFormat);
+          print->Printer().setOutputFileName(pdf);
+          print->Model().Content.TwoPhases = true;
+          print->Model().Content.FirstPhase = 3;
+          print->Model().Content.SecondPhase = 1;
+          [&] { QVERIFY(print->PrintClick()); }();
+          printedPhase = scheme.Time->Phase;
+          return static_cast<int>(QDialog::Accepted);
+        });
+        entry->trigger();
+      }
+      const QString name = entry->text();
+      QCOMPARE(seen.Shown, 1);
+      QVERIFY(ReadFile(pdf).startsWith("%PDF"));
+      // The print stepped the clock to the last phase printed...
+      QCOMPARE(printedPhase, 1);
+      if (entry == f.Menu().PrintOdd) {
+        buttons.sort();
+        QCOMPARE(buttons, (QStringList{QStringLiteral("Да"), QStringLiteral("Нет"), QStringLiteral("Отмена")}));
+        // The title's lines end as the command line's title does.
+        QCOMPARE(seen.Title, PrintTitle(*scheme.Info, TPrintEntry::Odd));
+        // ...and showed the layer set only...
+        QVERIFY(printedLayers != layers);
+      }
+      // ...and the viewer is back where it was.
+      QVERIFY2(scheme.Time->Phase == 2, qPrintable(name));
+      QCOMPARE(int(scheme.Time->Program), 1);
+      QCOMPARE(scheme.Time->Remaining, 7.5);
+      for (int i = 1; i <= scheme.Info->Directions.Count; ++i) {
+        QCOMPARE(int(scheme.Info->Directions.Item(i)->CurrentPhase), 2);
+        QCOMPARE(scheme.Info->Directions.Item(i)->Remaining, 7.5);
+      }
+      QVERIFY2(layerSwitches() == layers, qPrintable(name));
     }
-    buttons.sort();
-    QCOMPARE(buttons, (QStringList{QStringLiteral("Да"), QStringLiteral("Нет"), QStringLiteral("Отмена")}));
-    QCOMPARE(seen.Shown, 1);
-    // The title's lines end as the command line's title does.
-    QCOMPARE(seen.Title, PrintTitle(*scheme.Info, TPrintEntry::Odd));
-    QVERIFY(ReadFile(pdf).startsWith("%PDF"));
-    // The print showed the layer set only...
-    QVERIFY(printedLayers != layers);
-    // ...and the viewer is back where it was.
-    QCOMPARE(scheme.Time->Phase, 2);
-    QCOMPARE(int(scheme.Time->Program), 1);
-    QCOMPARE(scheme.Time->Remaining, 7.5);
-    for (int i = 1; i <= scheme.Info->Directions.Count; ++i) {
-      QCOMPARE(int(scheme.Info->Directions.Item(i)->CurrentPhase), 2);
-      QCOMPARE(scheme.Info->Directions.Item(i)->Remaining, 7.5);
-    }
-    std::vector<std::pair<bool, bool>> after;
-    for (int n = 1; n <= kLayerCount; ++n) after.emplace_back(scheme.Layer(n).Visible, scheme.Layer(n).Editable);
-    QVERIFY(after == layers);
   }
 
   void ThePreviewOpensWithTheWholePageInItsWindow() {
