@@ -103,7 +103,13 @@ TPrintForm::TPrintForm(QWidget* parent) : QDialog(parent), Printer_(SessionPrint
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(bar);
   layout->addWidget(Scroll_, 1);
-  ResizeWithinScreen(this, QSize(900, 700));
+  // A screen as low as the window would be (1024 × 600) leaves room for the
+  // frame the window manager puts around it, as wide as the main window's:
+  // its title bar must not run past the screen's edge.
+  QSize frame(0, 0);
+  if (parent && parent->window()->isVisible())
+    frame = parent->window()->frameGeometry().size() - parent->window()->geometry().size();
+  resize(SizeWithin(QSize(900, 700), AvailableArea(this).adjusted(0, 0, -frame.width(), -frame.height())));
 
   connect(setup, &QPushButton::clicked, this, &TPrintForm::PrinterSetupClick);
   connect(print, &QPushButton::clicked, this, [this] {
@@ -283,6 +289,16 @@ void TPrintForm::FitToWindow() {
   const QSize room = Scroll_->maximumViewportSize() - QSize(8, 8);
   Model_.FitZoom(TSize{room.width(), room.height()});
   Refresh();
+}
+
+void TPrintForm::moveEvent(QMoveEvent* event) {
+  QDialog::moveEvent(event);
+  // The window manager's frame is known only once it has placed the window:
+  // a frame past the screen's edge (a 1024 × 600 screen) is pulled back in.
+  if (Placing_ || !isVisible() || AvailableArea(this).contains(frameGeometry())) return;
+  Placing_ = true;
+  KeepOnScreen(this);
+  Placing_ = false;
 }
 
 void TPrintForm::showEvent(QShowEvent* event) {

@@ -80,6 +80,7 @@ class TPrintForm : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 
  private:
@@ -98,4 +99,5 @@ class TPrintForm : public QDialog {
   QLabel* SignLabel_;
   QCheckBox* Frames_;
   TSetPageForm* PageForm_ = nullptr;
+  bool Placing_ = false;
 };
