@@ -7,7 +7,11 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <unistd.h>
+
+#include <cerrno>
 #include <ctime>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 
@@ -99,7 +103,8 @@ bool ParseArgs(const TArgs& args, TPrintArgs& out) {
       continue;
     } else if (a == "--lengths") {
       while (isValue(i + 1) && out.Lengths.size() < 7) {
-        if (!ParseInt(args[i + 1], 0, TSetPhaseLenModel::kMaxLength, n)) return false;
+        // The top of each phase depends on the passport: checked once it is read.
+        if (!ParseInt(args[i + 1], 0, TSetPhaseLenModel::kLargestLength, n)) return false;
         out.Lengths.push_back(*n);
         ++i;
       }
@@ -164,6 +169,41 @@ TPrintEntry EntryOf(const TPrintArgs& a) {
   }
 }
 
+// What the menu and the phase-length dialog refuse for this passport is
+// refused here too: one line naming the reason, exit status 2.
+int CheckAgainstPassport(TSVObject& scheme, const TPrintArgs& a) {
+  if (a.Mode == TPrintMode::TimeDiagram && scheme.Info->IsUK()) {
+    CliError("print") << "a passport of the УК type has no time diagram\n";
+    return 2;
+  }
+  const TSetPhaseLenModel lengths(scheme);
+  for (std::size_t k = 0; k < a.Lengths.size(); ++k) {
+    const int max = lengths.Max[k + 1];
+    if (a.Lengths[k] > max) {
+      CliError("print") << "the length of phase " << k + 1 << " may be at most " << max << " s, not " << a.Lengths[k]
+                        << '\n';
+      return 2;
+    }
+  }
+  return 0;
+}
+
+// The target is tried before a page is drawn, so that an unwritable one
+// gives one line rather than a painter's complaint for every stroke. Nothing
+// is created or truncated here: the page is written whole at the end.
+bool TargetWritable(const std::string& out) {
+  if (out == "-") return true;
+  const std::filesystem::path target(out);
+  std::error_code ec;
+  std::string probe = out;
+  if (!std::filesystem::exists(target, ec)) {
+    probe = target.parent_path().empty() ? std::string(".") : target.parent_path().string();
+  }
+  if (::access(probe.c_str(), W_OK) == 0) return true;
+  ReportWriteFailure("print", out, errno);
+  return false;
+}
+
 // The dialog's settings for the same entry, with the options over them.
 bool Configure(TPrintFormModel& print, TSVObject& scheme, const TPrintArgs& a, const TPrinterMetrics& printer) {
   const TIniFile config(JoinPath(ProgramDir(), "config.ini"));
@@ -206,6 +246,8 @@ int CmdPrint(const TArgs& args) {
       !PhaseOfPassport(a.Second, *scheme.Info, why, "--phases"))
     return UsageError("print", why);
   if (a.Preset) ApplyLayerPreset(scheme, *a.Preset);
+  if (const int refused = CheckAgainstPassport(scheme, a)) return refused;
+  if (!TargetWritable(a.Out)) return 1;
 
   const QPageLayout layout(QPageSize(a.Paper), a.Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
                            QMarginsF(0, 0, 0, 0));

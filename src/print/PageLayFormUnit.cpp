@@ -17,7 +17,7 @@ TPageLayForm::TPageLayForm(QWidget* parent) : QDialog(parent) {
   auto* buttons = new QDialogButtonBox(this);
   buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
   buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::accepted, this, &TPageLayForm::OkClick);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* groups = new QHBoxLayout;
   groups->addWidget(Margins.Margins);
@@ -28,12 +28,31 @@ TPageLayForm::TPageLayForm(QWidget* parent) : QDialog(parent) {
   layout->addWidget(buttons);
 }
 
+bool TPageLayForm::TakeEdits() {
+  for (int i = 0; i < 6; ++i)
+    Model_->SetText(kMarginEdits[i], Margins.Edits[static_cast<std::size_t>(i)]->text().toStdString());
+  Stored_ = Model_->Press(TDialogButton::Ok) == mrOk;
+  return Stored_;
+}
+
+void TPageLayForm::OkClick() {
+  if (!Model_) return;
+  if (TakeEdits())
+    accept();
+  else
+    Margins.FocusFaulty(Model_->FaultyMargin);
+}
+
 int TPageLayForm::Execute(TIniFile& config) {
   TPageLayModel model;
   model.Fill(config);
   for (std::size_t i = 0; i < 6; ++i) Margins.Edits[i]->setText(QString::fromStdString(model.Texts[i]));
-  if (ExecModal(*this) != QDialog::Accepted) return model.Press(TDialogButton::Cancel);
-  for (int i = 0; i < 6; ++i)
-    model.SetText(kMarginEdits[i], Margins.Edits[static_cast<std::size_t>(i)]->text().toStdString());
-  return model.Press(TDialogButton::Ok);
+  Model_ = &model;
+  Stored_ = false;
+  bool stored = ExecModal(*this) == QDialog::Accepted;
+  // A dialog accepted other than through "Ok" (a script's answer) still
+  // stores only six numbers.
+  if (stored && !Stored_) stored = TakeEdits();
+  Model_ = nullptr;
+  return stored ? mrOk : mrCancel;
 }

@@ -14,8 +14,16 @@ class TPageLayForm : public QDialog {
  public:
   explicit TPageLayForm(QWidget* parent = nullptr);
 
-  // Fills from config.ini, runs, and writes the six texts when confirmed.
+  // Fills from config.ini and runs; Ok writes the six texts, or stays open
+  // on a faulty one.
   int Execute(TIniFile& config);
 
   TMarginEdits Margins;
+
+ private:
+  // Hands the edits to the model and presses its Ok: true when stored.
+  bool TakeEdits();
+  void OkClick();
+  TPageLayModel* Model_ = nullptr;
+  bool Stored_ = false;
 };

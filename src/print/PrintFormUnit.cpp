@@ -5,6 +5,9 @@
 #include <QPointer>
 #include <QDate>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QTimer>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -17,10 +20,12 @@
 #include "SetPageUnit.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
+#include "print/PrintEntry.h"
 #include "print/SetPageModel.h"
 #include "qt/FlowLayout.h"
 #include "qt/Modal.h"
 #include "qt/QtCanvas.h"
+#include "qt/Questions.h"
 #include "qt/ScreenFit.h"
 
 void TPreviewPaper::SetPicture(const QImage& picture) {
@@ -59,10 +64,9 @@ QPrinter& SessionPrinter() {
     QPrinter& p = holder->Printer;
     // Only the printer's own unprintable strips: the page keeps its margins itself.
     p.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-      p.setOutputFormat(QPrinter::PdfFormat);
-      p.setOutputFileName(QDir::home().filePath(QStringLiteral("svpass.pdf")));
-    }
+    // Without a printer the page goes to a PDF file; no name is set, so that
+    // each print asks where.
+    if (QPrinterInfo::availablePrinters().isEmpty()) p.setOutputFormat(QPrinter::PdfFormat);
   }
   return holder->Printer;
 }
@@ -99,7 +103,13 @@ TPrintForm::TPrintForm(QWidget* parent) : QDialog(parent), Printer_(SessionPrint
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(bar);
   layout->addWidget(Scroll_, 1);
-  ResizeWithinScreen(this, QSize(900, 700));
+  // A screen as low as the window would be (1024 × 600) leaves room for the
+  // frame the window manager puts around it, as wide as the main window's:
+  // its title bar must not run past the screen's edge.
+  QSize frame(0, 0);
+  if (parent && parent->window()->isVisible())
+    frame = parent->window()->frameGeometry().size() - parent->window()->geometry().size();
+  resize(SizeWithin(QSize(900, 700), AvailableArea(this).adjusted(0, 0, -frame.width(), -frame.height())));
 
   connect(setup, &QPushButton::clicked, this, &TPrintForm::PrinterSetupClick);
   connect(print, &QPushButton::clicked, this, [this] {
@@ -196,8 +206,63 @@ void TPrintForm::PrinterSetupClick() {
   Refresh();
 }
 
+namespace {
+
+// The PDF file the last print without a printer was saved to: the next one
+// asks again, in the same folder, rather than overwriting it.
+QString& LastAskedPdf() {
+  static QString path;
+  return path;
+}
+
+}  // namespace
+
+QString TPrintForm::AskPdfTarget() {
+  const QString folder =
+      LastAskedPdf().isEmpty() ? QDir::homePath() : QFileInfo(LastAskedPdf()).absolutePath();
+  const QString name =
+      QString::fromStdString(PrintFileName(Scheme_ ? Scheme_->Dir : std::string(), Model_.Content.Mode));
+  QFileDialog dialog(this, QStringLiteral("Принтер не найден: сохранить страницу в файл PDF"), folder,
+                     QStringLiteral("Документы PDF (*.pdf)"));
+  dialog.setObjectName(QStringLiteral("PrintSaveDialog"));
+  // Qt's own dialog, so that its captions are the ones set here.
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  // A file that is there is asked about below, in Russian.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setDefaultSuffix(QStringLiteral("pdf"));
+  dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Папка:"));
+  dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Имя файла:"));
+  dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Тип файла:"));
+  dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Сохранить"));
+  dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Отмена"));
+  dialog.selectFile(QDir(folder).filePath(name));
+  for (;;) {
+    if (ExecModal(dialog) != QDialog::Accepted) return QString();
+    const QStringList files = dialog.selectedFiles();
+    if (files.isEmpty() || files.first().isEmpty()) return QString();
+    const QString path = QFileInfo(files.first()).absoluteFilePath();
+    if (!QFileInfo::exists(path) ||
+        AskReplace(this, windowTitle(),
+                   QStringLiteral("Файл «%1» уже есть. Заменить его?").arg(QDir::toNativeSeparators(path)))) {
+      LastAskedPdf() = path;
+      return path;
+    }
+  }
+}
+
 bool TPrintForm::PrintClick() {
   if (!Scheme_) return false;
+  // A PDF printer with no file of its own (there is no printer) or with the
+  // file the last such print was saved to asks where to save this page.
+  QString savedTo;
+  const QString target = Printer_.outputFileName();
+  if (Printer_.outputFormat() == QPrinter::PdfFormat && (target.isEmpty() || target == LastAskedPdf())) {
+    savedTo = AskPdfTarget();
+    if (savedTo.isEmpty()) return false;
+    Printer_.setOutputFileName(savedTo);
+  }
   Printer_.setDocName(QString::fromStdString(Model_.Content.Title).simplified());
   Model_.Printer = PrinterMetrics(Printer_);
   TQtCanvas canvas(&Printer_);
@@ -207,8 +272,40 @@ bool TPrintForm::PrintClick() {
     return false;
   }
   Model_.DrawPrinted(*Scheme_, canvas);
-  canvas.Painter().end();
+  if (!canvas.Painter().end()) {
+    MessageBoxOk(this, QMessageBox::Critical, windowTitle(),
+                 QStringLiteral("Не удалось записать файл ") + Printer_.outputFileName());
+    return false;
+  }
+  if (!savedTo.isEmpty())
+    MessageBoxOk(this, QMessageBox::Information, windowTitle(),
+                 QStringLiteral("Страница сохранена в файл\n%1").arg(QDir::toNativeSeparators(savedTo)));
   return true;
+}
+
+void TPrintForm::FitToWindow() {
+  Model_.Printer = PrinterMetrics(Printer_);
+  // The room the scroll box gives its paper, less a thin dark rim around it.
+  const QSize room = Scroll_->maximumViewportSize() - QSize(8, 8);
+  Model_.FitZoom(TSize{room.width(), room.height()});
+  Refresh();
+}
+
+void TPrintForm::moveEvent(QMoveEvent* event) {
+  QDialog::moveEvent(event);
+  // The window manager's frame is known only once it has placed the window:
+  // a frame past the screen's edge (a 1024 × 600 screen) is pulled back in.
+  if (Placing_ || !isVisible() || AvailableArea(this).contains(frameGeometry())) return;
+  Placing_ = true;
+  KeepOnScreen(this);
+  Placing_ = false;
+}
+
+void TPrintForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // Each opening starts with the whole page in view, once the window has
+  // its final size on the screen.
+  QTimer::singleShot(0, this, &TPrintForm::FitToWindow);
 }
 
 void TPrintForm::hideEvent(QHideEvent* event) {

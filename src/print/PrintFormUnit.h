@@ -66,8 +66,11 @@ class TPrintForm : public QDialog {
   void FramesClick(bool on);
   void PageSetupClick();
   void PrinterSetupClick();
-  // Prints the page; false (after a message) when the printer refused.
+  // Prints the page; false (after a message) when the printer refused, or
+  // when no file was chosen for a page saved as PDF.
   bool PrintClick();
+  // Sets the zoom at which the whole paper fits the preview's window.
+  void FitToWindow();
 
   TPreviewPaper* Paper() const { return Paper_; }
   QLabel* ZoomLabel() const { return ZoomLabel_; }
@@ -76,10 +79,16 @@ class TPrintForm : public QDialog {
   QScrollArea* Scroll() const { return Scroll_; }
 
  protected:
+  void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 
  private:
   void ScaleScroll(double factor);
+  // Without a printer the page is saved as PDF: asks where (the default
+  // name from the passport and the mode), and whether to replace a file
+  // that is there. Empty when the user cancelled.
+  QString AskPdfTarget();
 
   TSVObject* Scheme_ = nullptr;
   TPrintFormModel Model_;
@@ -90,4 +99,5 @@ class TPrintForm : public QDialog {
   QLabel* SignLabel_;
   QCheckBox* Frames_;
   TSetPageForm* PageForm_ = nullptr;
+  bool Placing_ = false;
 };

@@ -31,6 +31,13 @@ void TMarginEdits::Create(QWidget* parent) {
   c->addRow(QStringLiteral("Нижний:"), Edits[5]);
 }
 
+void TMarginEdits::FocusFaulty(int index) {
+  if (index < 0 || index >= 6) return;
+  QLineEdit* edit = Edits[static_cast<std::size_t>(index)];
+  edit->setFocus();
+  edit->selectAll();
+}
+
 TSetPageForm::TSetPageForm(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("TSetPageForm"));
   setWindowTitle(QStringLiteral("Параметры страницы"));
@@ -113,7 +120,10 @@ void TSetPageForm::Collect(TSetPageModel& model) {
 void TSetPageForm::OkClick() {
   if (!Model_) return;
   Collect(*Model_);
-  if (Model_->Press(TDialogButton::Ok) == mrOk) accept();
+  if (Model_->Press(TDialogButton::Ok) == mrOk)
+    accept();
+  else
+    Margins.FocusFaulty(Model_->FaultyMargin);
 }
 
 int TSetPageForm::Execute(TSetPageModel& model) {

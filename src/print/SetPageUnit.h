@@ -19,6 +19,8 @@ struct TMarginEdits {
   QGroupBox* Margins = nullptr;
   QGroupBox* Colons = nullptr;
   void Create(QWidget* parent);
+  // Puts the cursor into the edit a refused Ok stopped at (-1: none).
+  void FocusFaulty(int index);
 };
 
 class TSetPageForm : public QDialog {

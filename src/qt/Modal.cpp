@@ -1,5 +1,6 @@
 #include "Modal.h"
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QTimer>
 
@@ -34,6 +35,9 @@ void MessageBoxOk(QWidget* parent, QMessageBox::Icon icon, const QString& title,
 QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& title, const QString& text) {
   QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                   parent);
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+  box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
   box.setEscapeButton(QMessageBox::Cancel);
   const int result = ExecModal(box);
   if (result == QMessageBox::Yes || result == QMessageBox::No) return static_cast<QMessageBox::StandardButton>(result);

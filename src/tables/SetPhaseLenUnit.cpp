@@ -4,7 +4,6 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QSpinBox>
-#include <algorithm>
 #include <string>
 
 #include "qt/Modal.h"
@@ -35,8 +34,9 @@ int TSetPhaseForm::Execute(TSetPhaseLenModel& model) {
   for (int k = 1; k <= TSetPhaseLenModel::kPhases; ++k) {
     QSpinBox* spin = SpinEdit(k);
     const int value = model.Lengths[static_cast<std::size_t>(k)];
-    // A stored main time beyond the usual range is shown, not cut.
-    spin->setMaximum(std::max(TSetPhaseLenModel::kMaxLength, value));
+    // A stored main time beyond the usual range is shown, not cut, and any
+    // length up to it may be typed.
+    spin->setMaximum(model.Max[static_cast<std::size_t>(k)]);
     spin->setValue(value);
     spin->setEnabled(model.Enabled[static_cast<std::size_t>(k)]);
   }

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <optional>
 
 #include "AboutFormUnit.h"
 #include "ChooseObjectUnit.h"
@@ -16,6 +17,7 @@
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
 #include "plan/SVtime.h"
+#include "print/ViewState.h"
 #include "platform/IniFile.h"
 #include "qt/Modal.h"
 #include "qt/PassportLock.h"
@@ -352,6 +354,14 @@ void TMainForm::PrintPresetClick(TLayerPreset preset) {
   }
   const auto answer = AskYesNoCancel(this, ApplicationTitle(), question);
   if (answer == QMessageBox::Cancel) return;
-  if (answer == QMessageBox::Yes) ApplyPreset(preset);
-  if (PrintHandler_) PrintHandler_(TPrintRequest{TPrintRequest::Scheme, PassportTitle() + "\n" + heading, true});
+  {
+    // The layer set is shown for the print only: afterwards the viewer has
+    // its own layer switches back.
+    std::optional<TViewStateKeeper> keep;
+    if (Scheme_) keep.emplace(*Scheme_);
+    if (answer == QMessageBox::Yes) ApplyPreset(preset);
+    // The title's lines end as the command line's do.
+    if (PrintHandler_) PrintHandler_(TPrintRequest{TPrintRequest::Scheme, PassportTitle() + "\r\n" + heading, true});
+  }
+  Repaint();
 }

@@ -9,6 +9,7 @@
 #include "print/PageLayFormUnit.h"
 #include "print/PrintEntry.h"
 #include "print/PrintFormUnit.h"
+#include "print/ViewState.h"
 #include "tables/SetPhaseLenModel.h"
 #include "tables/SetPhaseLenUnit.h"
 
@@ -32,6 +33,9 @@ void RunPrint(TMainForm& form, TPrintMode mode, const std::string& title, bool n
       dialog->setObjectName(QStringLiteral("KeptPrintForm"));
     }
   }
+  // The preview and the print step the clock through the printed phases;
+  // the viewer gets its phase, program and layers back afterwards.
+  TViewStateKeeper keep(*scheme);
   if (!dialog->Prepare(*scheme, form.Config())) return;
   if (mode == TPrintMode::TimeDiagram) dialog->NewContexts();
   TPrintFormModel& model = dialog->Model();
@@ -40,6 +44,7 @@ void RunPrint(TMainForm& form, TPrintMode mode, const std::string& title, bool n
   if (noFooter) model.Margins.Footer = 0;
   if (lengths) model.Content.PhaseLengths = *lengths;
   dialog->Execute();
+  keep.Restore();
   form.Repaint();
 }
 

@@ -356,9 +356,14 @@ class MainWindowTest : public QObject {
   void SchemePrintingWithAPresetAsksFirstAndCancelDoesNothing() {
     TMainForm& f = Started();
     std::vector<TPrintRequest> printed;
-    f.SetPrintHandler([&](const TPrintRequest& r) { printed.push_back(r); });
-    QVERIFY(f.Menu().PrintOdd->isEnabled());
     TSVObject& s = *f.Scheme();
+    // Whether layer 1 was shown while each page was printed.
+    std::vector<bool> layerOne;
+    f.SetPrintHandler([&](const TPrintRequest& r) {
+      printed.push_back(r);
+      layerOne.push_back(s.Layer(1).Visible);
+    });
+    QVERIFY(f.Menu().PrintOdd->isEnabled());
     int answer = QMessageBox::Cancel;
     TAnswerer answers([&](QDialog&) { return answer; });
     f.Menu().PrintOdd->trigger();
@@ -369,8 +374,10 @@ class MainWindowTest : public QObject {
     QVERIFY(printed.size() == 1 && s.Layer(1).Visible);
     answer = QMessageBox::Yes;
     f.Menu().PrintOdd->trigger();
-    QVERIFY(printed.size() == 2 && !s.Layer(1).Visible);
-    QCOMPARE(printed.back().Title, QStringLiteral("ул. Тестовая - пр. Проверочный (Объект № 1) \nСхема ОДД"));
+    // "Да" prints the layer set only, and the viewer gets its layers back.
+    QVERIFY(printed.size() == 2 && s.Layer(1).Visible);
+    QCOMPARE(layerOne, (std::vector<bool>{true, false}));
+    QCOMPARE(printed.back().Title, QStringLiteral("ул. Тестовая - пр. Проверочный (Объект № 1) \r\nСхема ОДД"));
   }
 
   void LastTramscaleIsWrittenWhenTheWindowCloses() {

@@ -23,6 +23,11 @@ bool TPageLayModel::SetText(const std::string& control, const std::string& value
 
 int TPageLayModel::Press(TDialogButton button) {
   if (button != TDialogButton::Ok || !Config_) return mrCancel;
+  // A value that is not a number would stop every later print: refused here,
+  // and nothing is written unless all six are numbers.
+  std::array<double, 6> values{};
+  FaultyMargin = ParseMarginTexts(Texts, values);
+  if (FaultyMargin >= 0) return mrNone;
   for (int i = 0; i < 6; ++i) Config_->WriteString(kPageSection, kPageKeys[i], Texts[static_cast<std::size_t>(i)]);
   return mrOk;
 }

@@ -25,6 +25,27 @@ std::string MarginConversionError(const std::string& text) {
   return "'" + text + "' is not a valid floating point value";
 }
 
+const char* const kMarginNames[6] = {"Левое поле",   "Правое поле", "Верхнее поле", "Нижнее поле",
+                                     "Высота верхнего колонтитула", "Высота нижнего колонтитула"};
+
+std::string MarginFieldError(int index, const std::string& text) {
+  return std::string(kMarginNames[index]) + ": «" + text + "» — не число сантиметров (например, «1,5»).";
+}
+
+int ParseMarginTexts(const std::array<std::string, 6>& texts, std::array<double, 6>& values) {
+  static const int order[6] = {2, 0, 3, 1, 4, 5};
+  std::array<double, 6> read{};
+  for (int i : order) {
+    const std::string& text = texts[static_cast<std::size_t>(i)];
+    if (!ParseMargin(text, read[static_cast<std::size_t>(i)])) {
+      ShowError(MarginFieldError(i, text));
+      return i;
+    }
+  }
+  values = read;
+  return -1;
+}
+
 std::string FormatGeneral5(double value) { return FormatUserGeneral(value, 5); }
 
 bool ReadPageMargins(const TIniFile& config, const TPageMargins& defaults, TPageMargins& margins) {

@@ -2,6 +2,7 @@
 // Where things go on a printed page: the margins the user sets in
 // centimetres, the printer's paper and printable area in device pixels, and
 // the rectangles of the header band, the body and the date band that follow.
+#include <array>
 #include <string>
 
 #include "platform/Types.h"
@@ -33,6 +34,16 @@ extern const char* const kPageKeys[6];
 bool ParseMargin(const std::string& text, double& value);
 // The conversion error shown for a margin that is not a number.
 std::string MarginConversionError(const std::string& text);
+// The margins as the page dialogs name them, left to footer.
+extern const char* const kMarginNames[6];
+// The error shown for margin `index` (left to footer) typed as `text`: it
+// names the field ("Правое поле: «один» — …").
+std::string MarginFieldError(int index, const std::string& text);
+// The six margin texts of a page dialog (left, right, top, bottom, header,
+// footer) read as numbers, all or none: -1 with `values` filled, or the
+// index of the first faulty text in the order top, left, bottom, right,
+// header, footer, after the error naming its field, `values` untouched.
+int ParseMarginTexts(const std::array<std::string, 6>& texts, std::array<double, 6>& values);
 // A value as the dialogs show it: general format, 5 significant digits,
 // comma as decimal separator ("1,5", "3", "71,429").
 std::string FormatGeneral5(double value);

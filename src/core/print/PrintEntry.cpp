@@ -26,3 +26,15 @@ std::string PrintTitle(const TSVInfo& info, TPrintEntry entry) {
   if (!heading.empty()) title += "\r\n" + heading;
   return title;
 }
+
+std::string PrintFileName(const std::string& passportDir, TPrintMode mode) {
+  std::string dir = passportDir;
+  while (!dir.empty() && (dir.back() == '/' || dir.back() == '\\')) dir.pop_back();
+  const std::size_t sep = dir.find_last_of("/\\");
+  std::string name = sep == std::string::npos ? dir : dir.substr(sep + 1);
+  if (name.empty()) name = "svpass";
+  const char* what = mode == TPrintMode::TimeDiagram ? "временная диаграмма"
+                     : mode == TPrintMode::TramHeads ? "трамвайные головки"
+                                                      : "схема";
+  return name + " " + what + ".pdf";
+}

@@ -22,3 +22,8 @@ TPrintEntryRule PrintEntryRule(TPrintEntry entry);
 // The page title: "address (Объект № N) ", then a line break and the entry's
 // heading when it has one.
 std::string PrintTitle(const TSVInfo& info, TPrintEntry entry);
+
+// The file name a page saved as PDF is offered under: the passport's folder
+// name and what the page shows ("svo1 схема.pdf", "svo1 временная
+// диаграмма.pdf", "svo1 трамвайные головки.pdf").
+std::string PrintFileName(const std::string& passportDir, TPrintMode mode);

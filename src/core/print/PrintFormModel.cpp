@@ -48,6 +48,12 @@ bool TPrintFormModel::Prepare(TSVObject& scheme, const TIniFile* config, const T
   return true;
 }
 
+void TPrintFormModel::FitZoom(TSize viewport) {
+  if (viewport.cx <= 0 || viewport.cy <= 0 || Printer.PaperWidth <= 0 || Printer.PaperHeight <= 0) return;
+  ZoomDivisor = std::max(static_cast<double>(Printer.PaperWidth) / viewport.cx,
+                         static_cast<double>(Printer.PaperHeight) / viewport.cy);
+}
+
 TSize TPrintFormModel::PaperSize() const {
   return TSize{Round(Printer.PaperWidth / ZoomDivisor), Round(Printer.PaperHeight / ZoomDivisor)};
 }

@@ -39,6 +39,9 @@ class TPrintFormModel : public TDialogModel {
   // was shown): the dialog is not to be shown.
   bool Prepare(TSVObject& scheme, const TIniFile* config, const TPrinterMetrics& printer, const std::string& today);
 
+  // The zoom at which the whole paper fits a viewport of that many preview
+  // pixels (nothing changes for an empty viewport).
+  void FitZoom(TSize viewport);
   // The preview paper in preview pixels.
   TSize PaperSize() const;
   // Sets the preview context's canvas, sign scale and pixels per millimetre

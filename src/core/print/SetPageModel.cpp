@@ -1,7 +1,7 @@
 #include "SetPageModel.h"
 
 #include "PrintFormModel.h"
-#include "platform/Messages.h"
+#include "PageLayout.h"
 
 const char* const kMarginEdits[6] = {"LeftEdit", "RightEdit", "TopEdit", "BottomEdit", "TopColonEdit",
                                      "BottomColonEdit"};
@@ -87,18 +87,12 @@ bool TSetPageModel::SetChecked(const std::string& caption, bool on) {
 int TSetPageModel::Press(TDialogButton button) {
   if (button != TDialogButton::Ok) return mrCancel;
   if (!Print_) return mrCancel;
-  // Read in the order top, left, bottom, right, header, footer; a faulty
-  // value stops there and the ones read before it stay.
-  static const int order[6] = {2, 0, 3, 1, 4, 5};
-  for (int i : order) {
-    const std::string& text = MarginTexts[static_cast<std::size_t>(i)];
-    double v = 0;
-    if (!ParseMargin(text, v)) {
-      ShowError(MarginConversionError(text));
-      return mrNone;
-    }
-    *MarginOf(Print_->Margins, i) = v;
-  }
+  // Nothing is taken unless every margin is a number: "Печатать" must not
+  // use values the preview does not show.
+  std::array<double, 6> margins{};
+  FaultyMargin = ParseMarginTexts(MarginTexts, margins);
+  if (FaultyMargin >= 0) return mrNone;
+  for (int i = 0; i < 6; ++i) *MarginOf(Print_->Margins, i) = margins[static_cast<std::size_t>(i)];
   TPageContent& c = Print_->Content;
   c.Title = Title;
   Print_->Preview.ColorPrint = ColorPrint;

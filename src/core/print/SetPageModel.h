@@ -16,9 +16,9 @@ extern const char* const kMarginEdits[6];
 class TSetPageModel : public TDialogModel {
  public:
   const char* FormName() const override { return "TSetPageForm"; }
-  // Ok reads everything back into the print dialog (stopping at a margin
-  // that is not a number, after its message, with the dialog left open);
-  // Cancel and the close box change nothing.
+  // Ok reads everything back into the print dialog; a margin that is not a
+  // number refuses it (its message names the field, the dialog stays open
+  // and nothing is taken). Cancel and the close box change nothing.
   int Press(TDialogButton button) override;
   // "Одну фазу" or "Две фазы".
   bool Check(const std::string& caption) override;
@@ -41,6 +41,8 @@ class TSetPageModel : public TDialogModel {
   int FirstPhase = 0;
   int SecondPhase = 0;
   int PhaseMax = 7;
+  // The margin (left to footer) the last refused Ok stopped at, or -1.
+  int FaultyMargin = -1;
 
   // What the print mode shows and allows.
   bool PhaseGroupVisible = true;

@@ -1,5 +1,7 @@
 #include "SetPhaseLenModel.h"
 
+#include <algorithm>
+
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
 #include "plan/SVtime.h"
@@ -18,6 +20,7 @@ void TSetPhaseLenModel::Fill(TSVObject& passport) {
     // A stored main time above the spin edit's range is shown as it is: the
     // diagram must not print another length than the plan's.
     Lengths[i] = Enabled[i] ? passport.Time->MainTime(k) : 0;
+    Max[i] = std::min(kLargestLength, std::max(kMaxLength, Lengths[i]));
   }
 }
 
@@ -26,7 +29,7 @@ int TSetPhaseLenModel::Press(TDialogButton button) { return button == TDialogBut
 bool TSetPhaseLenModel::Spin(const std::string& control, int value) {
   if (control.size() != 1 || control[0] < '1' || control[0] > '7') return false;
   const auto i = static_cast<std::size_t>(control[0] - '0');
-  if (!Enabled[i] || value < 0 || value > kMaxLength) return false;
+  if (!Enabled[i] || value < 0 || value > Max[i]) return false;
   Lengths[i] = value;
   return true;
 }
