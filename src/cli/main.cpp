@@ -3,6 +3,7 @@
 #include <iostream>
 #include <map>
 
+#include "Batch.h"
 #include "Commands.h"
 #include "Usage.h"
 #include "platform/ProgramDir.h"
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
       {"edit", CmdEdit},
       {"export", CmdExport},
       {"check", CmdCheck},
+      {"summary", CmdSummary},
 #ifdef SVPASS_HAVE_RENDER
       {"render", CmdRender},
       {"print", CmdPrint},
@@ -51,7 +53,7 @@ int main(int argc, char** argv) {
     std::cerr << "svpass-cli: unknown command '" << first << "'\nTry 'svpass-cli --help'.\n";
     return 2;
   }
-  const TArgs args(argv + 2, argv + argc);
+  TArgs args(argv + 2, argv + argc);
   if (const TCommandUsage* usage = FindCommandUsage(first)) {
     std::string unknown;
     switch (CheckArgs(*usage, args, unknown)) {
@@ -65,5 +67,6 @@ int main(int argc, char** argv) {
         break;
     }
   }
+  if (const std::optional<int> code = RunOverDatabase(first, args)) return *code;
   return it->second(args);
 }
