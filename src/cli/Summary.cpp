@@ -45,9 +45,10 @@ std::vector<TRowData> Summarize(const std::vector<std::string>& dirs) {
   std::atomic<std::size_t> next{0};
   auto work = [&] {
     for (std::size_t i; (i = next++) < dirs.size();) {
-      rows[i].Summary = SummarizePassport(dirs[i]);
+      // The dates before the reading, which must not be what they tell.
       rows[i].InfoDate = FileDate(JoinPath(dirs[i], "info.txt"));
       rows[i].MapDate = FileDate(JoinPath(dirs[i], "map.txt"));
+      rows[i].Summary = SummarizePassport(dirs[i]);
     }
   };
   const std::size_t threads = std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()), dirs.size());
