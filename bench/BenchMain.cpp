@@ -47,6 +47,13 @@ class TSummary : public benchmark::ConsoleReporter {
       Row(n, "print_pdf", arg, "paint_view", "of full repaint");
       Row(n, "print_raster_300dpi", arg, "paint_view", "of full repaint");
     }
+    // The tables of the sample passport, not a generated one: laid-out pages
+    // against the document itself.
+    const auto doc = Times_.find("export_doc/"), pdf = Times_.find("export_pdf/");
+    if (doc != Times_.end() && pdf != Times_.end())
+      std::printf("\n| export of svo1 | ms per operation | ratio |\n|---|---:|---:|\n| doc | %.3f | 1 |\n"
+                  "| pdf | %.3f | %.2f |\n",
+                  doc->second, pdf->second, pdf->second / doc->second);
     std::printf("\n| items | heap kept per item (B) | heap peak while loading per item (B) |\n|---:|---:|---:|\n");
     for (const int n : {1000, 10000, 100000}) {
       const std::string key = "load/" + std::to_string(n);

@@ -29,9 +29,19 @@ const char* const kCheckExitStatus =
 
 
 
+const char* const kDatabaseRuns =
+    "\nWhole databases: dump, render, print and export take a database folder instead of\n"
+    "a passport, with --out DIR, and run for every svo* passport of it, --jobs N at a time\n"
+    "(each in a process of its own; a failure never stops the others). Each passport\n"
+    "gives one line on standard output, \"svoN: ok: DIR/svoN.EXT\" or \"svoN: exit C: ...\",\n"
+    "then a line of totals; its messages go to standard error under its name, with a\n"
+    "progress bar when standard error is a terminal. The exit status is the worst of\n"
+    "the passports'.\n";
+
 const std::vector<TCommandUsage> kUsages = {
     {"dump",
-     "dump <passport-dir> [--phase P] [--program K] [--remaining T]",
+     "dump <passport-dir> [--phase P] [--program K] [--remaining T]\n"
+     "       dump <database-dir> --out DIR [--jobs N] [--phase P] [--program K] [--remaining T]",
      "print the passport and its signal plan as one JSON object",
      "Reads info.txt and map.txt of the passport as the viewer does and writes "
      "one JSON\n"
@@ -42,8 +52,12 @@ const std::vector<TCommandUsage> kUsages = {
      "  --phase P       show phase P, 1 to 255 (default 1)\n"
      "  --program K     timing program: 0 = I (default), 1 = II, 2 = III\n"
      "  --remaining T   seconds left in the phase, 0 or more\n"
-     "  --strict        any message of reading: exit 1 and write nothing\n",
-     {{"--phase", 1}, {"--program", 1}, {"--remaining", 1}, {"--strict", 0}}},
+     "  --strict        any message of reading: exit 1 and write nothing\n"
+     "\nWith a database instead of a passport, writes DIR/svoN.json for every passport svoN\n"
+     "of it (see \"Whole databases\" below).\n"
+     "  --out DIR       the folder to write into (created if needed)\n"
+     "  --jobs N        passports dumped at once (default: the number of processors)\n",
+     {{"--phase", 1}, {"--program", 1}, {"--remaining", 1}, {"--strict", 0}, {"--out", 1}, {"--jobs", 1}}},
     {"resave",
      "resave <passport-dir> --out DIR [--info] [--force] [--strict]",
      "write the passport back out as the program writes it",
@@ -71,7 +85,8 @@ const std::vector<TCommandUsage> kUsages = {
      "P] [--program K]\n"
      "         [--remaining T] [--preset all|cable|tsrd|odd] [--look "
      "view|edit|print] [--sign-scale S]\n"
-     "         [--primitives FILE.jsonl|-] [--strict]",
+     "         [--primitives FILE.jsonl|-] [--strict]\n"
+     "       render <database-dir> --out DIR [--jobs N] [options as above but --primitives]",
      "draw the scheme as the viewer shows it into a PNG image",
      "Draws the passport's scheme, fitted to the picture, without a display.\n"
      "\nOptions:\n"
@@ -93,7 +108,10 @@ const std::vector<TCommandUsage> kUsages = {
      "                  width, style solid|dot, mode copy|xor), brush (color, style\n"
      "                  solid|clear|diagcross); text ops also font (height, escapement, weight,\n"
      "                  italic, face, color), align and text. Colours: \"0x\" and six hex\n"
-     "                  digits of 0x00BBGGRR.\n",
+     "                  digits of 0x00BBGGRR.\n"
+     "\nWith a database instead of a passport, writes DIR/svoN.png for every passport svoN\n"
+     "of it (see \"Whole databases\" below).\n"
+     "  --jobs N        passports drawn at once (default: the number of processors)\n",
      {{"--out", 1},
       {"--primitives", 1},
       {"--width", 1},
@@ -104,7 +122,8 @@ const std::vector<TCommandUsage> kUsages = {
       {"--preset", 1},
       {"--look", 1},
       {"--sign-scale", 1},
-      {"--strict", 0}}},
+      {"--strict", 0},
+      {"--jobs", 1}}},
     {"edit",
      "edit <passport-dir> --script FILE --out DIR [--size WxH] [--today YYYY-MM-DD]",
      "run an editing script on a copy of the passport",
@@ -128,7 +147,8 @@ const std::vector<TCommandUsage> kUsages = {
      "         [--preset tsrd|odd|cable] [--phases P [Q]] [--lengths L1 ... "
      "L7] [--color]\n"
      "         [--gray-border] [--no-date] [--date DD.MM.YYYY] [--title TEXT]\n"
-     "         [--paper A4|A3|Letter] [--landscape] [--dpi N] [--strict]",
+     "         [--paper A4|A3|Letter] [--landscape] [--dpi N] [--strict]\n"
+     "       print <database-dir> --out DIR [--format pdf|png] [--jobs N] [options as above]",
      "print a page of the passport to PDF or PNG",
      "Writes the page the print dialog would print for the same settings.\n"
      "\nOptions:\n"
@@ -148,7 +168,11 @@ const std::vector<TCommandUsage> kUsages = {
      "  --paper NAME    A4, A3 or Letter\n"
      "  --landscape     landscape orientation\n"
      "  --dpi N         resolution of a PNG page (default 150)\n"
-     "  --strict        any message of reading: exit 1 and write nothing\n",
+     "  --strict        any message of reading: exit 1 and write nothing\n"
+     "\nWith a database instead of a passport, writes DIR/svoN.pdf (or .png) for every\n"
+     "passport svoN of it (see \"Whole databases\" below).\n"
+     "  --format F      pdf (default) or png\n"
+     "  --jobs N        passports printed at once (default: the number of processors)\n",
      {{"--out", 1},
       {"--mode", 1},
       {"--preset", 1},
@@ -162,11 +186,15 @@ const std::vector<TCommandUsage> kUsages = {
       {"--paper", 1},
       {"--landscape", 0},
       {"--dpi", 1},
-      {"--strict", 0}}},
+      {"--strict", 0},
+      {"--jobs", 1},
+      {"--format", 1}}},
     {"export",
      "export <passport-dir> --out FILE.doc|FILE.rtf|FILE.pdf [--print] "
      "[--sections LIST]\n"
-     "         [--word-visible] [--commands-to LOG|-] [--open] [--strict]",
+     "         [--word-visible] [--commands-to LOG|-] [--open] [--strict]\n"
+     "       export <database-dir> --out DIR [--format doc|rtf|pdf] [--jobs N] [--print]\n"
+     "         [--sections LIST] [--word-visible] [--strict]",
      "export the passport's tables as a document",
      "Writes the passport document the export dialog writes, with its "
      "sections.\n"
@@ -180,14 +208,20 @@ const std::vector<TCommandUsage> kUsages = {
      "  --word-visible      as the dialog's box of that name\n"
      "  --commands-to LOG   write the log of document commands to LOG (- for standard output)\n"
      "  --open              open the written document\n"
-     "  --strict            any message of reading: exit 1 and write nothing\n",
+     "  --strict            any message of reading: exit 1 and write nothing\n"
+     "\nWith a database instead of a passport, writes DIR/svoN.doc (or the format asked\n"
+     "for) for every passport svoN of it (see \"Whole databases\" below).\n"
+     "  --format F          doc (default), rtf or pdf; pdf alone with --print\n"
+     "  --jobs N            passports exported at once (default: the number of processors)\n",
      {{"--out", 1},
       {"--print", 0},
       {"--sections", 1},
       {"--word-visible", 0},
       {"--commands-to", 1},
       {"--open", 0},
-      {"--strict", 0}}},
+      {"--strict", 0},
+      {"--jobs", 1},
+      {"--format", 1}}},
     {"check",
      "check <passport-dir|database-dir> [--json]",
      "look for inconsistencies in one passport or every passport of a database",
@@ -199,6 +233,22 @@ const std::vector<TCommandUsage> kUsages = {
      "\nOptions:\n"
      "  --json          one JSON object instead of text\n",
      {{"--json", 0}}},
+    {"summary",
+     "summary <database-dir|passport-dir> [--csv|--json]",
+     "one row per passport of a database: number, address, size, check, file dates",
+     "Reads and checks every svo* passport of the database and writes one row for each:\n"
+     "number, address, object type, phases, directions, scheme items, errors and warnings\n"
+     "of the check, and when info.txt and map.txt were last written (ISO 8601, UTC).\n"
+     "The text form is an aligned table; a missing file's date shows as \"-\".\n"
+     "\nOptions:\n"
+     "  --csv           comma-separated values with a header row (RFC 4180, CR LF;\n"
+     "                  a missing file's date is empty)\n"
+     "  --json          one JSON object: \"passports\", an array of objects with dir,\n"
+     "                  number, address (strings), objectType (0, 1, 2), objectTypeName,\n"
+     "                  phases, directions, items, errors, warnings (numbers), infoDate and\n"
+     "                  mapDate (strings, null for a missing file)\n"
+     "\nExit status 1 also when the folder holds no passport.\n",
+     {{"--csv", 0}, {"--json", 0}}},
 };
 
 // "-" alone names standard output; "-5" and "-.5" are values, not options.
@@ -233,12 +283,14 @@ std::string ToolHelp(const std::vector<std::string>& commands) {
     line.resize(12, ' ');
     text += line + (u ? u->Summary : "") + "\n";
   }
-  return text + kExitStatus;
+  return text + kDatabaseRuns + kExitStatus;
 }
 
 std::string CommandHelp(const TCommandUsage& usage) {
-  return std::string("usage: svpass-cli ") + usage.Synopsis + "\n\n" + usage.Details +
-         (std::string(usage.Name) == "check" ? kCheckExitStatus : kExitStatus);
+  const std::string name = usage.Name;
+  const bool batch = name == "dump" || name == "render" || name == "print" || name == "export";
+  return std::string("usage: svpass-cli ") + usage.Synopsis + "\n\n" + usage.Details + (batch ? kDatabaseRuns : "") +
+         (name == "check" ? kCheckExitStatus : kExitStatus);
 }
 
 std::string VersionText() { return std::string("svpass-cli ") + SVPASS_VERSION + "\n"; }

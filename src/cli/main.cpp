@@ -3,6 +3,7 @@
 #include <iostream>
 #include <map>
 
+#include "Batch.h"
 #include "Commands.h"
 #include "Output.h"
 #include "Usage.h"
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
       {"edit", CmdEdit},
       {"export", CmdExport},
       {"check", CmdCheck},
+      {"summary", CmdSummary},
 #ifdef SVPASS_HAVE_RENDER
       {"render", CmdRender},
       {"print", CmdPrint},
@@ -52,7 +54,7 @@ int main(int argc, char** argv) {
     std::cerr << "svpass-cli: unknown command '" << first << "'\nTry 'svpass-cli --help'.\n";
     return 2;
   }
-  const TArgs args(argv + 2, argv + argc);
+  TArgs args(argv + 2, argv + argc);
   if (const TCommandUsage* usage = FindCommandUsage(first)) {
     std::string unknown;
     switch (CheckArgs(*usage, args, unknown)) {
@@ -65,6 +67,10 @@ int main(int argc, char** argv) {
       case TArgsVerdict::Run:
         break;
     }
+  }
+  if (const std::optional<int> code = RunOverDatabase(first, args)) {
+    if (!CloseStandardOutput(first)) return *code != 0 ? *code : 1;
+    return *code;
   }
   const int code = it->second(args);
   // What went to standard output must have arrived: a full disk behind a

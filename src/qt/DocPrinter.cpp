@@ -180,11 +180,16 @@ std::unique_ptr<QTextDocument> BuildTextDocument(const TStory& story, QPaintDevi
                                                  const std::vector<bool>* breakBefore,
                                                  std::vector<QTextTable*>* tables, std::vector<int>* paras) {
   auto doc = std::make_unique<QTextDocument>();
+  // Nothing of it is ever undone.
+  doc->setUndoRedoEnabled(false);
   if (device) doc->documentLayout()->setPaintDevice(device);
   doc->setDocumentMargin(0);
   doc->setDefaultFont(QFont(QString::fromLatin1(kFontFamily), 12));
   doc->setTextWidth(width);
   QTextCursor c(doc.get());
+  // One edit: laid out once when it ends, not after every cell and text
+  // inserted (which made a passport's tables cost seconds).
+  c.beginEditBlock();
   bool reuse = true;
   for (std::size_t i = 0; i < story.Blocks.size(); ++i) {
     const TBlock& b = story.Blocks[i];
@@ -201,6 +206,7 @@ std::unique_ptr<QTextDocument> BuildTextDocument(const TStory& story, QPaintDevi
       reuse = false;
     }
   }
+  c.endEditBlock();
   return doc;
 }
 

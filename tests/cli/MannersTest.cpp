@@ -41,18 +41,19 @@ struct TCommand {
   std::vector<std::string> Options;
 };
 const std::vector<TCommand> kCommands = {
-    {"dump", {"--phase", "--program", "--remaining"}},
+    {"dump", {"--phase", "--program", "--remaining", "--out", "--jobs"}},
     {"resave", {"--out", "--info"}},
     {"generate", {"--items", "--seed", "--out"}},
     {"render",
      {"--out", "--width", "--height", "--phase", "--program", "--remaining", "--preset", "--look", "--sign-scale",
-      "--primitives"}},
+      "--primitives", "--jobs"}},
     {"edit", {"--script", "--out", "--size", "--today"}},
     {"print",
      {"--out", "--mode", "--preset", "--phases", "--lengths", "--color", "--gray-border", "--no-date", "--date",
-      "--title", "--paper", "--landscape", "--dpi"}},
-    {"export", {"--out", "--print", "--sections", "--word-visible", "--commands-to", "--open"}},
+      "--title", "--paper", "--landscape", "--dpi", "--jobs", "--format"}},
+    {"export", {"--out", "--print", "--sections", "--word-visible", "--commands-to", "--open", "--jobs", "--format"}},
     {"check", {"--json"}},
+    {"summary", {"--csv", "--json"}},
 };
 
 const TCommand* Known(const std::string& name) {
