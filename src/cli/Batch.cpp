@@ -163,7 +163,15 @@ std::optional<int> RunOverDatabase(const std::string& command, TArgs& args) {
   if (const int code = ParseBatchArgs(command, args, b)) return code;
   const std::string target = b.Target ? b.Rest[*b.Target] : std::string();
   if (!b.Target || !IsDatabase(target)) {
-    if (!b.Format.empty()) return BadOption(command, "--format: only for a database (a folder of svo passports)");
+    // A page on standard output has no file name to tell its type: there
+    // the page's format is given as for a database.
+    const bool pageToStdout = command == "print" && b.Out && b.Rest[*b.Out] == "-";
+    if (!b.Format.empty() && !pageToStdout)
+      return BadOption(command, "--format: only for a database (a folder of svo passports) or print --out -");
+    if (!b.Format.empty()) {
+      b.Rest.push_back("--format");
+      b.Rest.push_back(b.Format);
+    }
     if (command == "dump" && b.Out)
       return BadOption(command, "--out: only for a database; one passport's dump goes to standard output");
     args = b.Rest;

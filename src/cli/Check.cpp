@@ -5,6 +5,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "CliArgs.h"
 #include "Commands.h"
 #include "Json.h"
 #include "Output.h"
@@ -117,13 +118,15 @@ int CmdCheck(const TArgs& args) {
     if (a == "--json") {
       json = true;
     } else if (a.rfind("--", 0) == 0 || !target.empty()) {
-      return UsageError("check");
+      std::string why;
+      Unexpected(why, a, target);
+      return UsageError("check", why);
     } else {
       target = a;
     }
   }
   if (target.empty()) {
-    return UsageError("check");
+    return UsageError("check", "the passport or database folder is missing");
   }
   std::vector<std::string> dirs;
   std::vector<TSkippedDir> skipped;

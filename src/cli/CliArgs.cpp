@@ -40,6 +40,19 @@ bool BadValue(std::string& why, const std::vector<std::string>& args, std::size_
   return false;
 }
 
+bool Unexpected(std::string& why, const std::string& arg, const std::string& taken) {
+  if (arg.rfind("--", 0) == 0)
+    why = arg + ": no such option, or given twice";
+  else
+    why = arg + ": one folder only (it is " + taken + ")";
+  return false;
+}
+
+bool Missing(std::string& why, const std::string& what) {
+  why = what + " is missing";
+  return false;
+}
+
 bool PhaseOfPassport(const std::optional<int>& phase, const TSVInfo& info, std::string& why,
                      const std::string& option) {
   if (!phase || *phase <= info.Phases.Count) return true;

@@ -64,7 +64,7 @@ std::string RealToday() {
   return std::string(buf) + " г.";
 }
 
-bool ParseArgs(const TArgs& args, TEditArgs& out) {
+bool ParseArgs(const TArgs& args, TEditArgs& out, std::string& why) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     const bool hasValue = i + 1 < args.size();
@@ -73,16 +73,23 @@ bool ParseArgs(const TArgs& args, TEditArgs& out) {
     } else if (a == "--out" && hasValue) {
       out.Out = args[++i];
     } else if (a == "--size" && hasValue) {
-      if (!ParseSize(args[++i], out.Width, out.Height)) return false;
+      if (!ParseSize(args[i + 1], out.Width, out.Height)) return BadValue(why, args, i, "WxH, each 16 to 20000");
+      ++i;
     } else if (a == "--today" && hasValue) {
-      if (!ParseToday(args[++i], out.Today)) return false;
+      if (!ParseToday(args[i + 1], out.Today)) return BadValue(why, args, i, "a day as YYYY-MM-DD");
+      ++i;
+    } else if (a == "--script" || a == "--out" || a == "--size" || a == "--today") {
+      return BadValue(why, args, i, "a value is needed");
     } else if (a.rfind("--", 0) == 0 || !out.Dir.empty()) {
-      return false;
+      return Unexpected(why, a, out.Dir);
     } else {
       out.Dir = a;
     }
   }
-  return !out.Dir.empty() && !out.Script.empty() && !out.Out.empty();
+  if (out.Dir.empty()) return Missing(why, "the passport folder");
+  if (out.Script.empty()) return Missing(why, "--script");
+  if (out.Out.empty()) return Missing(why, "--out");
+  return true;
 }
 
 // The copy the script works on: DIR is made, or must be empty.
@@ -138,7 +145,8 @@ void WriteReport(TJsonWriter& json, TSVObject& scheme, TEditSession& session, co
 
 int CmdEdit(const TArgs& args) {
   TEditArgs a;
-  if (!ParseArgs(args, a)) return UsageError("edit");
+  std::string why;
+  if (!ParseArgs(args, a, why)) return UsageError("edit", why);
   if (!PassportDirReadable("edit", a.Dir)) return 1;
   std::ifstream scriptFile(a.Script, std::ios::binary);
   if (!scriptFile) {

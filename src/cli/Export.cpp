@@ -6,6 +6,7 @@
 #include <map>
 #include <sstream>
 
+#include "CliArgs.h"
 #include "CliMessages.h"
 #include "Commands.h"
 #include "Output.h"
@@ -50,7 +51,7 @@ std::string Lower(std::string s) {
   return s;
 }
 
-bool ParseArgs(const TArgs& args, TExportArgs& out) {
+bool ParseArgs(const TArgs& args, TExportArgs& out, std::string& why) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     auto value = [&](std::string& to) {
@@ -59,18 +60,23 @@ bool ParseArgs(const TArgs& args, TExportArgs& out) {
       return !to.empty();
     };
     if (a == "--out") {
-      if (!value(out.Out)) return false;
+      if (!value(out.Out)) return BadValue(why, args, i, "the document file, given once");
     } else if (a == "--commands-to") {
-      if (!value(out.CommandsTo)) return false;
+      if (!value(out.CommandsTo)) return BadValue(why, args, i, "the log file or -, given once");
     } else if (a == "--sections") {
       std::string list;
-      if (out.HasSections || !value(list)) return false;
+      if (out.HasSections || !value(list)) return BadValue(why, args, i, "a list of sections, given once");
       out.HasSections = true;
       std::stringstream ss(list);
       std::string name;
       while (std::getline(ss, name, ',')) {
         const auto it = SectionNames().find(name);
-        if (it == SectionNames().end()) return false;
+        if (it == SectionNames().end()) {
+          std::string known;
+          for (const auto& [n, section] : SectionNames()) known += (known.empty() ? "" : ", ") + n;
+          why = "--sections " + list + ": \"" + name + "\" is none of " + known;
+          return false;
+        }
         out.Sections.push_back(it->second);
       }
     } else if (a == "--print") {
@@ -82,12 +88,13 @@ bool ParseArgs(const TArgs& args, TExportArgs& out) {
     } else if (a == "--strict") {
       out.Strict = true;
     } else if (a.rfind("--", 0) == 0 || !out.Dir.empty()) {
-      return false;
+      return Unexpected(why, a, out.Dir);
     } else {
       out.Dir = a;
     }
   }
-  if (out.Dir.empty() || out.Out.empty()) return false;
+  if (out.Dir.empty()) return Missing(why, "the passport folder");
+  if (out.Out.empty()) return Missing(why, "--out");
   const std::size_t dot = out.Out.rfind('.');
   const std::string ext = dot == std::string::npos ? "" : Lower(out.Out.substr(dot));
   if (out.Print) return ext == ".pdf";
@@ -127,7 +134,8 @@ class TRtfOnlyOutput : public TDocOutput {
 
 int CmdExport(const TArgs& args) {
   TExportArgs a;
-  if (!ParseArgs(args, a)) return UsageError("export");
+  std::string why;
+  if (!ParseArgs(args, a, why)) return UsageError("export", why);
   if (!PassportDirReadable("export", a.Dir)) return 1;
 #ifdef SVPASS_HAVE_RENDER
   const std::unique_ptr<QGuiApplication> app = StartOffscreenApplication();

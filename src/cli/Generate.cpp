@@ -37,7 +37,7 @@ int CmdGenerate(const TArgs& args) {
       force = true;
       continue;
     }
-    if (i + 1 >= args.size()) return UsageError("generate");
+    if (i + 1 >= args.size()) return UsageError("generate", a + ": a value is missing, or no such option");
     const std::string& value = args[++i];
     if (a == "--items" && !haveItems) {
       if (!ParseNumber(value, options.Items) || options.Items < 0 || options.Items > kMaxItems)
@@ -49,10 +49,12 @@ int CmdGenerate(const TArgs& args) {
     } else if (a == "--out" && out.empty()) {
       out = value;
     } else {
-      return UsageError("generate");
+      return UsageError("generate", a + ": no such option, or given twice");
     }
   }
-  if (!haveItems || !haveSeed || out.empty()) return UsageError("generate");
+  if (!haveItems) return UsageError("generate", "--items is missing");
+  if (!haveSeed) return UsageError("generate", "--seed is missing");
+  if (out.empty()) return UsageError("generate", "--out is missing");
   std::string why;
   if (!OutputDirFree(out, force, why)) {
     CliError("generate") << why << '\n';

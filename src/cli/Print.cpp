@@ -51,14 +51,16 @@ struct TPrintArgs {
   bool Landscape = false;
   std::optional<int> Dpi;
   bool Strict = false;
+  // The page's format: the file's extension, or --format for standard output.
+  bool Pdf = true;
 };
 
 bool EndsWith(const std::string& s, const std::string& tail) {
   return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-bool IsPdf(const std::string& out) { return EndsWith(out, ".pdf") || EndsWith(out, ".PDF"); }
-bool IsPng(const std::string& out) { return EndsWith(out, ".png") || EndsWith(out, ".PNG"); }
+bool IsPdfName(const std::string& out) { return EndsWith(out, ".pdf") || EndsWith(out, ".PDF"); }
+bool IsPngName(const std::string& out) { return EndsWith(out, ".png") || EndsWith(out, ".PNG"); }
 
 // DD.MM.YYYY of a real day.
 bool ParseDate(const std::string& s, std::string& out) {
@@ -74,16 +76,21 @@ bool ParseDate(const std::string& s, std::string& out) {
   return true;
 }
 
-bool ParseArgs(const TArgs& args, TPrintArgs& out) {
+bool ParseArgs(const TArgs& args, TPrintArgs& out, std::string& why) {
   const auto isValue = [&](std::size_t i) { return i < args.size() && args[i].rfind("--", 0) != 0; };
+  std::optional<std::string> format;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    const bool hasValue = isValue(i + 1);
+    const bool hasValue = isValue(i + 1) || (a == "--out" && i + 1 < args.size() && args[i + 1] == "-");
     const std::string value = hasValue ? args[i + 1] : std::string();
     std::optional<int> n;
     if (a == "--out") {
-      if (!hasValue || !(IsPdf(value) || IsPng(value))) return false;
+      if (!hasValue || !(value == "-" || IsPdfName(value) || IsPngName(value)))
+        return BadValue(why, args, i, "the page is written as .pdf or .png (or - for standard output)");
       out.Out = value;
+    } else if (a == "--format") {
+      if (value != "pdf" && value != "png") return BadValue(why, args, i, "pdf or png");
+      format = value;
     } else if (a == "--mode") {
       if (value == "scheme")
         out.Mode = TPrintMode::Scheme;
@@ -92,23 +99,26 @@ bool ParseArgs(const TArgs& args, TPrintArgs& out) {
       else if (value == "tram")
         out.Mode = TPrintMode::TramHeads;
       else
-        return false;
+        return BadValue(why, args, i, "scheme, diagram or tram");
     } else if (a == "--preset") {
       out.Preset = ParseLayerPreset(value);
-      if (!out.Preset || *out.Preset == TLayerPreset::All) return false;
+      if (!out.Preset || *out.Preset == TLayerPreset::All) return BadValue(why, args, i, "tsrd, odd or cable");
     } else if (a == "--phases") {
-      if (!hasValue || !ParseInt(value, 0, 255, out.First)) return false;
+      if (!hasValue || !ParseInt(value, 0, 255, out.First)) return BadValue(why, args, i, "a phase, 0 to 255");
       ++i;
       if (isValue(i + 1) && ParseInt(args[i + 1], 0, 255, out.Second)) ++i;
       continue;
     } else if (a == "--lengths") {
       while (isValue(i + 1) && out.Lengths.size() < 7) {
         // The top of each phase depends on the passport: checked once it is read.
-        if (!ParseInt(args[i + 1], 0, TSetPhaseLenModel::kLargestLength, n)) return false;
+        if (!ParseInt(args[i + 1], 0, TSetPhaseLenModel::kLargestLength, n)) {
+          why = "--lengths " + args[i + 1] + ": seconds, 0 to " + std::to_string(TSetPhaseLenModel::kLargestLength);
+          return false;
+        }
         out.Lengths.push_back(*n);
         ++i;
       }
-      if (out.Lengths.empty()) return false;
+      if (out.Lengths.empty()) return BadValue(why, args, i, "one to seven phase lengths in seconds");
       continue;
     } else if (a == "--strict") {
       out.Strict = true;
@@ -119,10 +129,10 @@ bool ParseArgs(const TArgs& args, TPrintArgs& out) {
       continue;
     } else if (a == "--date") {
       std::string date;
-      if (!hasValue || !ParseDate(value, date)) return false;
+      if (!hasValue || !ParseDate(value, date)) return BadValue(why, args, i, "a real day as DD.MM.YYYY");
       out.Date = date;
     } else if (a == "--title") {
-      if (i + 1 >= args.size()) return false;
+      if (i + 1 >= args.size()) return BadValue(why, args, i, "the page title");
       out.Title = args[i + 1];
     } else if (a == "--paper") {
       if (value == "A4")
@@ -132,10 +142,14 @@ bool ParseArgs(const TArgs& args, TPrintArgs& out) {
       else if (value == "Letter")
         out.Paper = QPageSize::Letter;
       else
-        return false;
+        return BadValue(why, args, i, "A4, A3 or Letter");
     } else if (a == "--dpi") {
-      if (!hasValue || !ParseInt(value, 30, 2400, out.Dpi)) return false;
-    } else if (a.rfind("--", 0) == 0 || !out.Dir.empty()) {
+      if (!hasValue || !ParseInt(value, 30, 2400, out.Dpi)) return BadValue(why, args, i, "30 to 2400 dots per inch");
+    } else if (a.rfind("--", 0) == 0) {
+      why = a + ": no such option";
+      return false;
+    } else if (!out.Dir.empty()) {
+      why = a + ": one passport only (it is " + out.Dir + ")";
       return false;
     } else {
       out.Dir = a;
@@ -144,8 +158,20 @@ bool ParseArgs(const TArgs& args, TPrintArgs& out) {
     ++i;
   }
   // A layer set belongs to the scheme prints only.
-  if (out.Preset && out.Mode != TPrintMode::Scheme) return false;
-  return !out.Dir.empty() && !out.Out.empty();
+  if (out.Preset && out.Mode != TPrintMode::Scheme) {
+    why = "--preset: only with --mode scheme";
+    return false;
+  }
+  if (out.Dir.empty()) {
+    why = "the passport folder is missing";
+    return false;
+  }
+  if (out.Out.empty()) {
+    why = "--out is missing";
+    return false;
+  }
+  out.Pdf = out.Out == "-" ? format.value_or("pdf") == "pdf" : IsPdfName(out.Out);
+  return true;
 }
 
 std::string Today() {
@@ -231,7 +257,8 @@ bool Configure(TPrintFormModel& print, TSVObject& scheme, const TPrintArgs& a, c
 
 int CmdPrint(const TArgs& args) {
   TPrintArgs a;
-  if (!ParseArgs(args, a)) return UsageError("print");
+  std::string why;
+  if (!ParseArgs(args, a, why)) return UsageError("print", why);
   if (!PassportDirReadable("print", a.Dir)) return 1;
   const std::unique_ptr<QGuiApplication> app = StartOffscreenApplication();
 
@@ -241,7 +268,6 @@ int CmdPrint(const TArgs& args) {
   scheme.SetInfoFileName();
   scheme.LoadAll();
   if (StoppedAsStrict("print", a.Dir, a.Strict, messages)) return 1;
-  std::string why;
   if (!PhaseOfPassport(a.First, *scheme.Info, why, "--phases") ||
       !PhaseOfPassport(a.Second, *scheme.Info, why, "--phases"))
     return UsageError("print", why);
@@ -253,7 +279,7 @@ int CmdPrint(const TArgs& args) {
                            QMarginsF(0, 0, 0, 0));
   const QSizeF mm = layout.fullRect(QPageLayout::Millimeter).size();
   TPrintFormModel print;
-  if (IsPdf(a.Out)) {
+  if (a.Pdf) {
     // A PDF has no raster of its own: 600 dots per inch keep one-pixel lines
     // fine and every position within a twentieth of a millimetre.
     const int dpi = a.Dpi.value_or(600);

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "CliArgs.h"
 #include "CliMessages.h"
 #include "Commands.h"
 #include "Output.h"
@@ -23,11 +24,11 @@ struct TResaveArgs {
   bool Strict = false;
 };
 
-bool ParseArgs(const TArgs& args, TResaveArgs& out) {
+bool ParseArgs(const TArgs& args, TResaveArgs& out, std::string& why) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     if (a == "--out") {
-      if (i + 1 >= args.size() || !out.Out.empty()) return false;
+      if (i + 1 >= args.size() || !out.Out.empty()) return BadValue(why, args, i, "the folder to write into, given once");
       out.Out = args[++i];
     } else if (a == "--info") {
       out.Info = true;
@@ -36,21 +37,23 @@ bool ParseArgs(const TArgs& args, TResaveArgs& out) {
     } else if (a == "--strict") {
       out.Strict = true;
     } else if (a.rfind("--", 0) == 0 || !out.Dir.empty()) {
-      return false;
+      return Unexpected(why, a, out.Dir);
     } else {
       out.Dir = a;
     }
   }
-  return !out.Dir.empty() && !out.Out.empty();
+  if (out.Dir.empty()) return Missing(why, "the passport folder");
+  if (out.Out.empty()) return Missing(why, "--out");
+  return true;
 }
 
 }  // namespace
 
 int CmdResave(const TArgs& args) {
   TResaveArgs a;
-  if (!ParseArgs(args, a)) return UsageError("resave");
-  if (!PassportDirReadable("resave", a.Dir)) return 1;
   std::string why;
+  if (!ParseArgs(args, a, why)) return UsageError("resave", why);
+  if (!PassportDirReadable("resave", a.Dir)) return 1;
   if (!OutputDirFree(a.Out, a.Force, why)) {
     CliError("resave") << why << '\n';
     return 1;

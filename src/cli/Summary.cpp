@@ -11,6 +11,7 @@
 #include <sstream>
 #include <thread>
 
+#include "CliArgs.h"
 #include "Commands.h"
 #include "Json.h"
 #include "Usage.h"
@@ -176,12 +177,14 @@ int CmdSummary(const TArgs& args) {
       formGiven = true;
       form = a == "--csv" ? TForm::Csv : TForm::Json;
     } else if (a.rfind("--", 0) == 0 || !target.empty()) {
-      return UsageError("summary");
+      std::string why;
+      Unexpected(why, a, target);
+      return UsageError("summary", why);
     } else {
       target = a;
     }
   }
-  if (target.empty()) return UsageError("summary");
+  if (target.empty()) return UsageError("summary", "the database folder is missing");
   if (!DirectoryExists(target)) {
     CliError("summary") << "cannot read the database folder " << target << '\n';
     return 1;

@@ -142,7 +142,7 @@ const std::vector<TCommandUsage> kUsages = {
      "",
      {{"--script", 1}, {"--out", 1}, {"--size", 1}, {"--today", 1}}},
     {"print",
-     "print <passport-dir> --out FILE.pdf|FILE.png [--mode "
+     "print <passport-dir> --out FILE.pdf|FILE.png|- [--format pdf|png] [--mode "
      "scheme|diagram|tram]\n"
      "         [--preset tsrd|odd|cable] [--phases P [Q]] [--lengths L1 ... "
      "L7] [--color]\n"
@@ -152,7 +152,8 @@ const std::vector<TCommandUsage> kUsages = {
      "print a page of the passport to PDF or PNG",
      "Writes the page the print dialog would print for the same settings.\n"
      "\nOptions:\n"
-     "  --out FILE      FILE.pdf (vector) or FILE.png (raster)\n"
+     "  --out FILE      FILE.pdf (vector) or FILE.png (raster); - writes the page to\n"
+     "                  standard output, as --format says (default pdf)\n"
      "  --mode NAME     scheme, diagram (time diagram) or tram\n"
      "  --preset NAME   layers printed: tsrd, odd or cable\n"
      "  --phases P [Q]  the phase or the two phases printed\n"
@@ -171,7 +172,7 @@ const std::vector<TCommandUsage> kUsages = {
      "  --strict        any message of reading: exit 1 and write nothing\n"
      "\nWith a database instead of a passport, writes DIR/svoN.pdf (or .png) for every\n"
      "passport svoN of it (see \"Whole databases\" below).\n"
-     "  --format F      pdf (default) or png\n"
+     "  --format F      pdf (default) or png, also for --out -\n"
      "  --jobs N        passports printed at once (default: the number of processors)\n",
      {{"--out", 1},
       {"--mode", 1},

@@ -124,11 +124,11 @@ TEST(CliFailureContract, EveryCommandAgainstEveryKindOfFault) {
        "svpass-cli: render: --width 10: 16 to 20000"},
       {"print", "print {DIR} --out {OUT}.pdf", false, true, "--phases 9", "svpass-cli: print: --phases 9: the passport has 4 phases"},
       {"export", "export {DIR} --out {OUT}.doc", false, true, "--sections nothing",
-       "svpass-cli: export: missing or invalid arguments"},
+       "svpass-cli: export: --sections nothing: \"nothing\" is none of changes, comment, connection, directions, equipment, exo, phases"},
       {"resave", "resave {DIR} --out {OUT}", false, true, "--info=yes",
        "svpass-cli: resave: unknown option '--info=yes'"},
       {"edit", "edit {DIR} --script " + Quoted(script) + " --out {OUT}", true, true, "--size 10x10",
-       "svpass-cli: edit: missing or invalid arguments"},
+       "svpass-cli: edit: --size 10x10: WxH, each 16 to 20000"},
       {"generate", "generate --seed 1 --out {OUT}", false, false, "--items -1",
        "svpass-cli: generate: --items -1: 0 to 10000000", " --items 5"},
   };
