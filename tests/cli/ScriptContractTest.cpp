@@ -68,7 +68,9 @@ TEST(CliScriptContract, CommandsThatReadLeaveTheDatabaseAsTheyFoundIt) {
         "check " + one + " --json", "render " + one + " --out " + Q(out.File("a.png")),
         "print " + one + " --out " + Q(out.File("a.pdf")), "export " + one + " --out " + Q(out.File("a.doc")),
         "export " + two + " --out " + Q(out.File("b.doc")), "resave " + two + " --out " + Q(out.File("r")),
-        "edit " + one + " --script /dev/null --out " + Q(out.File("e"))}) {
+        "edit " + one + " --script /dev/null --out " + Q(out.File("e")), "summary " + Q(db.Path()),
+        "summary " + Q(db.Path()) + " --json", "render " + Q(db.Path()) + " --out " + Q(out.File("all")) + " --jobs 2",
+        "dump " + Q(db.Path()) + " --out " + Q(out.File("dumps"))}) {
     Cli(args);
     EXPECT_EQ(Snapshot(db.Path()), before) << args;
   }
