@@ -13,6 +13,7 @@
 #include "CliArgs.h"
 #include "Usage.h"
 #include "check/PassportCheck.h"
+#include "doc/DocFormats.h"
 #include "platform/ProgramDir.h"
 #include "platform/TextFile.h"
 
@@ -20,10 +21,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
+std::vector<std::string> DocumentExtensions() {
+  std::vector<std::string> extensions;
+  for (const TDocFormat& f : DocFormats()) extensions.push_back(f.Extension);
+  return extensions;
+}
+
 // What each command writes for a passport, the first being the default.
 const std::map<std::string, std::vector<std::string>>& Formats() {
   static const std::map<std::string, std::vector<std::string>> formats = {
-      {"dump", {"json"}}, {"render", {"png"}}, {"print", {"pdf", "png"}}, {"export", {"doc", "rtf", "pdf"}}};
+      {"dump", {"json"}}, {"render", {"png"}}, {"print", {"pdf", "png"}}, {"export", DocumentExtensions()}};
   return formats;
 }
 

@@ -11,6 +11,7 @@
 #include "Commands.h"
 #include "Output.h"
 #include "Usage.h"
+#include "doc/DocFormats.h"
 #include "export/ExportModel.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
@@ -44,11 +45,6 @@ const std::map<std::string, int>& SectionNames() {
       {"phases", esPhases},   {"directions", esNapr},        {"exo", esExonapr},      {"comment", esComm},
       {"equipment", esComplTable}, {"changes", esTextable}, {"connection", esComText}};
   return names;
-}
-
-std::string Lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
 }
 
 bool ParseArgs(const TArgs& args, TExportArgs& out, std::string& why) {
@@ -95,10 +91,15 @@ bool ParseArgs(const TArgs& args, TExportArgs& out, std::string& why) {
   }
   if (out.Dir.empty()) return Missing(why, "the passport folder");
   if (out.Out.empty()) return Missing(why, "--out");
-  const std::size_t dot = out.Out.rfind('.');
-  const std::string ext = dot == std::string::npos ? "" : Lower(out.Out.substr(dot));
-  if (out.Print) return ext == ".pdf";
-  return ext == ".doc" || ext == ".rtf" || ext == ".pdf";
+  const TDocFormat* format = DocFormatOfPath(out.Out);
+  if (!format || (out.Print && !format->Printable)) {
+    std::string list;
+    for (const TDocFormat& f : DocFormats())
+      if (!out.Print || f.Printable) list += (list.empty() ? "." : ", .") + std::string(f.Extension);
+    why = "--out " + out.Out + ": the document is written as " + list + (out.Print ? " with --print" : "");
+    return false;
+  }
+  return true;
 }
 
 // The command line's side of the dialog: the file named on it, no dialogs.

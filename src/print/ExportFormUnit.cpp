@@ -9,16 +9,26 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
+#include <vector>
 
+#include "doc/DocFormats.h"
 #include "qt/Modal.h"
 
 namespace {
 
-// The save dialog's filters, and the extension each one puts on a bare name.
-const char* const kFilters[][2] = {{"Документы MSWord (*.doc)", "doc"},
-                                   {"Все файлы (*.*)", "doc"},
-                                   {"Документ RTF (*.rtf)", "rtf"},
-                                   {"PDF (*.pdf)", "pdf"}};
+// The save dialog's filters, and the extension each one puts on a bare name:
+// the default format, every file, then the other formats.
+std::vector<std::pair<QString, QString>> Filters() {
+  const std::vector<TDocFormat>& formats = DocFormats();
+  std::vector<std::pair<QString, QString>> filters;
+  for (const TDocFormat& f : formats) {
+    filters.emplace_back(QString::fromUtf8(f.Caption), QString::fromLatin1(f.Extension));
+    if (&f == &formats.front())
+      filters.emplace_back(QStringLiteral("Все файлы (*.*)"), QString::fromLatin1(f.Extension));
+  }
+  return filters;
+}
 
 }  // namespace
 
@@ -123,12 +133,13 @@ bool TExportForm::ChooseExportFile(std::string& path) {
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   QStringList filters;
-  for (const auto& f : kFilters) filters << QString::fromUtf8(f[0]);
+  const std::vector<std::pair<QString, QString>> choices = Filters();
+  for (const auto& f : choices) filters << f.first;
   dialog.setNameFilters(filters);
-  dialog.setDefaultSuffix(QStringLiteral("doc"));
-  connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-    for (const auto& f : kFilters)
-      if (filter == QString::fromUtf8(f[0])) dialog.setDefaultSuffix(QString::fromLatin1(f[1]));
+  dialog.setDefaultSuffix(choices.front().second);
+  connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, choices](const QString& filter) {
+    for (const auto& f : choices)
+      if (filter == f.first) dialog.setDefaultSuffix(f.second);
   });
   if (ExecModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
   path = dialog.selectedFiles().first().toStdString();

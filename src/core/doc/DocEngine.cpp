@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "DocFormats.h"
 #include "Rtf.h"
 #include "platform/UserNumbers.h"
 
@@ -227,8 +228,8 @@ void TDocEngine::FileOpen(const TWordArgs& args) {
 }
 
 void TDocEngine::FileSave(const TWordArgs&) {
-  std::string ext = Path_.size() >= 4 ? Lower(Path_.substr(Path_.size() - 4)) : "";
-  if (ext == ".pdf") {
+  const TDocFormat* format = DocFormatOfPath(Path_);
+  if (format && format->Writer == TDocWriter::Pdf) {
     if (!Output_) throw TDocError("Не удалось записать файл " + Path_ + ": вёрстка в PDF недоступна");
     Output_->WritePdf(*Doc_, Path_);
   } else {
