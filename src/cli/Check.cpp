@@ -7,7 +7,7 @@
 
 #include "CliArgs.h"
 #include "Commands.h"
-#include "Json.h"
+#include "json/Json.h"
 #include "Output.h"
 #include "platform/ProgramDir.h"
 #include "platform/TextFile.h"

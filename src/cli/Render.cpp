@@ -13,7 +13,7 @@
 #include "CliMessages.h"
 #include "Commands.h"
 #include "Output.h"
-#include "PrimitivesJson.h"
+#include "json/PrimitivesJson.h"
 #include "Usage.h"
 #include "model/SVObject.h"
 #include "plan/SVtime.h"

@@ -13,7 +13,7 @@
 
 #include "CliArgs.h"
 #include "Commands.h"
-#include "Json.h"
+#include "json/Json.h"
 #include "Usage.h"
 #include "check/PassportCheck.h"
 #include "check/PassportSummary.h"
