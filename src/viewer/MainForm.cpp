@@ -184,7 +184,7 @@ void TMainForm::CanvasChanged(TQtCanvas* canvas) {
 void TMainForm::MapPaint() {
   if (!View_.Canvas) return;
   if (!Scheme_) {
-    View_.Canvas->SetBrushColor(kViewBackground);
+    View_.Canvas->SetBrushColor(kSchemeBackground);
     View_.Canvas->FillRect(View_.Canvas->ClipRect());
     return;
   }

@@ -14,7 +14,7 @@
 #include "check/Finding.h"
 #include "model/DrawContext.h"
 #include "qt/FileStamp.h"
-#include "qt/SchemeView.h"
+#include "view/SchemeView.h"
 
 class QAction;
 class QMenu;

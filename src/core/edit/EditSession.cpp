@@ -13,11 +13,10 @@
 #include "plan/SVInfo.h"
 #include "plan/SVtime.h"
 #include "platform/Messages.h"
+#include "view/SchemeView.h"
 
 namespace {
 
-// The dark grey behind the scheme.
-constexpr TColor kBackground = 0x404040;
 // Edge scrolling: the band along the paint box's sides, the step, and the
 // ticks of the 50 ms timer before the scheme starts to move.
 constexpr int kEdgeBand = 10;
@@ -322,8 +321,7 @@ void TEditSession::ZoomKeepingPlacement(const std::function<void()>& apply) {
 }
 
 void TEditSession::Fit() {
-  Ctx_.FitSettled([this] { return Scheme_.BoundsOfVisibleLayers(Ctx_); }, TRect{0, 0, Width_, Height_},
-                  TRect{5, 5, Width_ - 5, Height_ - 5});
+  FitVisible(Scheme_, Ctx_, Width_, Height_);
   Repaint();
 }
 
@@ -398,8 +396,7 @@ std::vector<std::string> TEditSession::PhaseItems() const {
 
 void TEditSession::ChoosePhase(int index) {
   PhaseIndex_ = index;
-  Scheme_.Time->SetPhase(index + 1);
-  Scheme_.CopyTimingToDirections();
+  ShowPhase(Scheme_, index + 1);
   Cancel();
   Scheme_.Layer(7).DeselectLayer();
   Repaint();
@@ -529,11 +526,9 @@ void TEditSession::Repaint() {
   if (!Canvas_) return;
   TCanvas& c = *Canvas_;
   c.SetClipRect(TRect{0, 0, Width_, Height_});
-  c.Pen.Mode = TPenMode::Copy;
-  c.SetBrushColor(kBackground);
-  c.FillRect(c.ClipRect());
+  PaintBackground(c, TSchemeLook::Edit);
   if (BaseState_ == TBaseState::Shown) DrawBase();
-  Scheme_.DrawAll(Ctx_, Editing_);
+  DrawScheme(Scheme_, Ctx_, Editing_ ? TSchemeLook::Edit : TSchemeLook::View);
   Cache_->Taken(c);
 }
 
