@@ -6,7 +6,7 @@
 #include "CheckFormUnit.h"
 #include "DatabaseFormUnit.h"
 #include "check/PassportCheck.h"
-#include "main.h"
+#include "MainForm.h"
 #include "model/Geometry.h"
 #include "model/SVObject.h"
 #include "platform/Canvas.h"

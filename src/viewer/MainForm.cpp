@@ -15,7 +15,7 @@
 #include "DataPathFormUnit.h"
 #include "ProgramInfo.h"
 #include "ToolPanel.h"
-#include "main.h"
+#include "MainForm.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
 #include "plan/SVtime.h"

@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "Database.h"
-#include "main.h"
+#include "MainForm.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
 #include "platform/IniFile.h"

@@ -3,7 +3,7 @@
 // menu entries carry their own keys (F1, Ctrl+O, Home, F4).
 #include <QAction>
 
-#include "main.h"
+#include "MainForm.h"
 
 namespace {
 constexpr int kArrowStep = 50;

@@ -12,7 +12,7 @@
 #include "HelpWindow.h"
 #include "LayControl.h"
 #include "SerScaleDlg.h"
-#include "main.h"
+#include "MainForm.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
 #include "plan/SVtime.h"

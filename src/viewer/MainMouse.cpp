@@ -3,7 +3,7 @@
 #include <QToolButton>
 
 #include "ToolPanel.h"
-#include "main.h"
+#include "MainForm.h"
 #include "model/Geometry.h"
 #include "qt/Cursors.h"
 #include "qt/PaintBox.h"
