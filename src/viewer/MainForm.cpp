@@ -141,7 +141,7 @@ bool TMainForm::OpenPassport(const QString& number) {
   // A new passport's clock starts in program I; the selector must say so,
   // and the cursor keeps showing the mouse mode, which stays as it was.
   Tools_->SelectProgramSilently(Scheme_->Time->Program);
-  SetMouseMode(Mode_);
+  SetMouseMode(Nav_.Mode());
   RebuildPhaseSelector(Scheme_->Info->PhaseCount);
   UpdatePassportEntries();
   FitShown(*Scheme_, View_, Map_->PictureWidth(), Map_->PictureHeight());

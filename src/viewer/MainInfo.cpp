@@ -46,21 +46,6 @@ void TMainForm::CreateInfoEntries(QMenu* object) {
   connect(m.SaveInfo, &QAction::triggered, this, [this] { SaveInfo(); });
 }
 
-TtexForm* TMainForm::ChangeForm() {
-  if (!ChangeForm_) ChangeForm_ = new TtexForm(this);
-  return ChangeForm_;
-}
-
-TComplForm* TMainForm::EquipmentForm() {
-  if (!EquipmentForm_) EquipmentForm_ = new TComplForm(Config_ ? Config_->FileName() : ConfigFilePath(), this);
-  return EquipmentForm_;
-}
-
-TTramSForm* TMainForm::TramSchemeForm() {
-  if (!TramSchemeForm_) TramSchemeForm_ = new TTramSForm(this);
-  return TramSchemeForm_;
-}
-
 void TMainForm::ChangeTableClick() {
   if (Scheme_ && ChangeForm()->Execute(*Scheme_->Info)) InfoChanged();
 }
