@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "model/SVObject.h"
-#include "qt/SchemeView.h"
+#include "view/SchemeView.h"
 
 // The picture every repaint draws into: a full-HD window.
 constexpr int kPictureWidth = 1920;

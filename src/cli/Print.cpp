@@ -29,7 +29,7 @@
 #include "print/PrintEntry.h"
 #include "print/PrintFormModel.h"
 #include "qt/QtCanvas.h"
-#include "qt/SchemeView.h"
+#include "view/SchemeView.h"
 #include "tables/SetPhaseLenModel.h"
 
 namespace {

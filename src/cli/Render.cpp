@@ -21,7 +21,7 @@
 #include "platform/TeeCanvas.h"
 #include "platform/TextFile.h"
 #include "qt/QtCanvas.h"
-#include "qt/SchemeView.h"
+#include "view/SchemeView.h"
 
 namespace {
 

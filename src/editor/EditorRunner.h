@@ -3,7 +3,7 @@
 #include <functional>
 #include <memory>
 
-#include "viewer/main.h"
+#include "viewer/MainForm.h"
 
 class QWidget;
 class TDialogHost;

@@ -11,7 +11,7 @@
 #include "qt/ScreenFit.h"
 #include "ToolPanel.h"
 #include "check/PassportCheck.h"
-#include "main.h"
+#include "MainForm.h"
 #include "model/Geometry.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"

@@ -6,7 +6,7 @@
 #include "CheckFormUnit.h"
 #include "DatabaseFormUnit.h"
 #include "check/PassportCheck.h"
-#include "main.h"
+#include "MainForm.h"
 #include "model/Geometry.h"
 #include "model/SVObject.h"
 #include "platform/Canvas.h"
@@ -28,27 +28,20 @@ void TMainForm::CreateCheckEntries(QMenu* file, QMenu* object) {
   database->setObjectName(QStringLiteral("DatabaseWindowAction"));
   file->insertAction(Menu_.ExportTables, database);
   connect(database, &QAction::triggered, this, [this] {
-    if (!DatabaseForm_) {
-      DatabaseForm_ = new TDatabaseForm(this);
-      DatabaseForm_->setObjectName(QStringLiteral("DatabaseForm"));
-      DatabaseForm_->SetOpenHandler([this](const QString& number) { OpenPassport(number); });
-    }
-    DatabaseForm_->Load(DatabaseDir_);
-    ShowWithinScreen(DatabaseForm_);
-    DatabaseForm_->raise();
+    TDatabaseForm* form = Dialogs_.Database();
+    form->Load(DatabaseDir_);
+    ShowWithinScreen(form);
+    form->raise();
   });
 
   object->addSeparator();
   auto* check = object->addAction(QStringLiteral("Проверка п&аспорта…"));
   check->setObjectName(QStringLiteral("CheckPassportAction"));
   connect(check, &QAction::triggered, this, [this] {
-    if (!CheckForm_) {
-      CheckForm_ = new TCheckForm(this);
-      CheckForm_->setObjectName(QStringLiteral("CheckForm"));
-    }
-    CheckForm_->Refresh();
-    ShowWithinScreen(CheckForm_);
-    CheckForm_->raise();
+    TCheckForm* form = Dialogs_.Check();
+    form->Refresh();
+    ShowWithinScreen(form);
+    form->raise();
   });
 }
 

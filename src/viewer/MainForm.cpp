@@ -15,7 +15,7 @@
 #include "DataPathFormUnit.h"
 #include "ProgramInfo.h"
 #include "ToolPanel.h"
-#include "main.h"
+#include "MainForm.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
 #include "plan/SVtime.h"
@@ -141,7 +141,7 @@ bool TMainForm::OpenPassport(const QString& number) {
   // A new passport's clock starts in program I; the selector must say so,
   // and the cursor keeps showing the mouse mode, which stays as it was.
   Tools_->SelectProgramSilently(Scheme_->Time->Program);
-  SetMouseMode(Mode_);
+  SetMouseMode(Nav_.Mode());
   RebuildPhaseSelector(Scheme_->Info->PhaseCount);
   UpdatePassportEntries();
   FitShown(*Scheme_, View_, Map_->PictureWidth(), Map_->PictureHeight());
@@ -184,7 +184,7 @@ void TMainForm::CanvasChanged(TQtCanvas* canvas) {
 void TMainForm::MapPaint() {
   if (!View_.Canvas) return;
   if (!Scheme_) {
-    View_.Canvas->SetBrushColor(kViewBackground);
+    View_.Canvas->SetBrushColor(kSchemeBackground);
     View_.Canvas->FillRect(View_.Canvas->ClipRect());
     return;
   }

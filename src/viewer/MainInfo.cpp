@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "Database.h"
-#include "main.h"
+#include "MainForm.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
 #include "platform/IniFile.h"
@@ -44,21 +44,6 @@ void TMainForm::CreateInfoEntries(QMenu* object) {
   connect(m.EquipmentTable, &QAction::triggered, this, &TMainForm::EquipmentTableClick);
   connect(m.TramHeads, &QAction::triggered, this, &TMainForm::TramHeadsClick);
   connect(m.SaveInfo, &QAction::triggered, this, [this] { SaveInfo(); });
-}
-
-TtexForm* TMainForm::ChangeForm() {
-  if (!ChangeForm_) ChangeForm_ = new TtexForm(this);
-  return ChangeForm_;
-}
-
-TComplForm* TMainForm::EquipmentForm() {
-  if (!EquipmentForm_) EquipmentForm_ = new TComplForm(Config_ ? Config_->FileName() : ConfigFilePath(), this);
-  return EquipmentForm_;
-}
-
-TTramSForm* TMainForm::TramSchemeForm() {
-  if (!TramSchemeForm_) TramSchemeForm_ = new TTramSForm(this);
-  return TramSchemeForm_;
 }
 
 void TMainForm::ChangeTableClick() {

@@ -3,14 +3,11 @@
 // menu entries carry their own keys (F1, Ctrl+O, Home, F4).
 #include <QAction>
 
-#include "main.h"
+#include "MainForm.h"
 
 namespace {
 constexpr int kArrowStep = 50;
 constexpr int kShiftArrowStep = 200;
-// The same steps as a click of the zoom tools.
-constexpr double kKeyZoomIn = 1.5;
-constexpr double kKeyZoomOut = 2.0 / 3;
 }  // namespace
 
 void TMainForm::CreateViewKeys() {
@@ -32,9 +29,9 @@ void TMainForm::CreateViewKeys() {
   }
   // The keypad's keys first; the main keyboard's plus and minus do the same.
   key({QKeySequence(Qt::KeypadModifier | Qt::Key_Plus), QKeySequence(Qt::Key_Plus)},
-      [this] { ZoomView(kKeyZoomIn); });
+      [this] { ZoomView(TViewNavigator::kZoomInStep); });
   key({QKeySequence(Qt::KeypadModifier | Qt::Key_Minus), QKeySequence(Qt::Key_Minus)},
-      [this] { ZoomView(kKeyZoomOut); });
+      [this] { ZoomView(TViewNavigator::kKeyZoomOut); });
 }
 
 void TMainForm::PanView(int dx, int dy) {
@@ -46,6 +43,6 @@ void TMainForm::PanView(int dx, int dy) {
 
 void TMainForm::ZoomView(double factor) {
   ViewTouched();
-  View_.ZoomAtCentre(View_.Zoom * factor);
+  Nav_.KeyZoom(factor);
   Repaint();
 }

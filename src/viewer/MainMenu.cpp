@@ -13,7 +13,7 @@
 #include "HelpWindow.h"
 #include "LayControl.h"
 #include "SerScaleDlg.h"
-#include "main.h"
+#include "MainForm.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
 #include "plan/SVtime.h"
@@ -136,26 +136,6 @@ void TMainForm::AttachPlanTables() {
   connect(m.NonStandard, &QAction::triggered, this, [this] { PlanTableClick(ExoForm()); });
 }
 
-TInfoForm* TMainForm::InfoForm() {
-  if (!InfoForm_) InfoForm_ = new TInfoForm(this);
-  return InfoForm_;
-}
-
-TPhaseForm* TMainForm::PhaseForm() {
-  if (!PhaseForm_) PhaseForm_ = new TPhaseForm(this);
-  return PhaseForm_;
-}
-
-TNaprDataForm* TMainForm::NaprDataForm() {
-  if (!NaprDataForm_) NaprDataForm_ = new TNaprDataForm(this);
-  return NaprDataForm_;
-}
-
-Texoform* TMainForm::ExoForm() {
-  if (!ExoForm_) ExoForm_ = new Texoform(this);
-  return ExoForm_;
-}
-
 void TMainForm::GeneralInfoClick() {
   if (!Scheme_ || !InfoForm()->Execute(*Scheme_->Info)) return;
   UpdatePassportEntries();
@@ -186,11 +166,6 @@ void TMainForm::WireTableExport() {
   }
   connect(Menu_.ExportTables, &QAction::triggered, this, [this] { ExportTablesClick(false); });
   connect(Menu_.PrintTablesWord, &QAction::triggered, this, [this] { ExportTablesClick(true); });
-}
-
-TExportForm* TMainForm::ExportForm() {
-  if (!ExportForm_) ExportForm_ = new TExportForm(this);
-  return ExportForm_;
 }
 
 void TMainForm::ExportTablesClick(bool print) {
@@ -272,26 +247,6 @@ void TMainForm::NotePassportRead() {
     EditedElsewhereBy_ = HolderText(*holder);
 }
 
-TDataPathForm* TMainForm::DataPathForm() {
-  if (!DataPathForm_) DataPathForm_ = new TDataPathForm(this);
-  return DataPathForm_;
-}
-
-TChooseObjectForm* TMainForm::ChooseObjectForm() {
-  if (!ChooseObjectForm_) ChooseObjectForm_ = new TChooseObjectForm(this);
-  return ChooseObjectForm_;
-}
-
-TlayersDlg* TMainForm::LayersDialog() {
-  if (!LayersDialog_) LayersDialog_ = new TlayersDlg(this);
-  return LayersDialog_;
-}
-
-TSetScale* TMainForm::ScaleDialog() {
-  if (!ScaleDialog_) ScaleDialog_ = new TSetScale(this);
-  return ScaleDialog_;
-}
-
 void TMainForm::LayersClick() {
   if (Scheme_) LayersDialog()->Execute(*Scheme_);
   Repaint();
@@ -325,13 +280,11 @@ void TMainForm::DataPathClick() {
 }
 
 void TMainForm::AboutClick() {
-  if (!AboutForm_) AboutForm_ = new TAboutForm(this);
-  ExecModal(*AboutForm_);
+  ExecModal(*Dialogs_.About());
 }
 
 void TMainForm::HelpClick() {
-  if (!HelpWindow_) HelpWindow_ = new THelpWindow(this);
-  HelpWindow_->ShowContents();
+  Dialogs_.Help()->ShowContents();
 }
 
 void TMainForm::PrintPresetClick(TLayerPreset preset) {

@@ -1,23 +1,22 @@
 // The main window's mouse modes on the paint box: pan, zoom-in rectangle,
-// zoom-out, the wheel, and scrolling at the edges.
+// zoom-out, the wheel, and scrolling at the edges. The rules are the
+// navigator's; the window shows the mode on its buttons and cursor, draws
+// the zoom-in frame and repaints.
 #include <QToolButton>
 
+#include "MainForm.h"
 #include "ToolPanel.h"
-#include "main.h"
 #include "model/Geometry.h"
 #include "qt/Cursors.h"
 #include "qt/PaintBox.h"
 #include "qt/QtCanvas.h"
 
 namespace {
-constexpr int kEdgeBand = 10;
-constexpr int kEdgeStep = 5;
-constexpr int kEdgeDelayTicks = 5;
-constexpr int kShortDrag = 10;
+TPoint At(QPoint p) { return TPoint{p.x(), p.y()}; }
 }  // namespace
 
 void TMainForm::SetMouseMode(TMouseMode mode) {
-  Mode_ = mode;
+  Nav_.SetMode(mode);
   switch (mode) {
     case TMouseMode::Pointer:
       Tools_->PointerButton->setChecked(true);
@@ -42,102 +41,52 @@ void TMainForm::SetMouseMode(TMouseMode mode) {
 }
 
 void TMainForm::MapMouseDown(QPoint p) {
-  DragStart_ = p;
   ViewTouched();
-  switch (Mode_) {
-    case TMouseMode::PanReady:
-      SetMouseMode(TMouseMode::Panning);
-      break;
-    case TMouseMode::ZoomInReady:
-      Mode_ = TMouseMode::ZoomInDragging;
-      break;
-    case TMouseMode::ZoomOut:
-      if (View_.Zoom > 0.05) View_.ZoomAtCentre(View_.Zoom * 2 / 3);
-      Repaint();
-      break;
-    default:
-      break;
-  }
+  const TMouseMode before = Nav_.Mode();
+  Nav_.Press(At(p));
+  if (before == TMouseMode::PanReady)
+    SetMouseMode(TMouseMode::Panning);
+  else if (before == TMouseMode::ZoomOut)
+    Repaint();
 }
 
 void TMainForm::MapMouseMove(QPoint p) {
-  const int w = Map_->PictureWidth(), h = Map_->PictureHeight();
-  TEdge edge = TEdge::None;
-  if (p.x() < kEdgeBand) edge = TEdge::Left;
-  if (w - p.x() < kEdgeBand) edge = TEdge::Right;
-  if (p.y() < kEdgeBand) edge = TEdge::Up;
-  if (h - p.y() < kEdgeBand) edge = TEdge::Down;
-  Edge_ = edge;
-
-  if (Mode_ == TMouseMode::ZoomInDragging) {
+  const bool panned = Nav_.Move(At(p), Map_->PictureWidth(), Map_->PictureHeight());
+  if (Nav_.Mode() == TMouseMode::ZoomInDragging) {
     MapPaint();
     TCanvas& c = *View_.Canvas;
     SetPen(c, clWhite, TPenMode::Xor, 1, TPenStyle::Dot);
     c.SetBrushStyle(TBrushStyle::Clear);
-    const TRect r = RectFromPoints(DragStart_.x(), DragStart_.y(), p.x(), p.y());
+    const TRect r = Nav_.Frame(At(p));
     c.Rectangle(r.Left, r.Top, r.Right, r.Bottom);
     c.Pen.Mode = TPenMode::Copy;
     Map_->update();
-  } else if (Mode_ == TMouseMode::Panning) {
-    View_.OriginX += p.x() - DragStart_.x();
-    View_.OriginY += p.y() - DragStart_.y();
-    DragStart_ = p;
+  } else if (panned) {
     Repaint();
   }
-  if (Edge_ != TEdge::None) {
-    EdgeTicks_ = 0;
-    EdgeTimer_.start();
-  }
+  if (Nav_.EdgeTimerWanted()) EdgeTimer_.start();
 }
 
 void TMainForm::MapMouseUp(QPoint p) {
-  if (Mode_ == TMouseMode::Panning) {
-    SetMouseMode(TMouseMode::PanReady);
-  } else if (Mode_ == TMouseMode::ZoomInDragging) {
-    Mode_ = TMouseMode::ZoomInReady;
-    if (PointDistance(TPoint{DragStart_.x(), DragStart_.y()}, TPoint{p.x(), p.y()}) >= kShortDrag)
-      View_.FitRect(RectFromPoints(DragStart_.x(), DragStart_.y(), p.x(), p.y()),
-                    TRect{0, 0, Map_->PictureWidth(), Map_->PictureHeight()});
-    else
-      View_.ZoomAtCentre(View_.Zoom * 1.5);
-  }
+  const TMouseMode before = Nav_.Mode();
+  Nav_.Release(At(p), Map_->PictureWidth(), Map_->PictureHeight());
+  if (before == TMouseMode::Panning) SetMouseMode(TMouseMode::PanReady);
   Repaint();
 }
 
 void TMainForm::MapWheel(QPointF p, int steps) {
   ViewTouched();
-  double z = View_.Zoom;
-  for (int i = 0; i < std::abs(steps); ++i) z = steps > 0 ? z * 1.25 : z / 1.25;
-  // The world point under the cursor stays under it; beyond the limits of
-  // every other zoom of the view nothing changes.
-  if (!(z > 0.05 && z < 21)) return;
-  View_.ZoomAt(z, p.x(), p.y());
-  Repaint();
+  if (Nav_.Wheel(p.x(), p.y(), steps)) Repaint();
 }
 
 void TMainForm::EdgeScrollTick(QPoint cursor) {
-  ++EdgeTicks_;
-  if (!View_.Canvas || !PointInRect(cursor.x(), cursor.y(), View_.Canvas->ClipRect())) {
+  if (!View_.Canvas) {
     EdgeTimer_.stop();
     return;
   }
-  if (Edge_ == TEdge::None || EdgeTicks_ <= kEdgeDelayTicks) return;
+  const TEdgeTick tick = Nav_.EdgeTick(cursor.x(), cursor.y(), View_.Canvas->ClipRect());
+  if (!tick.KeepTicking) EdgeTimer_.stop();
+  if (!tick.Scrolled()) return;
   ViewTouched();
-  switch (Edge_) {
-    case TEdge::Up:
-      View_.MoveOriginDown(kEdgeStep);
-      break;
-    case TEdge::Left:
-      View_.MoveOriginRight(kEdgeStep);
-      break;
-    case TEdge::Down:
-      View_.MoveOriginUp(kEdgeStep);
-      break;
-    case TEdge::Right:
-      View_.MoveOriginLeft(kEdgeStep);
-      break;
-    case TEdge::None:
-      break;
-  }
   Repaint();
 }

@@ -5,7 +5,7 @@
 #include <QToolButton>
 
 #include "ToolPanel.h"
-#include "main.h"
+#include "MainForm.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
 #include "plan/SVtime.h"

@@ -3,7 +3,7 @@
 #include <QAction>
 #include <memory>
 
-#include "main.h"
+#include "MainForm.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
 #include "print/PageLayFormUnit.h"

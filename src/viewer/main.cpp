@@ -7,7 +7,7 @@
 #include "ProgramInfo.h"
 #include "editor/EditorRunner.h"
 #include "editor/dialogs/QtDialogHost.h"
-#include "main.h"
+#include "MainForm.h"
 #include "platform/ProgramDir.h"
 #include "qt/QtMessages.h"
 #include "qt/QtTranslations.h"

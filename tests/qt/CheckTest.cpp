@@ -17,7 +17,7 @@
 #include "qt/PaintBox.h"
 #include "viewer/CheckFormUnit.h"
 #include "viewer/DatabaseFormUnit.h"
-#include "viewer/main.h"
+#include "viewer/MainForm.h"
 
 using namespace qtsupport;
 

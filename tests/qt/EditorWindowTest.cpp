@@ -38,7 +38,7 @@
 #include "qt/PaintBox.h"
 #include "qt/PassportLock.h"
 #include "viewer/LayControl.h"
-#include "viewer/main.h"
+#include "viewer/MainForm.h"
 
 using namespace qtsupport;
 

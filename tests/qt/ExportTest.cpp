@@ -21,7 +21,7 @@
 #include "platform/Messages.h"
 #include "print/ExportFormUnit.h"
 #include "qt/PaintBox.h"
-#include "viewer/main.h"
+#include "viewer/MainForm.h"
 
 using namespace qtsupport;
 

@@ -8,7 +8,7 @@
 #include "platform/IniFile.h"
 #include "platform/Messages.h"
 #include "viewer/Database.h"
-#include "viewer/main.h"
+#include "viewer/MainForm.h"
 
 using namespace qtsupport;
 

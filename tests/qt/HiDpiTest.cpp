@@ -10,7 +10,7 @@
 #include "qt/Cursors.h"
 #include "qt/PaintBox.h"
 #include "qt/QtCanvas.h"
-#include "qt/SchemeView.h"
+#include "view/SchemeView.h"
 
 namespace {
 

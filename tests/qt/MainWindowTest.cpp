@@ -21,7 +21,7 @@
 #include "viewer/ChooseObjectUnit.h"
 #include "viewer/DataPathFormUnit.h"
 #include "viewer/ToolPanel.h"
-#include "viewer/main.h"
+#include "viewer/MainForm.h"
 
 using namespace qtsupport;
 using TMode = TMainForm::TMouseMode;

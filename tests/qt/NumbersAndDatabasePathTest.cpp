@@ -18,7 +18,7 @@
 #include "viewer/PathFormUnit.h"
 #include "viewer/SerScaleDlg.h"
 #include "viewer/ToolPanel.h"
-#include "viewer/main.h"
+#include "viewer/MainForm.h"
 
 using namespace qtsupport;
 

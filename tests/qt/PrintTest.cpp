@@ -27,7 +27,7 @@
 #include "qt/PaintBox.h"
 #include "tables/SetPhaseLenUnit.h"
 #include "viewer/PrintEntries.h"
-#include "viewer/main.h"
+#include "viewer/MainForm.h"
 
 using namespace qtsupport;
 

@@ -17,7 +17,7 @@
 #include "tables/TexFormUnit.h"
 #include "tables/TramSchemeFormUnit.h"
 #include "tables/complFormUnit.h"
-#include "viewer/main.h"
+#include "viewer/MainForm.h"
 
 using namespace qtsupport;
 

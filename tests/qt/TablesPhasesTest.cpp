@@ -19,7 +19,7 @@
 #include "tables/PlanGridView.h"
 #include "tables/exoformUnit.h"
 #include "viewer/ToolPanel.h"
-#include "viewer/main.h"
+#include "viewer/MainForm.h"
 
 using namespace qtsupport;
 

@@ -25,7 +25,7 @@
 #include "viewer/LayControl.h"
 #include "viewer/PathFormUnit.h"
 #include "viewer/SerScaleDlg.h"
-#include "viewer/main.h"
+#include "viewer/MainForm.h"
 
 using namespace qtsupport;
 

@@ -21,7 +21,7 @@
 #include "viewer/HelpWindow.h"
 #include "viewer/PrintEntries.h"
 #include "viewer/ToolPanel.h"
-#include "viewer/main.h"
+#include "viewer/MainForm.h"
 
 using namespace qtsupport;
 

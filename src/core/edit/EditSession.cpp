@@ -13,17 +13,9 @@
 #include "plan/SVInfo.h"
 #include "plan/SVtime.h"
 #include "platform/Messages.h"
+#include "view/SchemeView.h"
 
 namespace {
-
-// The dark grey behind the scheme.
-constexpr TColor kBackground = 0x404040;
-// Edge scrolling: the band along the paint box's sides, the step, and the
-// ticks of the 50 ms timer before the scheme starts to move.
-constexpr int kEdgeBand = 10;
-constexpr int kEdgeStep = 5;
-constexpr int kEdgeDelayTicks = 5;
-enum : int { kEdgeNone = 0, kEdgeUp, kEdgeLeft, kEdgeDown, kEdgeRight };
 
 }  // namespace
 
@@ -89,6 +81,7 @@ void TEditSession::Prepare() {
 void TEditSession::Show() {
   Cancel();
   Tool_ = 0;
+  Nav_.SetMode(TNavMode::Pointer);
   Cursor_ = Tools()[0].Cursor;
   Active().Start(*this);
   Base_ = TRasterImage{};
@@ -150,6 +143,8 @@ bool TEditSession::ChooseTool(const std::string& hint) {
     if (!Enabled_[i]) return false;
     Cancel();
     Tool_ = static_cast<int>(i);
+    // The view tools put the navigator in their mode when they start.
+    Nav_.SetMode(TNavMode::Pointer);
     Cursor_ = infos[i].Cursor;
     Active().Start(*this);
     Repaint();
@@ -190,15 +185,9 @@ void TEditSession::MouseDown(int x, int y) {
 }
 
 void TEditSession::MouseMove(int x, int y) {
-  int edge = kEdgeNone;
-  if (x < kEdgeBand) edge = kEdgeLeft;
-  if (Width_ - x < kEdgeBand) edge = kEdgeRight;
-  if (y < kEdgeBand) edge = kEdgeUp;
-  if (Height_ - y < kEdgeBand) edge = kEdgeDown;
-  // Every move near an edge starts the delay again: the scheme scrolls only
-  // while the cursor rests there.
-  if (edge != kEdgeNone) EdgeTicks_ = 0;
-  EdgeDir_ = edge;
+  // The edge under the cursor; while panning the scheme follows the cursor
+  // (the pan tool repaints).
+  Nav_.Move(TPoint{x, y}, Width_, Height_);
   Active().Move(*this, x, y);
 }
 
@@ -210,39 +199,16 @@ void TEditSession::MouseUp(int x, int y) {
 }
 
 bool TEditSession::EdgeTick(int x, int y) {
-  ++EdgeTicks_;
-  if (!PointInRect(x, y, TRect{0, 0, Width_, Height_})) {
-    EdgeDir_ = kEdgeNone;
-    return false;
+  const TEdgeTick tick = Nav_.EdgeTick(x, y, TRect{0, 0, Width_, Height_});
+  if (tick.Scrolled()) {
+    // The placement in progress stays attached to the scheme.
+    for (int i = 0; i < Place_.Count; ++i) {
+      Place_.Points[static_cast<std::size_t>(i)].x += tick.Dx;
+      Place_.Points[static_cast<std::size_t>(i)].y += tick.Dy;
+    }
+    Repaint();
   }
-  if (EdgeDir_ == kEdgeNone) return false;
-  if (EdgeTicks_ <= kEdgeDelayTicks) return true;
-  switch (EdgeDir_) {
-    case kEdgeUp:
-      EdgeMove(0, kEdgeStep);
-      break;
-    case kEdgeLeft:
-      EdgeMove(kEdgeStep, 0);
-      break;
-    case kEdgeDown:
-      EdgeMove(0, -kEdgeStep);
-      break;
-    default:
-      EdgeMove(-kEdgeStep, 0);
-      break;
-  }
-  Repaint();
-  return true;
-}
-
-void TEditSession::EdgeMove(int dx, int dy) {
-  Ctx_.OriginX += dx;
-  Ctx_.OriginY += dy;
-  // The placement in progress stays attached to the scheme.
-  for (int i = 0; i < Place_.Count; ++i) {
-    Place_.Points[static_cast<std::size_t>(i)].x += dx;
-    Place_.Points[static_cast<std::size_t>(i)].y += dy;
-  }
+  return tick.KeepTicking;
 }
 
 // --- keys and commands
@@ -283,24 +249,23 @@ void TEditSession::Key(TEditKey key) {
       Redo();
       break;
     case TEditKey::KeypadPlus:
-      ApplyKeypadZoom(1.5);
+      ApplyKeypadZoom(TViewNavigator::kZoomInStep);
       break;
     case TEditKey::KeypadMinus:
-      ApplyKeypadZoom(2.0 / 3);
+      ApplyKeypadZoom(TViewNavigator::kKeyZoomOut);
       break;
   }
 }
 
 void TEditSession::ApplyKeypadZoom(double factor) {
-  ZoomKeepingPlacement([&] { Ctx_.ZoomAtCentre(Ctx_.Zoom * factor); });
+  ZoomKeepingPlacement([&] { Nav_.KeyZoom(factor); });
 }
 
 void TEditSession::Wheel(double x, double y, int steps) {
   if (steps == 0) return;
-  double z = Ctx_.Zoom;
-  for (int i = 0; i < std::abs(steps); ++i) z = steps > 0 ? z * 1.25 : z / 1.25;
-  if (!(z > 0.05 && z < 21)) return;
-  ZoomKeepingPlacement([&] { Ctx_.ZoomAt(z, x, y); });
+  const std::optional<double> z = Nav_.WheelZoom(steps);
+  if (!z) return;
+  ZoomKeepingPlacement([&] { Ctx_.ZoomAt(*z, x, y); });
 }
 
 void TEditSession::ZoomKeepingPlacement(const std::function<void()>& apply) {
@@ -322,8 +287,7 @@ void TEditSession::ZoomKeepingPlacement(const std::function<void()>& apply) {
 }
 
 void TEditSession::Fit() {
-  Ctx_.FitSettled([this] { return Scheme_.BoundsOfVisibleLayers(Ctx_); }, TRect{0, 0, Width_, Height_},
-                  TRect{5, 5, Width_ - 5, Height_ - 5});
+  FitVisible(Scheme_, Ctx_, Width_, Height_);
   Repaint();
 }
 
@@ -398,8 +362,7 @@ std::vector<std::string> TEditSession::PhaseItems() const {
 
 void TEditSession::ChoosePhase(int index) {
   PhaseIndex_ = index;
-  Scheme_.Time->SetPhase(index + 1);
-  Scheme_.CopyTimingToDirections();
+  ShowPhase(Scheme_, index + 1);
   Cancel();
   Scheme_.Layer(7).DeselectLayer();
   Repaint();
@@ -529,11 +492,9 @@ void TEditSession::Repaint() {
   if (!Canvas_) return;
   TCanvas& c = *Canvas_;
   c.SetClipRect(TRect{0, 0, Width_, Height_});
-  c.Pen.Mode = TPenMode::Copy;
-  c.SetBrushColor(kBackground);
-  c.FillRect(c.ClipRect());
+  PaintBackground(c, TSchemeLook::Edit);
   if (BaseState_ == TBaseState::Shown) DrawBase();
-  Scheme_.DrawAll(Ctx_, Editing_);
+  DrawScheme(Scheme_, Ctx_, Editing_ ? TSchemeLook::Edit : TSchemeLook::View);
   Cache_->Taken(c);
 }
 

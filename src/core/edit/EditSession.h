@@ -13,6 +13,7 @@
 #include "edit/Placement.h"
 #include "model/DrawContext.h"
 #include "platform/Canvas.h"
+#include "view/ViewNavigator.h"
 
 class TSVObject;
 class TDialogHost;
@@ -92,7 +93,7 @@ class TEditSession {
   // while the timer should keep running.
   bool EdgeTick(int x, int y);
   // Whether a mouse move asked for the edge timer to start.
-  bool EdgeTimerWanted() const { return EdgeDir_ != 0; }
+  bool EdgeTimerWanted() const { return Nav_.EdgeTimerWanted(); }
 
   // --- keys and commands
   // -------------------------------------------------------------
@@ -154,6 +155,8 @@ class TEditSession {
   int PointCount() const { return Place_.Count; }
   const TPlacement& Placement() const { return Place_; }
   TSVObject& Scheme() { return Scheme_; }
+  // Pan and zoom of the view, shared with the viewer.
+  TViewNavigator& Navigator() { return Nav_; }
 
   // --- what the tools use (not for the window)
   // -------------------------------------
@@ -199,7 +202,6 @@ class TEditSession {
   // Changes the view by `apply` holding the placement in progress on the
   // scheme.
   void ZoomKeepingPlacement(const std::function<void()>& apply);
-  void EdgeMove(int dx, int dy);
   void DrawBase();
   TEditTool& Active();
 
@@ -207,6 +209,8 @@ class TEditSession {
   std::unique_ptr<TEditorDialogs> OwnDialogs_;
   TEditorDialogs* Dialogs_ = nullptr;
   TDrawContext Ctx_;
+  // The editor's edge timer stops as soon as the cursor leaves the edges.
+  TViewNavigator Nav_{Ctx_, TNavigatorStyle{false}};
   TCanvas* Canvas_ = nullptr;
   int Width_ = 0;
   int Height_ = 0;
@@ -229,8 +233,6 @@ class TEditSession {
   std::string Note_;
   std::function<void()> Rubber_;
   TEditHistory History_;
-  int EdgeDir_ = 0;
-  int EdgeTicks_ = 0;
   int PhaseIndex_ = 0;
   std::unique_ptr<TPictureCache> Cache_;
 };

@@ -9,11 +9,10 @@ namespace {
 
 const char* const kNoBase = "Основа не загружена: загрузите её командой «Основа» → «Загрузить»";
 
-// A 1-pixel dotted white XOR rectangle from the press to the cursor.
-void DragFrame(TEditSession& s, TPoint from, int x, int y) {
+// A 1-pixel dotted white XOR rectangle.
+void DragFrame(TEditSession& s, const TRect& r) {
   TCanvas* c = s.Context().Canvas;
   if (!c) return;
-  const TRect r = RectFromPoints(from.x, from.y, x, y);
   s.ShowRubber([c, r] {
     SetPen(*c, clWhite, TPenMode::Xor, 1, TPenStyle::Dot);
     c->SetBrushStyle(TBrushStyle::Clear);
@@ -31,7 +30,7 @@ class TSelectTool : public TEditTool {
     Dragging_ = true;
   }
   void Move(TEditSession& s, int x, int y) override {
-    if (Dragging_) DragFrame(s, From_, x, y);
+    if (Dragging_) DragFrame(s, RectFromPoints(From_.x, From_.y, x, y));
   }
   bool Release(TEditSession& s, int x, int y) override {
     if (!Dragging_) return false;
@@ -49,32 +48,45 @@ class TSelectTool : public TEditTool {
   bool Dragging_ = false;
 };
 
-// Pan and base move: the press grabs, moves drag, the release lets go.
-class TGrabTool : public TEditTool {
+// Pan: the navigator moves the view as the mouse drags (the session hands
+// it every move); the tool shows the grabbing hand and repaints.
+class TPanTool : public TEditTool {
  public:
-  explicit TGrabTool(bool base) : Base_(base) {}
+  bool Dragging() const override { return true; }
+  void Start(TEditSession& s) override { s.Navigator().SetMode(TNavMode::PanReady); }
+  void Press(TEditSession& s) override {
+    s.Navigator().Press(s.Place().Last());
+    s.SetCursor(11);
+  }
+  void Move(TEditSession& s, int, int) override {
+    if (s.Navigator().Mode() == TNavMode::Panning) s.Repaint();
+  }
+  bool Release(TEditSession& s, int x, int y) override {
+    if (!s.Navigator().Release(TPoint{x, y}, s.Width(), s.Height())) return false;
+    s.SetCursor(10);
+    return true;
+  }
+};
+
+// Base move: the press grabs the base image, moves drag it, the release
+// lets go.
+class TBaseMoveTool : public TEditTool {
+ public:
   bool Dragging() const override { return true; }
   void Start(TEditSession&) override { Held_ = false; }
   void Press(TEditSession& s) override {
     Held_ = true;
-    Last_ = s.Place().Last();
-    From_ = Last_;
+    From_ = s.Place().Last();
     BaseX_ = s.Context().BaseImageX;
     BaseY_ = s.Context().BaseImageY;
-    s.SetCursor(Base_ ? 10 : 11);
+    s.SetCursor(10);
   }
   void Move(TEditSession& s, int x, int y) override {
     if (!Held_) return;
     TDrawContext& ctx = s.Context();
-    if (Base_) {
-      // Measured from the press, so rounding does not creep in move by move.
-      ctx.BaseImageX = BaseX_ + Round((x - From_.x) / ctx.Zoom);
-      ctx.BaseImageY = BaseY_ + Round((y - From_.y) / ctx.Zoom);
-    } else {
-      ctx.OriginX += x - Last_.x;
-      ctx.OriginY += y - Last_.y;
-    }
-    Last_ = TPoint{x, y};
+    // Measured from the press, so rounding does not creep in move by move.
+    ctx.BaseImageX = BaseX_ + Round((x - From_.x) / ctx.Zoom);
+    ctx.BaseImageY = BaseY_ + Round((y - From_.y) / ctx.Zoom);
     s.Repaint();
   }
   bool Release(TEditSession& s, int, int) override {
@@ -84,52 +96,37 @@ class TGrabTool : public TEditTool {
     return true;
   }
   std::string Step(const TEditSession& s) const override {
-    if (Base_ && s.BaseState() == TBaseState::None) return kNoBase;
+    if (s.BaseState() == TBaseState::None) return kNoBase;
     return TEditTool::Step(s);
   }
 
  private:
-  bool Base_;
   bool Held_ = false;
-  TPoint Last_, From_;
+  TPoint From_;
   int BaseX_ = 0, BaseY_ = 0;
 };
 
+// Zoom-in: a drag frames the part to show, a click zooms in (the
+// navigator's rules); the tool draws the frame while the mouse drags.
 class TZoomInTool : public TEditTool {
  public:
   bool WorksInView() const override { return true; }
-  void Start(TEditSession&) override { Dragging_ = false; }
-  void Press(TEditSession& s) override {
-    From_ = s.Place().Points[0];
-    Dragging_ = true;
-  }
+  void Start(TEditSession& s) override { s.Navigator().SetMode(TNavMode::ZoomInReady); }
+  void Press(TEditSession& s) override { s.Navigator().Press(s.Place().Points[0]); }
   void Move(TEditSession& s, int x, int y) override {
-    if (Dragging_) DragFrame(s, From_, x, y);
+    if (s.Navigator().Mode() == TNavMode::ZoomInDragging) DragFrame(s, s.Navigator().Frame(TPoint{x, y}));
   }
   bool Release(TEditSession& s, int x, int y) override {
-    if (!Dragging_) return false;
-    Dragging_ = false;
-    TDrawContext& ctx = s.Context();
-    // A drag of ten pixels or more, measured along the drag, frames the part
-    // to show; a shorter one is a click.
-    if (PointDistance(From_, TPoint{x, y}) >= 10)
-      ctx.FitRect(RectFromPoints(From_.x, From_.y, x, y), TRect{0, 0, s.Width(), s.Height()});
-    else
-      ctx.ZoomAtCentre(ctx.Zoom * 1.5);
-    return true;
+    return s.Navigator().Release(TPoint{x, y}, s.Width(), s.Height());
   }
-
- private:
-  TPoint From_;
-  bool Dragging_ = false;
 };
 
 class TZoomOutTool : public TEditTool {
  public:
   bool WorksInView() const override { return true; }
+  void Start(TEditSession& s) override { s.Navigator().SetMode(TNavMode::ZoomOut); }
   void Press(TEditSession& s) override {
-    TDrawContext& ctx = s.Context();
-    if (ctx.Zoom > 0.05) ctx.ZoomAtCentre(ctx.Zoom * 2 / 3);
+    s.Navigator().Press(s.Place().Last());
     s.Place().Count = 0;
   }
 };
@@ -203,9 +200,9 @@ class TLabelTool : public TEditTool {
 }  // namespace
 
 std::unique_ptr<TEditTool> MakeSelectTool() { return std::make_unique<TSelectTool>(); }
-std::unique_ptr<TEditTool> MakePanTool() { return std::make_unique<TGrabTool>(false); }
+std::unique_ptr<TEditTool> MakePanTool() { return std::make_unique<TPanTool>(); }
 std::unique_ptr<TEditTool> MakeZoomInTool() { return std::make_unique<TZoomInTool>(); }
 std::unique_ptr<TEditTool> MakeZoomOutTool() { return std::make_unique<TZoomOutTool>(); }
-std::unique_ptr<TEditTool> MakeBaseMoveTool() { return std::make_unique<TGrabTool>(true); }
+std::unique_ptr<TEditTool> MakeBaseMoveTool() { return std::make_unique<TBaseMoveTool>(); }
 std::unique_ptr<TEditTool> MakeAlignTool() { return std::make_unique<TAlignTool>(); }
 std::unique_ptr<TEditTool> MakeLabelTool() { return std::make_unique<TLabelTool>(); }

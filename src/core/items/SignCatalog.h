@@ -4,6 +4,7 @@
 // its label, and the colours the signs are painted in.
 #include <cstdint>
 
+#include "model/SchemeColors.h"
 #include "platform/Types.h"
 
 struct TSignKindInfo {
@@ -30,8 +31,7 @@ constexpr TColor kSignRed = 0x0000E0;
 // The no-entry disc is a brighter red than the other red signs on screen.
 constexpr TColor kNoEntryRed = 0x0000FF;
 constexpr TColor kSignYellow = 0x00ECFF;
-// Background of the viewer and the editor: editable signs are drawn hollow in it.
-constexpr TColor kSchemeBackground = 0x404040;
+// Editable signs are drawn hollow in kSchemeBackground.
 constexpr TColor kSelectedFill = 0xFF0000;
 constexpr TColor kRubberColor = 0x10FFFF;
 

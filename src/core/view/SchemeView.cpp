@@ -70,10 +70,17 @@ void FitVisible(TSVObject& scheme, TDrawContext& ctx, int width, int height) {
 
 void PaintScheme(TSVObject& scheme, TDrawContext& ctx, TSchemeLook look) {
   if (!ctx.Canvas) return;
-  TCanvas& canvas = *ctx.Canvas;
+  PaintBackground(*ctx.Canvas, look);
+  DrawScheme(scheme, ctx, look);
+}
+
+void PaintBackground(TCanvas& canvas, TSchemeLook look) {
   canvas.Pen.Mode = TPenMode::Copy;
-  canvas.SetBrushColor(look == TSchemeLook::Print ? clWhite : kViewBackground);
+  canvas.SetBrushColor(look == TSchemeLook::Print ? clWhite : kSchemeBackground);
   canvas.FillRect(canvas.ClipRect());
+}
+
+void DrawScheme(TSVObject& scheme, TDrawContext& ctx, TSchemeLook look) {
   if (look == TSchemeLook::Print)
     scheme.PrintAll(ctx);
   else

@@ -10,24 +10,22 @@
 #include <string>
 #include <vector>
 
+#include "DialogHolder.h"
 #include "InfoFileStamp.h"
 #include "check/Finding.h"
 #include "model/DrawContext.h"
 #include "qt/FileStamp.h"
-#include "qt/SchemeView.h"
+#include "view/SchemeView.h"
+#include "view/ViewNavigator.h"
 
 class QAction;
 class QMenu;
-class TAboutForm;
 class TComplForm;
 class TTramSForm;
 class TtexForm;
-class TCheckForm;
 class TChooseObjectForm;
-class TDatabaseForm;
 class TDataPathForm;
 class TExportForm;
-class THelpWindow;
 class TIniFile;
 class TPaintBox;
 class TQtCanvas;
@@ -88,8 +86,8 @@ class TMainForm : public QMainWindow {
   Q_OBJECT
 
  public:
-  enum class TMouseMode { Pointer, PanReady, Panning, ZoomInReady, ZoomInDragging, ZoomOut };
-  enum class TEdge { None, Up, Left, Down, Right };
+  using TMouseMode = TNavMode;
+  using TEdge = TNavEdge;
 
   explicit TMainForm(QWidget* parent = nullptr);
   ~TMainForm() override;
@@ -110,10 +108,11 @@ class TMainForm : public QMainWindow {
   TIniFile* Config() const { return Config_.get(); }
   const std::string& DatabaseDir() const { return DatabaseDir_; }
   // The dialogs, created on first use and kept.
-  TDataPathForm* DataPathForm();
-  TChooseObjectForm* ChooseObjectForm();
-  TlayersDlg* LayersDialog();
-  TSetScale* ScaleDialog();
+  TDialogHolder& Dialogs() { return Dialogs_; }
+  TDataPathForm* DataPathForm() { return Dialogs_.DataPath(); }
+  TChooseObjectForm* ChooseObjectForm() { return Dialogs_.ChooseObject(); }
+  TlayersDlg* LayersDialog() { return Dialogs_.Layers(); }
+  TSetScale* ScaleDialog() { return Dialogs_.Scale(); }
 
   // Opens database directory + "svo" + number, creating the directory when
   // it is missing. A number that is not 1 to 5 letters or digits is refused.
@@ -127,7 +126,7 @@ class TMainForm : public QMainWindow {
   void FitWhole();
   void ApplyPreset(TLayerPreset preset);
 
-  TMouseMode MouseMode() const { return Mode_; }
+  TMouseMode MouseMode() const { return Nav_.Mode(); }
   void SetMouseMode(TMouseMode mode);
   void MapMouseDown(QPoint p);
   void MapMouseMove(QPoint p);
@@ -140,7 +139,7 @@ class TMainForm : public QMainWindow {
   void ZoomView(double factor);
   // One tick of the edge scroll timer with the cursor at `cursor` (paint box coordinates).
   void EdgeScrollTick(QPoint cursor);
-  TEdge EdgeDirection() const { return Edge_; }
+  TEdge EdgeDirection() const { return Nav_.Edge(); }
   QTimer& EdgeTimer() { return EdgeTimer_; }
 
   void RebuildPhaseSelector(int n);
@@ -183,10 +182,10 @@ class TMainForm : public QMainWindow {
 
   // "Общая информация по СО" and "Организация движения": the general
   // information and the signal-plan tables, created on first use and kept.
-  TInfoForm* InfoForm();
-  TPhaseForm* PhaseForm();
-  TNaprDataForm* NaprDataForm();
-  Texoform* ExoForm();
+  TInfoForm* InfoForm() { return Dialogs_.Info(); }
+  TPhaseForm* PhaseForm() { return Dialogs_.Phases(); }
+  TNaprDataForm* NaprDataForm() { return Dialogs_.Directions(); }
+  Texoform* ExoForm() { return Dialogs_.NonStandard(); }
   // A confirmed general information may change the object type and the
   // number of phases: the entries, the title and the phase selector follow.
   void GeneralInfoClick();
@@ -194,7 +193,7 @@ class TMainForm : public QMainWindow {
   // "Экспорт таблиц в Word" and "Печать таблиц через Word": the export
   // dialog over the passport, focused on "Экспорт" or on "Печать".
   void ExportTablesClick(bool print);
-  TExportForm* ExportForm();
+  TExportForm* ExportForm() { return Dialogs_.Export(); }
 
   // The items a finding of the check concerns: framed on the map until
   // other items are marked, the mark is cleared or the passport is read
@@ -215,9 +214,9 @@ class TMainForm : public QMainWindow {
   void ChangeTableClick();
   void EquipmentTableClick();
   void TramHeadsClick();
-  TtexForm* ChangeForm();
-  TComplForm* EquipmentForm();
-  TTramSForm* TramSchemeForm();
+  TtexForm* ChangeForm() { return Dialogs_.Changes(); }
+  TComplForm* EquipmentForm() { return Dialogs_.Equipment(); }
+  TTramSForm* TramSchemeForm() { return Dialogs_.TramSchemes(); }
   // Writes info.txt, asking first when the file changed on disk since it
   // was read; false when it was not written.
   bool SaveInfo();
@@ -272,10 +271,8 @@ class TMainForm : public QMainWindow {
   TPaintBox* Map_;
   TToolPanel* Tools_;
   TMainMenu Menu_;
-  TMouseMode Mode_ = TMouseMode::Pointer;
-  QPoint DragStart_;
-  TEdge Edge_ = TEdge::None;
-  int EdgeTicks_ = 0;
+  // The viewer's edge timer ticks on until the cursor leaves the paint box.
+  TViewNavigator Nav_{View_, TNavigatorStyle{true}};
   QTimer EdgeTimer_;
   QTimer AnimTimer_;
   // Until the user moves the view, resizing the window fits the scheme
@@ -287,24 +284,9 @@ class TMainForm : public QMainWindow {
   TFileStamp MapStamp_;
   QString EditedElsewhereBy_;
 
-  TDataPathForm* DataPathForm_ = nullptr;
-  TChooseObjectForm* ChooseObjectForm_ = nullptr;
-  TAboutForm* AboutForm_ = nullptr;
-  TlayersDlg* LayersDialog_ = nullptr;
-  TSetScale* ScaleDialog_ = nullptr;
-  TExportForm* ExportForm_ = nullptr;
-  THelpWindow* HelpWindow_ = nullptr;
-  TInfoForm* InfoForm_ = nullptr;
-  TPhaseForm* PhaseForm_ = nullptr;
-  TNaprDataForm* NaprDataForm_ = nullptr;
-  Texoform* ExoForm_ = nullptr;
-  TtexForm* ChangeForm_ = nullptr;
-  TComplForm* EquipmentForm_ = nullptr;
-  TTramSForm* TramSchemeForm_ = nullptr;
+  TDialogHolder Dialogs_{*this};
   TInfoFileStamp InfoStamp_;
-  TCheckForm* CheckForm_ = nullptr;
   std::vector<TItemRef> Marked_;
-  TDatabaseForm* DatabaseForm_ = nullptr;
 };
 
 // Remaining seconds as the label shows them: up to 5 significant digits,

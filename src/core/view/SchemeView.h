@@ -9,11 +9,9 @@
 #include <vector>
 
 #include "model/DrawContext.h"
+#include "model/SchemeColors.h"
 
 class TSVObject;
-
-// The dark grey behind the scheme in the viewer and the editor.
-constexpr TColor kViewBackground = 0x404040;
 
 // View: every item in its not-editable look (the viewer). Edit: the editable
 // look, selected items in the selected look (the editor). Print: the printed
@@ -39,6 +37,10 @@ void FitVisible(TSVObject& scheme, TDrawContext& ctx, int width, int height);
 // Fills the canvas clip rectangle with the background of the look and draws
 // every layer from 1 to 12.
 void PaintScheme(TSVObject& scheme, TDrawContext& ctx, TSchemeLook look);
+// The two halves of PaintScheme, for a window that puts a picture of its own
+// between them (the editor's base image).
+void PaintBackground(TCanvas& canvas, TSchemeLook look);
+void DrawScheme(TSVObject& scheme, TDrawContext& ctx, TSchemeLook look);
 
 // Sets the layer switches of a standard scheme view. A switch the preset
 // does not name is left as it is; Editable is never touched.
