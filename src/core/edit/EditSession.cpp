@@ -365,7 +365,7 @@ void TEditSession::Redo() {
 }
 
 void TEditSession::ChangeCableType() {
-  TLayer& cables = Scheme_.Layer(2);
+  TLayer& cables = Scheme_.Layer(TLayerId::Cables);
   if (cables.CountSelected() == 0) {
     ShowError("Не был выбран ни один участок кабеля.");
     return;
@@ -401,7 +401,7 @@ void TEditSession::ChoosePhase(int index) {
   Scheme_.Time->SetPhase(index + 1);
   Scheme_.CopyTimingToDirections();
   Cancel();
-  Scheme_.Layer(7).DeselectLayer();
+  Scheme_.Layer(TLayerId::Directions).DeselectLayer();
   Repaint();
 }
 
@@ -503,7 +503,7 @@ void TEditSession::StartLabel(TSVItem* owner, TSVItem* label, bool keepFirst) {
   Place_.Label = label;
   Place_.LabelOwner = owner;
   SavedCursor_ = Cursor_;
-  Cursor_ = 21;
+  Cursor_ = CursorId::PlaceText;
   LabelTool_ = MakeLabelTool();
   PlacingLabel_ = true;
 }

@@ -61,7 +61,7 @@ class TGrabTool : public TEditTool {
     From_ = Last_;
     BaseX_ = s.Context().BaseImageX;
     BaseY_ = s.Context().BaseImageY;
-    s.SetCursor(Base_ ? 10 : 11);
+    s.SetCursor(Base_ ? CursorId::Hand : CursorId::Fist);
   }
   void Move(TEditSession& s, int x, int y) override {
     if (!Held_) return;
@@ -80,7 +80,7 @@ class TGrabTool : public TEditTool {
   bool Release(TEditSession& s, int, int) override {
     if (!Held_) return false;
     Held_ = false;
-    s.SetCursor(10);
+    s.SetCursor(CursorId::Hand);
     return true;
   }
   std::string Step(const TEditSession& s) const override {
@@ -189,7 +189,7 @@ class TLabelTool : public TEditTool {
   void Press(TEditSession& s) override {
     TPlacement& p = s.Place();
     // A leader label starts on a cable or a direction.
-    if (p.Count == 1) s.Snap(33);
+    if (p.Count == 1) s.Snap(SnapRequest::LinedLabel);
     if (p.Count >= 3) s.FinishLabel();
   }
   void Move(TEditSession& s, int x, int y) override {
