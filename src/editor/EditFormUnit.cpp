@@ -30,8 +30,8 @@
 QString TEditForm::Caption() { return QStringLiteral("Редактирование  схемы"); }
 
 QCursor EditorCursor(int number) {
-  if (number == kCursorCross) return QCursor(Qt::CrossCursor);
-  if (number == kCursorArrow) return QCursor(Qt::ArrowCursor);
+  if (number == CursorId::Cross) return QCursor(Qt::CrossCursor);
+  if (number == CursorId::Arrow) return QCursor(Qt::ArrowCursor);
   return SchemeCursor(number);
 }
 

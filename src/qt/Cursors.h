@@ -9,30 +9,32 @@
 #include <QIcon>
 #include <QString>
 
+#include "edit/CursorIds.h"
+
 class QToolButton;
 class QWidget;
 
 enum TCursorNumber {
-  crSLB = 5,
-  crCB = 6,
-  crSV = 7,
-  crECable = 9,
-  crHand = 10,
-  crFist = 11,
-  crWell = 12,
-  crContr = 14,
-  crStolb = 15,
-  crZoomIn = 16,
-  crZoomOut = 17,
-  crStick = 18,
-  crHead = 19,
-  crSign = 20,
-  crPlaceText = 21,
-  crNapr = 22,
-  crFerma = 23,
-  crRail = 24,
-  crBuild = 25,
-  crZebra = 26,
+  crSLB = CursorId::Slb,
+  crCB = CursorId::Cb,
+  crSV = CursorId::Sv,
+  crECable = CursorId::ECable,
+  crHand = CursorId::Hand,
+  crFist = CursorId::Fist,
+  crWell = CursorId::Well,
+  crContr = CursorId::Contr,
+  crStolb = CursorId::Stolb,
+  crZoomIn = CursorId::ZoomIn,
+  crZoomOut = CursorId::ZoomOut,
+  crStick = CursorId::Stick,
+  crHead = CursorId::Head,
+  crSign = CursorId::Sign,
+  crPlaceText = CursorId::PlaceText,
+  crNapr = CursorId::Napr,
+  crFerma = CursorId::Ferma,
+  crRail = CursorId::Rail,
+  crBuild = CursorId::Build,
+  crZebra = CursorId::Zebra,
 };
 
 // Loads every cursor once; later calls do nothing.

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int kArrowLayer = 7;
+constexpr int kArrowLayer = LayerNo(TLayerId::Directions);
 
 }  // namespace
 

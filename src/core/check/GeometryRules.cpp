@@ -11,6 +11,7 @@
 #include "items/Sign.h"
 #include "items/Stick.h"
 #include "model/Geometry.h"
+#include "model/TypeCodes.h"
 
 namespace {
 
@@ -51,9 +52,9 @@ struct TLeastTwo {
 // The query code under which an item of this kind asks for its carrier, 0
 // for an item that hangs on nothing.
 std::uint32_t CarrierQueryOfClass(TSVItem& item) {
-  if (dynamic_cast<TStick*>(&item)) return 8;
-  if (dynamic_cast<THead*>(&item)) return 9;
-  if (dynamic_cast<TSign*>(&item)) return 13;
+  if (dynamic_cast<TStick*>(&item)) return SnapRequest::Stick;
+  if (dynamic_cast<THead*>(&item)) return SnapRequest::Head;
+  if (dynamic_cast<TSign*>(&item)) return SnapRequest::Sign;
   return 0;
 }
 

@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int kHeadLayer = 12;
+constexpr int kHeadLayer = LayerNo(TLayerId::Heads);
 
 // The directions a head refers to, as slots of the passport (0 for none).
 struct THeadSlots {

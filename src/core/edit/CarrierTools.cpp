@@ -20,12 +20,12 @@ class TStickTool : public TEditTool {
   void Press(TEditSession& s) override {
     TPlacement& p = s.Place();
     if (p.Count == 1) {
-      if (!s.Snap(8) && !s.SnapEx(8)) {
+      if (!s.Snap(SnapRequest::Stick) && !s.SnapEx(SnapRequest::Stick)) {
         s.DropPoint("Здесь не к чему крепить соединительную линию: нужен столб, портал, трос, здание "
                     "или другая соединительная линия");
         return;
       }
-      p.Current = TSVObject::CreateItem(8);
+      p.Current = TSVObject::CreateItem(TypeCode::Stick);
       p.Points[0] = s.Context().WorldToScreen(p.Snap[0].X, p.Snap[0].Y);
       return;
     }
@@ -78,14 +78,14 @@ class THangingTool : public TEditTool {
 class THeadTool : public THangingTool {
  public:
   THeadTool()
-      : THangingTool(9,
+      : THangingTool(SnapRequest::Head,
                      "Здесь нет конца соединительной линии или стойки отдельного знака: головка вешается "
                      "только на них") {}
 
  protected:
   void Finish(TEditSession& s) override {
     const int answer = s.Dialogs().Head(*s.Scheme().Info);
-    static constexpr std::uint32_t kCodes[] = {10, 12, 11};
+    static constexpr std::uint32_t kCodes[] = {TypeCode::CarHead, TypeCode::PedHead, TypeCode::TramHead};
     if (answer < 1 || answer > 3) {
       s.Cancel();
       return;
@@ -101,7 +101,7 @@ class THeadTool : public THangingTool {
 class TSignTool : public THangingTool {
  public:
   TSignTool()
-      : THangingTool(13,
+      : THangingTool(SnapRequest::Sign,
                      "Здесь нет соединительной линии или стойки отдельного знака: знак вешается только на них") {}
 
  protected:
@@ -125,12 +125,13 @@ class TSignTool : public THangingTool {
 // fixed end.
 class TSpanTool : public TEditTool {
  public:
-  TSpanTool(std::uint32_t code, int cantilever, bool bothEnds, const char* missing)
-      : Code_(code), Cantilever_(cantilever), BothEnds_(bothEnds), Missing_(missing) {}
+  // Makes the item of `code`, asking both ends' carriers with `snap`.
+  TSpanTool(std::uint32_t code, std::uint32_t snap, int cantilever, bool bothEnds, const char* missing)
+      : Code_(code), Snap_(snap), Cantilever_(cantilever), BothEnds_(bothEnds), Missing_(missing) {}
   void Press(TEditSession& s) override {
     TPlacement& p = s.Place();
     if (p.Count == 1) {
-      if (!s.Snap(Code_)) {
+      if (!s.Snap(Snap_)) {
         s.DropPoint(Missing_);
         return;
       }
@@ -138,7 +139,7 @@ class TSpanTool : public TEditTool {
       if (auto* ferma = dynamic_cast<TFerma*>(p.Current.get())) ferma->Cantilever = Cantilever_;
       return;
     }
-    if (BothEnds_ && !s.Snap(Code_)) {
+    if (BothEnds_ && !s.Snap(Snap_)) {
       s.DropPoint(Missing_);
       return;
     }
@@ -149,6 +150,7 @@ class TSpanTool : public TEditTool {
 
  private:
   std::uint32_t Code_;
+  std::uint32_t Snap_;
   int Cantilever_;
   bool BothEnds_;
   const char* Missing_;
@@ -160,21 +162,21 @@ int SignClassOf(int answer) {
   switch (answer) {
     case 4:
     case 8:
-      return 14;
+      return TypeCode::MainSign;
     case 6:
-      return 15;
+      return TypeCode::LeaveSign;
     case 7:
-      return 22;
+      return TypeCode::StopSign;
     case 16:
-      return 31;
+      return TypeCode::BrickSign;
     case 17:
-      return 34;
+      return TypeCode::WhiteSign;
     case 18:
-      return 35;
+      return TypeCode::TableSign;
     case 19:
       return 0;
     default:
-      return answer >= 9 && answer <= 15 ? 32 : 13;
+      return answer >= 9 && answer <= 15 ? TypeCode::ArrowSign : TypeCode::Sign;
   }
 }
 
@@ -182,11 +184,14 @@ std::unique_ptr<TEditTool> MakeStickTool() { return std::make_unique<TStickTool>
 std::unique_ptr<TEditTool> MakeHeadTool() { return std::make_unique<THeadTool>(); }
 std::unique_ptr<TEditTool> MakeSignTool() { return std::make_unique<TSignTool>(); }
 std::unique_ptr<TEditTool> MakeGantryTool() {
-  return std::make_unique<TSpanTool>(17, 0, true, "Здесь нет столба: портал ставится на два столба");
+  return std::make_unique<TSpanTool>(TypeCode::Ferma, SnapRequest::Gantry, 0, true,
+                                     "Здесь нет столба: портал ставится на два столба");
 }
 std::unique_ptr<TEditTool> MakeConsoleTool() {
-  return std::make_unique<TSpanTool>(17, 1, false, "Здесь нет столба: консоль крепится к столбу");
+  return std::make_unique<TSpanTool>(TypeCode::Ferma, SnapRequest::Gantry, 1, false,
+                                     "Здесь нет столба: консоль крепится к столбу");
 }
 std::unique_ptr<TEditTool> MakeStayTool() {
-  return std::make_unique<TSpanTool>(30, 0, true, "Здесь нет столба или здания: трос натягивается между ними");
+  return std::make_unique<TSpanTool>(TypeCode::Tros, SnapRequest::Stay, 0, true,
+                                     "Здесь нет столба или здания: трос натягивается между ними");
 }

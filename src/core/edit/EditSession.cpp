@@ -329,7 +329,7 @@ void TEditSession::Redo() {
 }
 
 void TEditSession::ChangeCableType() {
-  TLayer& cables = Scheme_.Layer(2);
+  TLayer& cables = Scheme_.Layer(TLayerId::Cables);
   if (cables.CountSelected() == 0) {
     ShowError("Не был выбран ни один участок кабеля.");
     return;
@@ -364,7 +364,7 @@ void TEditSession::ChoosePhase(int index) {
   PhaseIndex_ = index;
   ShowPhase(Scheme_, index + 1);
   Cancel();
-  Scheme_.Layer(7).DeselectLayer();
+  Scheme_.Layer(TLayerId::Directions).DeselectLayer();
   Repaint();
 }
 
@@ -466,7 +466,7 @@ void TEditSession::StartLabel(TSVItem* owner, TSVItem* label, bool keepFirst) {
   Place_.Label = label;
   Place_.LabelOwner = owner;
   SavedCursor_ = Cursor_;
-  Cursor_ = 21;
+  Cursor_ = CursorId::PlaceText;
   LabelTool_ = MakeLabelTool();
   PlacingLabel_ = true;
 }

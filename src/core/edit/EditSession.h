@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "edit/CursorIds.h"
 #include "edit/EditHistory.h"
 #include "edit/Placement.h"
 #include "model/DrawContext.h"
@@ -23,8 +24,8 @@ class TPictureCache;
 
 // The cursor numbers the session asks for besides the scheme cursors
 // registered by the main window (5..26).
-constexpr int kCursorArrow = 0;
-constexpr int kCursorCross = -3;
+constexpr int kCursorArrow = CursorId::Arrow;
+constexpr int kCursorCross = CursorId::Cross;
 
 // One tool button: its hint, the cursor shown while it is active, and the
 // layer that must be visible and editable for it to be enabled (0: always).

@@ -30,8 +30,8 @@ class TWellTool : public TEditTool {
  public:
   void Press(TEditSession& s) override {
     TPlacement& p = s.Place();
-    p.Current = TSVObject::CreateItem(2);
-    s.Snap(2);
+    p.Current = TSVObject::CreateItem(TypeCode::WELL);
+    s.Snap(SnapRequest::Well);
     auto* well = dynamic_cast<TWELL*>(p.Current.get());
     well->PlaceAt(s.Context(), p.Points, p.Snap, 1);
     if (!s.AddCurrent()) {
@@ -51,10 +51,10 @@ class TCabinetTool : public TEditTool {
   void Press(TEditSession& s) override {
     TPlacement& p = s.Place();
     if (p.Count == 1) {
-      auto contr = std::make_unique<TContr>(6);
+      auto contr = std::make_unique<TContr>(TypeCode::Contr);
       contr->Kind = Kind_;
       p.Current = std::move(contr);
-      s.Snap(6);
+      s.Snap(SnapRequest::Cabinet);
       return;
     }
     auto* contr = dynamic_cast<TContr*>(p.Current.get());
@@ -76,8 +76,8 @@ class TPoleTool : public TEditTool {
  public:
   void Press(TEditSession& s) override {
     TPlacement& p = s.Place();
-    auto pole = std::make_unique<TSTOLB>(7);
-    s.Snap(7);
+    auto pole = std::make_unique<TSTOLB>(TypeCode::STOLB);
+    s.Snap(SnapRequest::Pole);
     TSTOLB* raw = pole.get();
     if (!s.Dialogs().Pole(*raw)) {
       s.Cancel();
@@ -101,11 +101,11 @@ class TCableTool : public TEditTool {
   void Press(TEditSession& s) override {
     TPlacement& p = s.Place();
     if (p.Count == 1) {
-      p.Current = TSVObject::CreateItem(5);
-      s.Snap(5);
+      p.Current = TSVObject::CreateItem(TypeCode::ECable);
+      s.Snap(SnapRequest::Cable);
       return;
     }
-    s.Snap(5);
+    s.Snap(SnapRequest::Cable);
     auto* cable = dynamic_cast<TECable*>(p.Current.get());
     cable->PlaceAt(s.Context(), p.Points, p.Snap, 2);
     int type = 0;
@@ -145,7 +145,7 @@ class TFreeTextTool : public TEditTool {
     }
     if (p.Count < 3) return;
     p.Current->PlaceAt(s.Context(), p.Points, p.Snap, 2);
-    s.Scheme().Layer(4).ShowText = true;
+    s.Scheme().Layer(TLayerId::CurbsRails).ShowText = true;
     s.AddAndRestart();
   }
 

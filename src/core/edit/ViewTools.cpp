@@ -56,14 +56,14 @@ class TPanTool : public TEditTool {
   void Start(TEditSession& s) override { s.Navigator().SetMode(TNavMode::PanReady); }
   void Press(TEditSession& s) override {
     s.Navigator().Press(s.Place().Last());
-    s.SetCursor(11);
+    s.SetCursor(CursorId::Fist);
   }
   void Move(TEditSession& s, int, int) override {
     if (s.Navigator().Mode() == TNavMode::Panning) s.Repaint();
   }
   bool Release(TEditSession& s, int x, int y) override {
     if (!s.Navigator().Release(TPoint{x, y}, s.Width(), s.Height())) return false;
-    s.SetCursor(10);
+    s.SetCursor(CursorId::Hand);
     return true;
   }
 };
@@ -79,7 +79,7 @@ class TBaseMoveTool : public TEditTool {
     From_ = s.Place().Last();
     BaseX_ = s.Context().BaseImageX;
     BaseY_ = s.Context().BaseImageY;
-    s.SetCursor(10);
+    s.SetCursor(CursorId::Hand);
   }
   void Move(TEditSession& s, int x, int y) override {
     if (!Held_) return;
@@ -92,7 +92,7 @@ class TBaseMoveTool : public TEditTool {
   bool Release(TEditSession& s, int, int) override {
     if (!Held_) return false;
     Held_ = false;
-    s.SetCursor(10);
+    s.SetCursor(CursorId::Hand);
     return true;
   }
   std::string Step(const TEditSession& s) const override {
@@ -186,7 +186,7 @@ class TLabelTool : public TEditTool {
   void Press(TEditSession& s) override {
     TPlacement& p = s.Place();
     // A leader label starts on a cable or a direction.
-    if (p.Count == 1) s.Snap(33);
+    if (p.Count == 1) s.Snap(SnapRequest::LinedLabel);
     if (p.Count >= 3) s.FinishLabel();
   }
   void Move(TEditSession& s, int x, int y) override {

@@ -53,7 +53,7 @@ TVec CornerPole(const TCrossingShape& s, int sx, int sy) {
 }  // namespace
 
 std::size_t TCrossingBuilder::AddPole(double x, double y, bool own, const std::string& number) {
-  auto& pole = Add<TSTOLB>(7);
+  auto& pole = Add<TSTOLB>(TypeCode::STOLB);
   pole.X = X(x), pole.Y = Y(y);
   pole.Own = own;
   pole.Label = TLinedText::MakeLabel(&pole, number, own ? "" : "чужая", 1.0);
@@ -62,7 +62,7 @@ std::size_t TCrossingBuilder::AddPole(double x, double y, bool own, const std::s
 }
 
 std::size_t TCrossingBuilder::AddStick(std::size_t pole, double px, double py, double dx, double dy) {
-  auto& stick = Add<TStick>(8);
+  auto& stick = Add<TStick>(TypeCode::Stick);
   stick.AnchorX = X(px), stick.AnchorY = Y(py);
   stick.OffsetX = dx * kStick, stick.OffsetY = dy * kStick;
   HoldLastBy(pole);
@@ -92,11 +92,11 @@ void TCrossingBuilder::AddGantryAndStay() {
   const double h = S_.MainHalf + 14, x = S_.SideHalf + S_.Radius + 160;
   AddPole(x, -h, true, std::to_string(Number_ * 10 + 5));
   AddPole(x, h, true, std::to_string(Number_ * 10 + 6));
-  AddLine(17, x, -h, x, h);
+  AddLine(TypeCode::Ferma, x, -h, x, h);
   static_cast<TFerma&>(*Items_.back()).Cantilever = 0;
   AddPole(-x, -h, false, std::to_string(Number_ * 10 + 7));
   AddPole(-x, h, false, std::to_string(Number_ * 10 + 8));
-  AddLine(30, -x, -h, -x, h);
+  AddLine(TypeCode::Tros, -x, -h, -x, h);
 }
 
 void TCrossingBuilder::AddHeads() {
@@ -126,16 +126,16 @@ void TCrossingBuilder::AddHeads() {
     const double d = kStick - e.slot * kHeadStep;
     THead* head = nullptr;
     if (e.kind == 0) {
-      auto& car = Add<TCarHead>(10);
+      auto& car = Add<TCarHead>(TypeCode::CarHead);
       car.Napr = napr(e.napr);
       car.ArrowKind = e.arrow;
       head = &car;
     } else if (e.kind == 1) {
-      auto& ped = Add<TPedHead>(12);
+      auto& ped = Add<TPedHead>(TypeCode::PedHead);
       ped.Napr = napr(e.napr);
       head = &ped;
     } else {
-      auto& tram = Add<TTramHead>(11);
+      auto& tram = Add<TTramHead>(TypeCode::TramHead);
       tram.StraightNapr = napr(e.napr);
       tram.LeftNapr = e.napr == GenNapr::TramEastbound ? napr(GenNapr::TramWestbound) : none;
       tram.RightNapr = none;
@@ -165,7 +165,7 @@ void TCrossingBuilder::AddSigns() {
       {{v + 10, h + r + 90}, {1, 0}, {0, 1}, {7, generic[Rng_.Int(0, 3)], 8}},
   };
   for (const auto& s : stands) {
-    auto& stand = Add<TTStolb>(28);
+    auto& stand = Add<TTStolb>(TypeCode::TStolb);
     const std::size_t standIndex = Items_.size() - 1;
     std::size_t bracketIndex = standIndex;
     stand.X = X(s.foot.x), stand.Y = Y(s.foot.y);
@@ -175,7 +175,7 @@ void TCrossingBuilder::AddSigns() {
     int signs = 0;
     for (const int kind : s.kinds) signs += kind != 0;
     if (signs > 1) {
-      auto& bracket = Add<TStick>(8);
+      auto& bracket = Add<TStick>(TypeCode::Stick);
       bracket.AnchorX = stand.X, bracket.AnchorY = stand.Y;
       bracket.Anchor2X = stand.DX, bracket.Anchor2Y = stand.DY;
       bracket.OffsetX = stand.DX + s.arm.x * kSignStep * (signs - 1);
@@ -216,7 +216,7 @@ void TCrossingBuilder::AddCabinetsAndCables() {
   std::size_t ends[5] = {};  // the controller, the power board and the three wells
   for (std::size_t i = 0; i < 2; ++i) {
     const auto& c = cabinets[i];
-    auto& cab = Add<TContr>(6);
+    auto& cab = Add<TContr>(TypeCode::Contr);
     ends[i] = Items_.size() - 1;
     cab.X = X(c.x), cab.Y = Y(c.y);
     cab.DirX = cab.X, cab.DirY = cab.Y - 30;
@@ -226,7 +226,7 @@ void TCrossingBuilder::AddCabinetsAndCables() {
   }
   const TVec wells[] = {{-v - r - 40, -h - 22}, {v + r + 20, -h - 22}, {v + r + 20, h + 22}};
   for (std::size_t i = 0; i < 3; ++i) {
-    auto& well = Add<TWELL>(2);
+    auto& well = Add<TWELL>(TypeCode::WELL);
     ends[2 + i] = Items_.size() - 1;
     well.X = X(wells[i].x), well.Y = Y(wells[i].y);
     well.Label = TSVText::MakeLabel(&well, "К" + std::to_string(i + 1), 1.0);
@@ -244,7 +244,7 @@ void TCrossingBuilder::AddCabinetsAndCables() {
               {wells[1], wells[2], ends[3], ends[4]}};
   for (const auto& e : runs) {
     const TVec run[2] = {e.from, e.to};
-    AddLine(5, run[0].x, run[0].y, run[1].x, run[1].y);
+    AddLine(TypeCode::ECable, run[0].x, run[0].y, run[1].x, run[1].y);
     HoldLastBy(e.fromItem, e.toItem);
     auto& cable = static_cast<TECable&>(*Items_.back());
     cable.CableType = static_cast<std::uint8_t>(Rng_.Int(0, 5));
@@ -275,7 +275,7 @@ void TCrossingBuilder::AddArrows() {
   for (int n = 1; n <= GenNapr::Count; ++n) {
     const std::vector<TVec>& path = paths[n - 1];
     const bool pedestrian = n >= GenNapr::PedNorthArm && n <= GenNapr::PedEastArm;
-    auto& arrow = Add<TNapr>(16);
+    auto& arrow = Add<TNapr>(TypeCode::Napr);
     arrow.Count = static_cast<std::uint8_t>(path.size());
     for (std::size_t i = 0; i < path.size(); ++i) arrow.Vertices[i] = TRealPoint{X(path[i].x), Y(path[i].y)};
     arrow.Oneway = !pedestrian;

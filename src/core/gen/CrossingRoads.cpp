@@ -84,25 +84,25 @@ void TCrossingBuilder::AddCurbs() {
   const double h = S_.MainHalf, v = S_.SideHalf, r = S_.Radius, a = S_.Arm;
   for (const auto& c : kCorners) {
     const int sx = c[0], sy = c[1];
-    AddLine(1, sx * (v + r), sy * h, sx * a, sy * h);
-    AddLine(1, sx * v, sy * (h + r), sx * v, sy * a);
+    AddLine(TypeCode::SLB, sx * (v + r), sy * h, sx * a, sy * h);
+    AddLine(TypeCode::SLB, sx * v, sy * (h + r), sx * v, sy * a);
     const TCornerArc arc = CornerArc(sx, sy, v, h, r);
-    AddArc(3, arc.CX, arc.CY, r, arc.FX, arc.FY, arc.SX, arc.SY);
+    AddArc(TypeCode::CB, arc.CX, arc.CY, r, arc.FX, arc.FY, arc.SX, arc.SY);
   }
 }
 
 void TCrossingBuilder::AddTracks() {
   const double g = 14, a = S_.Arm - 10;
   for (const double y : {-g, g}) {
-    AddLine(19, -a, y, 0, y);
-    AddLine(19, 0, y, a, y);
+    AddLine(TypeCode::Tram, -a, y, 0, y);
+    AddLine(TypeCode::Tram, 0, y, a, y);
   }
   // Curves from the westbound track into the north arm and from the
   // eastbound one into the south arm.
   const double rt = 44;
   for (const int s : {1, -1}) {
     const TCornerArc arc = CornerArc(s, -s, g, g, rt);
-    AddArc(20, arc.CX, arc.CY, rt, arc.FX, arc.FY, arc.SX, arc.SY);
+    AddArc(TypeCode::RTram, arc.CX, arc.CY, rt, arc.FX, arc.FY, arc.SX, arc.SY);
   }
 }
 
@@ -110,20 +110,20 @@ void TCrossingBuilder::AddMarkings() {
   const double h = S_.MainHalf, v = S_.SideHalf, r = S_.Radius, a = S_.Arm;
   const double zm = h + r + 25, zs = v + r + 25;
   // Crossings over each arm.
-  AddLine(23, -v, -zm, v, -zm);
-  AddLine(23, -v, zm, v, zm);
-  AddLine(23, -zs, -h, -zs, h);
-  AddLine(23, zs, -h, zs, h);
+  AddLine(TypeCode::Zebra, -v, -zm, v, -zm);
+  AddLine(TypeCode::Zebra, -v, zm, v, zm);
+  AddLine(TypeCode::Zebra, -zs, -h, -zs, h);
+  AddLine(TypeCode::Zebra, zs, -h, zs, h);
   // Stop lines on the approach halves, before the crossings.
   const double lm = h + r + 55, ls = v + r + 55;
-  AddLine(24, ls, -h, ls, 0);
-  AddLine(24, -ls, 0, -ls, h);
-  AddLine(24, -v, -lm, 0, -lm);
-  AddLine(24, 0, lm, v, lm);
+  AddLine(TypeCode::StopLine, ls, -h, ls, 0);
+  AddLine(TypeCode::StopLine, -ls, 0, -ls, h);
+  AddLine(TypeCode::StopLine, -v, -lm, 0, -lm);
+  AddLine(TypeCode::StopLine, 0, lm, v, lm);
   // Centre lines of the arms and lane lines of the main road.
   const std::uint8_t centre = static_cast<std::uint8_t>(Rng_.Int(1, 3));
   const auto lane = [&](double x1, double y1, double x2, double y2, std::uint8_t kind) {
-    AddLine(25, x1, y1, x2, y2);
+    AddLine(TypeCode::SingleLine, x1, y1, x2, y2);
     static_cast<TSingleLine&>(*Items_.back()).LineKind = kind;
   };
   lane(ls - 5, 0, a, 0, centre);
@@ -135,8 +135,8 @@ void TCrossingBuilder::AddMarkings() {
     lane(-a, y, -ls, y, 0);
   }
   // Cycle crossings beside the pedestrian ones on the main road.
-  AddLine(26, zs + 12, -h, zs + 12, h);
-  AddLine(26, -zs - 12, -h, -zs - 12, h);
+  AddLine(TypeCode::PedLine, zs + 12, -h, zs + 12, h);
+  AddLine(TypeCode::PedLine, -zs - 12, -h, -zs - 12, h);
   // One lane arrow on each approach.
   const struct {
     double bx, by, ax, ay;
@@ -145,7 +145,7 @@ void TCrossingBuilder::AddMarkings() {
                 {-v / 2, -lm - 70, -v / 2, -lm - 20},
                 {v / 2, lm + 70, v / 2, lm + 20}};
   for (const auto& e : arrows) {
-    auto& arrow = Add<TMarkArrow>(27);
+    auto& arrow = Add<TMarkArrow>(TypeCode::MarkArrow);
     arrow.BaseX = X(e.bx), arrow.BaseY = Y(e.by), arrow.AimX = X(e.ax), arrow.AimY = Y(e.ay);
     arrow.ArrowKind = Rng_.Int(0, 4);
   }
@@ -157,7 +157,7 @@ void TCrossingBuilder::AddBuildings() {
     const int sx = c[0], sy = c[1];
     const double x0 = sx * (v + Rng_.Real(30, 60)), y0 = sy * (h + Rng_.Real(30, 60));
     const double x1 = sx * (a - Rng_.Real(10, 40)), y1 = sy * (a - Rng_.Real(10, 40));
-    auto& build = Add<TBuild>(21);
+    auto& build = Add<TBuild>(TypeCode::Build);
     std::vector<TRealPoint> outline = {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}};
     if (Rng_.Chance(0.5)) {
       // A courtyard notch in the far side.
@@ -178,7 +178,7 @@ void TCrossingBuilder::AddFreeTexts() {
     double x, y, ux, uy;
   } names[] = {{"ул. Садовая", -a + 30, -h - 12, 1, 0}, {"ул. Полевая", v + 12, a - 30, 0, -1}};
   for (const auto& n : names) {
-    auto& text = Add<TSVRealText>(18);
+    auto& text = Add<TSVRealText>(TypeCode::SVRealText);
     text.SetDefaultFont();
     text.Text = n.text;
     text.AnchorX = X(n.x), text.AnchorY = Y(n.y);

@@ -5,6 +5,7 @@
 
 #include "LabelIO.h"
 #include "model/Geometry.h"
+#include "model/TypeCodes.h"
 #include "platform/Messages.h"
 #include "platform/TextFile.h"
 
@@ -15,9 +16,9 @@ constexpr TColor kBuildFill = 0x505050;
 constexpr TColor kSelectedPen = 0xFF0000;
 constexpr TColor kRubberPen = 0x10FFFF;
 constexpr TColor kLabelColor = 0xFFFFFF;
-constexpr std::uint32_t kLabelCode = 4;
-constexpr std::uint32_t kStickCode = 8;
-constexpr std::uint32_t kStayCode = 30;
+constexpr std::uint32_t kLabelCode = TypeCode::SVText;
+constexpr std::uint32_t kStickCode = SnapRequest::Stick;
+constexpr std::uint32_t kStayCode = SnapRequest::Stay;
 
 const char* const kLabelMessage = "Нарушение целостности базы. Ошибка в указании текстадля здания.";
 

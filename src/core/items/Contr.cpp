@@ -3,6 +3,7 @@
 #include "items/LabelIO.h"
 #include "items/STOLB.h"
 #include "model/Geometry.h"
+#include "model/TypeCodes.h"
 #include "platform/TextFile.h"
 
 namespace {
@@ -42,7 +43,7 @@ bool TContr::SelectInRect(TDrawContext& ctx, const TRect& r) {
 }
 
 bool TContr::FindAnchor(int x, int y, TDrawContext& ctx, std::uint32_t typeCode, double& AX, double& AY) {
-  if (typeCode != 5 || !NearScreenPoint(ctx.WorldToScreen(X, Y), x, y, ctx.HitTolerance)) return false;
+  if (typeCode != SnapRequest::Cable || !NearScreenPoint(ctx.WorldToScreen(X, Y), x, y, ctx.HitTolerance)) return false;
   AX = X;
   AY = Y;
   return true;

@@ -6,6 +6,7 @@
 #include "LabelIO.h"
 #include "StopLine.h"
 #include "model/Geometry.h"
+#include "model/TypeCodes.h"
 #include "platform/TextFile.h"
 
 namespace {
@@ -14,7 +15,7 @@ constexpr TColor kSelectedPen = 0xFF0000;
 constexpr TColor kActiveFill = 0x404040;
 constexpr TColor kSelectedFill = 0xB0B0B0;
 constexpr TColor kSelectedHandle = 0x00F0F0;
-constexpr std::uint32_t kLabelCode = 4;
+constexpr std::uint32_t kLabelCode = TypeCode::SVText;
 
 const char* const kLabelMessage = "Нарушение целостности базы. Ошибка в указании текстадля кабеля.";
 
@@ -117,7 +118,9 @@ void TECable::LoadFromText(TTextReader& f) {
 
 bool TECable::FindAnchor(int x, int y, TDrawContext& ctx, std::uint32_t typeCode, double& X, double& Y) {
   // Wells, cables, controllers, poles and cable labels may start on a cable.
-  if (typeCode != 2 && typeCode != 5 && typeCode != 6 && typeCode != 7 && typeCode != 33) return false;
+  if (typeCode != SnapRequest::Well && typeCode != SnapRequest::Cable && typeCode != SnapRequest::Cabinet &&
+      typeCode != SnapRequest::Pole && typeCode != SnapRequest::LinedLabel)
+    return false;
   if (FindLineEnd(x, y, ctx, X, Y)) return true;
   const TRealPoint mouse = ctx.ScreenToWorld(x, y);
   const TRealPoint f = NearestPointOnSegment(mouse.x, mouse.y, X1, Y1, X2, Y2);

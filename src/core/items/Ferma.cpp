@@ -5,6 +5,7 @@
 
 #include "StopLine.h"
 #include "model/Geometry.h"
+#include "model/TypeCodes.h"
 #include "platform/TextFile.h"
 
 namespace {
@@ -12,7 +13,7 @@ namespace {
 constexpr TColor kOutline = 0xFFFFFF;
 constexpr TColor kSelectedPen = 0xFF0000;
 constexpr TColor kBackground = 0x404040;
-constexpr std::uint32_t kStickCode = 8;
+constexpr std::uint32_t kStickCode = SnapRequest::Stick;
 
 TPoint At(double x, double y) { return TPoint{Round(x), Round(y)}; }
 

@@ -1,6 +1,7 @@
 #include "LinedText.h"
 
 #include "model/Geometry.h"
+#include "model/TypeCodes.h"
 #include "platform/TextFile.h"
 
 namespace {
@@ -43,7 +44,7 @@ TLinedLayout Layout(TCanvas& c, const TTextFrame& fr, const std::string& upper, 
 
 std::unique_ptr<TLinedText> TLinedText::MakeLabel(TSVItem* owner, const std::string& upper, const std::string& lower,
                                                   double sizeFactor) {
-  auto label = std::make_unique<TLinedText>(33);
+  auto label = std::make_unique<TLinedText>(TypeCode::LinedText);
   label->SetDefaultFont();
   label->OwnerItem = owner;
   label->Color = owner ? owner->TextColor() : clGray;

@@ -20,7 +20,7 @@ constexpr TColor kStopColor = 0x0000FF;
 constexpr TColor kSelectedPen = 0xFF0000;
 constexpr TColor kSelectedFill = 0x404040;
 constexpr TColor kRubberColor = 0x10FFFF;
-constexpr std::uint32_t kLinedTextCode = 33;
+constexpr std::uint32_t kLinedTextCode = TypeCode::LinedText;
 
 const char* const kLabelMessage = "Нарушение целостности базы. Ошибка в указании текстадля направления.";
 
@@ -165,7 +165,7 @@ void TNapr::PlaceAt(TDrawContext& ctx, const TScreenPoints& pts, const TSnapReco
 }
 
 bool TNapr::FindAnchor(int x, int y, TDrawContext& ctx, std::uint32_t typeCode, double& X, double& Y) {
-  if (typeCode != 16 && typeCode != kLinedTextCode) return false;
+  if (typeCode != SnapRequest::Direction && typeCode != SnapRequest::LinedLabel) return false;
   const TRealPoint m = ctx.ScreenToWorld(x, y);
   const int n = Used();
   for (int i = 0; i + 1 < n; ++i) {

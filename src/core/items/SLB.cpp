@@ -2,8 +2,11 @@
 
 #include "StopLine.h"
 #include "model/Geometry.h"
+#include "model/TypeCodes.h"
 
-bool IsCurbCode(std::uint32_t typeCode) { return typeCode == 1 || typeCode == 3; }
+bool IsCurbCode(std::uint32_t typeCode) {
+  return typeCode == SnapRequest::StraightCurb || typeCode == SnapRequest::RoundCurb;
+}
 
 void SetCurbPen(TCanvas& canvas, TColor color, int width) {
   SetPen(canvas, color, TPenMode::Copy, width, TPenStyle::Solid);

@@ -2,6 +2,7 @@
 
 #include "items/LabelIO.h"
 #include "model/Geometry.h"
+#include "model/TypeCodes.h"
 #include "platform/TextFile.h"
 
 namespace {
@@ -42,7 +43,9 @@ bool TSTOLB::SelectInRect(TDrawContext& ctx, const TRect& r) {
 
 bool TSTOLB::FindAnchor(int x, int y, TDrawContext& ctx, std::uint32_t typeCode, double& AX, double& AY) {
   // Cables, sticks, gantries and stays attach to poles; signs never do.
-  if (typeCode != 5 && typeCode != 8 && typeCode != 17 && typeCode != 30) return false;
+  if (typeCode != SnapRequest::Cable && typeCode != SnapRequest::Stick && typeCode != SnapRequest::Gantry &&
+      typeCode != SnapRequest::Stay)
+    return false;
   if (!NearScreenPoint(ctx.WorldToScreen(X, Y), x, y, ctx.HitTolerance)) return false;
   AX = X;
   AY = Y;

@@ -2,6 +2,7 @@
 
 #include "SVText.h"
 #include "model/Geometry.h"
+#include "model/TypeCodes.h"
 #include "platform/TextFile.h"
 
 namespace {
@@ -13,7 +14,7 @@ constexpr int kInitialEscapement = 150;
 }  // namespace
 
 std::unique_ptr<TSVRealText> TSVRealText::MakeFreeText(const std::string& text) {
-  auto item = std::make_unique<TSVRealText>(18);
+  auto item = std::make_unique<TSVRealText>(TypeCode::SVRealText);
   item->SetDefaultFont();
   item->Text = text;
   return item;

@@ -1,6 +1,7 @@
 #include "SVText.h"
 
 #include "model/Geometry.h"
+#include "model/TypeCodes.h"
 #include "platform/TextFile.h"
 
 namespace {
@@ -103,7 +104,7 @@ bool DrawTextRubber(TDrawContext& ctx, const TScreenPoints& pts, int mode, const
 // --- TSVText ---------------------------------------------------------------------
 
 std::unique_ptr<TSVText> TSVText::MakeLabel(TSVItem* owner, const std::string& text, double sizeFactor) {
-  auto label = std::make_unique<TSVText>(4);
+  auto label = std::make_unique<TSVText>(TypeCode::SVText);
   label->SetDefaultFont();
   label->OwnerItem = owner;
   label->Color = owner ? owner->TextColor() : clGray;

@@ -2,13 +2,16 @@
 
 #include "items/STOLB.h"
 #include "model/Geometry.h"
+#include "model/TypeCodes.h"
 
 namespace {
 constexpr TColor kHandleGrey = 0x707070;
 constexpr TColor kRubber = 0x10FFFF;
 }  // namespace
 
-bool HangsOnCarrier(std::uint32_t typeCode) { return typeCode == 8 || typeCode == 9 || typeCode == 13; }
+bool HangsOnCarrier(std::uint32_t typeCode) {
+  return typeCode == SnapRequest::Stick || typeCode == SnapRequest::Head || typeCode == SnapRequest::Sign;
+}
 
 TRect TStick::GetBounds(TDrawContext& ctx) {
   const TPoint b = BasePoint(ctx), a = AimPoint(ctx);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/Geometry.h"
+#include "model/TypeCodes.h"
 
 namespace {
 constexpr TColor kMarkingDark = 0x404040;
@@ -86,7 +87,9 @@ void DrawEndHandles(TDrawContext& ctx, TPoint p1, TPoint p2) {
   for (const TPoint p : {p1, p2}) ctx.Canvas->FillRect(TRect{p.x - h, p.y - h, p.x + h, p.y + h});
 }
 
-bool JoinsLaneLines(std::uint32_t typeCode) { return typeCode == 24 || typeCode == 25; }
+bool JoinsLaneLines(std::uint32_t typeCode) {
+  return typeCode == SnapRequest::StopLine || typeCode == SnapRequest::SingleLine;
+}
 
 bool TStopLine::FindAnchor(int x, int y, TDrawContext& ctx, std::uint32_t typeCode, double& X, double& Y) {
   return JoinsLaneLines(typeCode) && FindLineEnd(x, y, ctx, X, Y);

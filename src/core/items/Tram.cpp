@@ -3,8 +3,11 @@
 #include "SLB.h"
 #include "StopLine.h"
 #include "model/Geometry.h"
+#include "model/TypeCodes.h"
 
-bool IsTrackCode(std::uint32_t typeCode) { return typeCode == 19 || typeCode == 20; }
+bool IsTrackCode(std::uint32_t typeCode) {
+  return typeCode == SnapRequest::StraightRail || typeCode == SnapRequest::RoundRail;
+}
 
 double TrackHalfGauge(const TDrawContext& ctx, const TSVItem& item) { return 10 * RealPixels(ctx, item); }
 

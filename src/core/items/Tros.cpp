@@ -2,9 +2,10 @@
 
 #include "StopLine.h"
 #include "model/Geometry.h"
+#include "model/TypeCodes.h"
 
 bool TTros::FindAnchor(int x, int y, TDrawContext& ctx, std::uint32_t typeCode, double& X, double& Y) {
-  if (typeCode != 8) return false;
+  if (typeCode != SnapRequest::Stick) return false;
   const TRealPoint w = ctx.ScreenToWorld(x, y);
   const TRealPoint q = NearestPointOnSegment(w.x, w.y, X1, Y1, X2, Y2);
   if (!NearScreenPoint(ctx.WorldToScreen(q.x, q.y), x, y, ctx.HitTolerance)) return false;

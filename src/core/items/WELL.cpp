@@ -5,6 +5,7 @@
 #include "LabelIO.h"
 #include "StopLine.h"
 #include "model/Geometry.h"
+#include "model/TypeCodes.h"
 #include "platform/TextFile.h"
 
 namespace {
@@ -12,8 +13,8 @@ namespace {
 constexpr TColor kWellColor = 0x10FFFF;
 constexpr TColor kWellFill = 0x404040;
 constexpr TColor kSelectedFill = 0xFF0000;
-constexpr std::uint32_t kLabelCode = 4;
-constexpr std::uint32_t kCableCode = 5;
+constexpr std::uint32_t kLabelCode = TypeCode::SVText;
+constexpr std::uint32_t kCableCode = SnapRequest::Cable;
 
 const char* const kLabelMessage = "Нарушение целостности базы. Ошибка в указании текстадля колодца.";
 

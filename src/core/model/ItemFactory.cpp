@@ -39,46 +39,46 @@
 std::unique_ptr<TSVItem> TSVObject::CreateItem(std::uint32_t code) {
   switch (code) {
     // texts
-    case 18: return std::make_unique<TSVRealText>(code);
-    case 33: return std::make_unique<TLinedText>(code);
+    case TypeCode::SVRealText: return std::make_unique<TSVRealText>(code);
+    case TypeCode::LinedText: return std::make_unique<TLinedText>(code);
     // poles, sticks, stands, stays, cabinets
-    case 6: return std::make_unique<TContr>(code);
-    case 7: return std::make_unique<TSTOLB>(code);
-    case 8: return std::make_unique<TStick>(code);
-    case 28: return std::make_unique<TTStolb>(code);
-    case 30: return std::make_unique<TTros>(code);
+    case TypeCode::Contr: return std::make_unique<TContr>(code);
+    case TypeCode::STOLB: return std::make_unique<TSTOLB>(code);
+    case TypeCode::Stick: return std::make_unique<TStick>(code);
+    case TypeCode::TStolb: return std::make_unique<TTStolb>(code);
+    case TypeCode::Tros: return std::make_unique<TTros>(code);
     // signal heads
-    case 10: return std::make_unique<TCarHead>(code);
-    case 11: return std::make_unique<TTramHead>(code);
-    case 12: return std::make_unique<TPedHead>(code);
+    case TypeCode::CarHead: return std::make_unique<TCarHead>(code);
+    case TypeCode::TramHead: return std::make_unique<TTramHead>(code);
+    case TypeCode::PedHead: return std::make_unique<TPedHead>(code);
     // direction arrows
-    case 16: return std::make_unique<TNapr>(code);
+    case TypeCode::Napr: return std::make_unique<TNapr>(code);
     // road signs
-    case 13: return std::make_unique<TSign>(code);
-    case 14: return std::make_unique<TMainSign>(code);
-    case 15: return std::make_unique<TLeaveSign>(code);
-    case 22: return std::make_unique<TStopSign>(code);
-    case 31: return std::make_unique<TBrickSign>(code);
-    case 32: return std::make_unique<TArrowSign>(code);
-    case 34: return std::make_unique<TWhiteSign>(code);
-    case 35: return std::make_unique<TTableSign>(code);
+    case TypeCode::Sign: return std::make_unique<TSign>(code);
+    case TypeCode::MainSign: return std::make_unique<TMainSign>(code);
+    case TypeCode::LeaveSign: return std::make_unique<TLeaveSign>(code);
+    case TypeCode::StopSign: return std::make_unique<TStopSign>(code);
+    case TypeCode::BrickSign: return std::make_unique<TBrickSign>(code);
+    case TypeCode::ArrowSign: return std::make_unique<TArrowSign>(code);
+    case TypeCode::WhiteSign: return std::make_unique<TWhiteSign>(code);
+    case TypeCode::TableSign: return std::make_unique<TTableSign>(code);
     // curbs and tram tracks
-    case 1: return std::make_unique<TSLB>(code);
-    case 3: return std::make_unique<TCB>(code);
-    case 19: return std::make_unique<TTram>(code);
-    case 20: return std::make_unique<TRTram>(code);
+    case TypeCode::SLB: return std::make_unique<TSLB>(code);
+    case TypeCode::CB: return std::make_unique<TCB>(code);
+    case TypeCode::Tram: return std::make_unique<TTram>(code);
+    case TypeCode::RTram: return std::make_unique<TRTram>(code);
     // road markings
-    case 23: return std::make_unique<TZebra>(code);
-    case 24: return std::make_unique<TStopLine>(code);
-    case 25: return std::make_unique<TSingleLine>(code);
-    case 26: return std::make_unique<TPedLine>(code);
-    case 27: return std::make_unique<TMarkArrow>(code);
+    case TypeCode::Zebra: return std::make_unique<TZebra>(code);
+    case TypeCode::StopLine: return std::make_unique<TStopLine>(code);
+    case TypeCode::SingleLine: return std::make_unique<TSingleLine>(code);
+    case TypeCode::PedLine: return std::make_unique<TPedLine>(code);
+    case TypeCode::MarkArrow: return std::make_unique<TMarkArrow>(code);
     // buildings and gantries
-    case 17: return std::make_unique<TFerma>(code);
-    case 21: return std::make_unique<TBuild>(code);
+    case TypeCode::Ferma: return std::make_unique<TFerma>(code);
+    case TypeCode::Build: return std::make_unique<TBuild>(code);
     // cable plant
-    case 2: return std::make_unique<TWELL>(code);
-    case 5: return std::make_unique<TECable>(code);
+    case TypeCode::WELL: return std::make_unique<TWELL>(code);
+    case TypeCode::ECable: return std::make_unique<TECable>(code);
     default:
       return nullptr;
   }
@@ -86,18 +86,50 @@ std::unique_ptr<TSVItem> TSVObject::CreateItem(std::uint32_t code) {
 
 int TSVObject::LayerOf(std::uint32_t code) {
   switch (code) {
-    case 21: return 1;
-    case 5: return 2;
-    case 23: case 24: case 25: case 26: case 27: return 3;
-    case 1: case 3: case 18: case 19: case 20: return 4;
-    case 2: return 5;
-    case 6: return 6;
-    case 16: return 7;
-    case 8: case 28: return 8;
-    case 17: case 30: return 9;
-    case 7: return 10;
-    case 13: case 14: case 15: case 22: case 31: case 32: case 34: case 35: return 11;
-    case 10: case 11: case 12: return 12;
-    default: return 0;
+    case TypeCode::Build:
+      return LayerNo(TLayerId::Buildings);
+    case TypeCode::ECable:
+      return LayerNo(TLayerId::Cables);
+    case TypeCode::Zebra:
+    case TypeCode::StopLine:
+    case TypeCode::SingleLine:
+    case TypeCode::PedLine:
+    case TypeCode::MarkArrow:
+      return LayerNo(TLayerId::Markings);
+    case TypeCode::SLB:
+    case TypeCode::CB:
+    case TypeCode::SVRealText:
+    case TypeCode::Tram:
+    case TypeCode::RTram:
+      return LayerNo(TLayerId::CurbsRails);
+    case TypeCode::WELL:
+      return LayerNo(TLayerId::Wells);
+    case TypeCode::Contr:
+      return LayerNo(TLayerId::Controllers);
+    case TypeCode::Napr:
+      return LayerNo(TLayerId::Directions);
+    case TypeCode::Stick:
+    case TypeCode::TStolb:
+      return LayerNo(TLayerId::Sticks);
+    case TypeCode::Ferma:
+    case TypeCode::Tros:
+      return LayerNo(TLayerId::Spans);
+    case TypeCode::STOLB:
+      return LayerNo(TLayerId::Poles);
+    case TypeCode::Sign:
+    case TypeCode::MainSign:
+    case TypeCode::LeaveSign:
+    case TypeCode::StopSign:
+    case TypeCode::BrickSign:
+    case TypeCode::ArrowSign:
+    case TypeCode::WhiteSign:
+    case TypeCode::TableSign:
+      return LayerNo(TLayerId::Signs);
+    case TypeCode::CarHead:
+    case TypeCode::TramHead:
+    case TypeCode::PedHead:
+      return LayerNo(TLayerId::Heads);
+    default:
+      return 0;
   }
 }

@@ -9,6 +9,7 @@
 
 #include "Layer.h"
 #include "PreLayer.h"
+#include "TypeCodes.h"
 #include "platform/TextFile.h"
 
 class TSVInfo;
@@ -31,6 +32,7 @@ class TSVObject : public TpreObject {
   std::array<std::unique_ptr<TLayer>, kLayerCount + 1> Layers;
 
   TLayer& Layer(int n) { return *Layers[static_cast<std::size_t>(n)]; }
+  TLayer& Layer(TLayerId id) { return Layer(LayerNo(id)); }
 
   void SetInfoFileName();
   // Reads info.txt, then map.txt, then sets the clock to phase 1. A missing

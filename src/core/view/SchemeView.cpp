@@ -122,7 +122,7 @@ std::vector<std::uint32_t> SignalState(const TSVObject& scheme) {
 bool THeadRedraw::Update(TSVObject& scheme, TDrawContext& ctx) {
   std::vector<std::uint32_t> now = SignalState(scheme);
   if (now == Shown_) return false;
-  scheme.DrawLayer(12, ctx, false);
+  scheme.DrawLayer(LayerNo(TLayerId::Heads), ctx, false);
   Shown_ = std::move(now);
   return true;
 }

@@ -106,16 +106,16 @@ QPixmap HeadPicture(int headKind, int arrowKind, int size, qreal ratio, const QC
   green.Remaining = 100;
   std::unique_ptr<THead> head;
   if (headKind == 0) {
-    auto car = std::make_unique<TCarHead>(10);
+    auto car = std::make_unique<TCarHead>(TypeCode::CarHead);
     car->Napr = &green;
     car->ArrowKind = static_cast<std::uint8_t>(arrowKind);
     head = std::move(car);
   } else if (headKind == 1) {
-    auto ped = std::make_unique<TPedHead>(12);
+    auto ped = std::make_unique<TPedHead>(TypeCode::PedHead);
     ped->Napr = &green;
     head = std::move(ped);
   } else {
-    auto tram = std::make_unique<TTramHead>(11);
+    auto tram = std::make_unique<TTramHead>(TypeCode::TramHead);
     tram->StraightNapr = &green;
     head = std::move(tram);
   }

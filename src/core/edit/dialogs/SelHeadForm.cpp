@@ -3,6 +3,7 @@
 #include "items/CarHead.h"
 #include "items/PedHead.h"
 #include "items/TramHead.h"
+#include "model/TypeCodes.h"
 #include "plan/SVInfo.h"
 #include "plan/SVNapr.h"
 
@@ -135,17 +136,17 @@ void TSelHeadForm::Fill(TTramHead& head) const {
 std::unique_ptr<THead> TSelHeadForm::MakeHead(int result) const {
   switch (result) {
     case kVehicle: {
-      auto head = std::make_unique<TCarHead>(10);
+      auto head = std::make_unique<TCarHead>(TypeCode::CarHead);
       Fill(*head);
       return head;
     }
     case kPedestrian: {
-      auto head = std::make_unique<TPedHead>(12);
+      auto head = std::make_unique<TPedHead>(TypeCode::PedHead);
       Fill(*head);
       return head;
     }
     case kTram: {
-      auto head = std::make_unique<TTramHead>(11);
+      auto head = std::make_unique<TTramHead>(TypeCode::TramHead);
       Fill(*head);
       return head;
     }

@@ -2,9 +2,10 @@
 
 #include "items/Napr.h"
 #include "model/DrawContext.h"
+#include "model/TypeCodes.h"
 #include "platform/Canvas.h"
 
-TSelNaprForm::TSelNaprForm() : Preview_(std::make_unique<TNapr>(16)) {
+TSelNaprForm::TSelNaprForm() : Preview_(std::make_unique<TNapr>(TypeCode::Napr)) {
   Oneway_.Items = {"Стрелка на одном конце", "Стрелка на обоих концах"};
   Run_.Items = {"Зеленый ", "Красный"};
   Dotted_.Items = {"Сплошная ", "Прерывистая"};

@@ -1,6 +1,7 @@
 #include "StolbMenuForm.h"
 
 #include "items/STOLB.h"
+#include "model/TypeCodes.h"
 
 TStolbMenuForm::TStolbMenuForm() {
   StolbType_.Items = {"Свой", "Чужой"};
@@ -31,7 +32,7 @@ int TStolbMenuForm::Press(TDialogButton button) {
       // A pole's label is a lined text read and written with the pole's
       // label type code.
       auto label = TLinedText::MakeLabel(Pole_, Text_, "", 1.0);
-      label->TypeCode = 4;
+      label->TypeCode = TypeCode::SVText;
       Pole_->Label = std::move(label);
     }
   }
