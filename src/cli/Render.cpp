@@ -1,5 +1,5 @@
 // render: the picture the viewer shows of a passport at start-up, drawn into
-// a PNG file without a display.
+// a PNG file without a display, or written as SVG when the file is *.svg.
 #include <QBuffer>
 #include "OffscreenApp.h"
 #include <QImage>
@@ -19,6 +19,7 @@
 #include "platform/TextFile.h"
 #include "qt/QtCanvas.h"
 #include "qt/SchemeView.h"
+#include "svg/SvgCanvas.h"
 
 namespace {
 
@@ -90,6 +91,15 @@ bool SavePicture(const QImage& picture, const std::string& out) {
   return static_cast<bool>(std::cout.flush());
 }
 
+bool IsSvgName(const std::string& out) {
+  return out.size() > 4 && (out.compare(out.size() - 4, 4, ".svg") == 0 || out.compare(out.size() - 4, 4, ".SVG") == 0);
+}
+
+bool SaveSvg(const std::string& document, const std::string& out) {
+  std::ofstream file(out, std::ios::binary | std::ios::trunc);
+  return file.write(document.data(), static_cast<std::streamsize>(document.size())) && file.flush();
+}
+
 bool SavePrimitives(const std::vector<TCanvasOp>& ops, const std::string& out) {
   if (out == "-") return WritePrimitives(std::cout, ops);
   std::ofstream file(out, std::ios::binary | std::ios::trunc);
@@ -112,8 +122,14 @@ int CmdRender(const TArgs& args) {
 
   QImage picture(a.Width, a.Height, QImage::Format_RGB32);
   TRecordingCanvas recorder(TRect{0, 0, a.Width, a.Height});
+  // An SVG is laid out with the metrics the picture would have.
+  const bool svg = IsSvgName(a.Out);
+  TQtTextMeasure measure(&picture);
+  TSvgCanvas svgCanvas(a.Width, a.Height, measure, a.Look == TSchemeLook::Print ? clWhite : kViewBackground);
   {
-    TQtCanvas canvas(&picture);
+    std::optional<TQtCanvas> raster;
+    if (!svg) raster.emplace(&picture);
+    TCanvas& canvas = svg ? static_cast<TCanvas&>(svgCanvas) : *raster;
     // With a log asked for, every primitive passes through the recorder on
     // its way to the picture: the log is of this very picture, laid out
     // with the picture's own text metrics.
@@ -133,7 +149,7 @@ int CmdRender(const TArgs& args) {
     FitShown(scheme, view, a.Width, a.Height);
     PaintScheme(scheme, view, a.Look);
   }
-  if (!SavePicture(picture, a.Out)) {
+  if (!(svg ? SaveSvg(svgCanvas.Document(), a.Out) : SavePicture(picture, a.Out))) {
     CliError("render") << "cannot write " << (a.Out == "-" ? "to standard output" : a.Out) << '\n';
     return 1;
   }
