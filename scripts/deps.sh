@@ -10,6 +10,8 @@ packages=(cmake ninja-build g++ ccache pkg-config
           clang libclang-rt-14-dev
           # The table export's check with a real word processor, and its PDF pages.
           libreoffice-writer-nogui poppler-utils
+          # The scheme's SVG checked by two independent renderers.
+          librsvg2-bin chromium python3-pil
           # Building and checking the Debian package.
           dpkg-dev fakeroot desktop-file-utils appstream man-db)
 missing=()

@@ -1,5 +1,5 @@
 // render: the picture the viewer shows of a passport at start-up, drawn into
-// a PNG file without a display.
+// a PNG file without a display, or written as SVG when the file is *.svg.
 #include <QBuffer>
 #include "OffscreenApp.h"
 #include <QImage>
@@ -21,13 +21,14 @@
 #include "platform/TeeCanvas.h"
 #include "platform/TextFile.h"
 #include "qt/QtCanvas.h"
+#include "svg/SvgCanvas.h"
 #include "view/SchemeView.h"
 
 namespace {
 
 // The picture's format by the name's extension: PNG (and on standard
-// output), JPEG; nullptr for any other name, which is refused rather than
-// given bytes that its extension belies.
+// output), JPEG, SVG; nullptr for any other name, which is refused rather
+// than given bytes that its extension belies.
 const char* PictureFormat(const std::string& out) {
   if (out == "-") return "PNG";
   const std::size_t dot = out.rfind('.');
@@ -35,6 +36,7 @@ const char* PictureFormat(const std::string& out) {
   for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   if (ext == "png") return "PNG";
   if (ext == "jpg" || ext == "jpeg") return "JPEG";
+  if (ext == "svg") return "SVG";
   return nullptr;
 }
 
@@ -99,7 +101,7 @@ bool ParseArgs(const TArgs& args, TRenderArgs& out, std::string& why) {
   // Standard output takes one of the two, not both.
   if (out.Out == "-" && out.Primitives == "-") return false;
   if (!out.Out.empty() && !PictureFormat(out.Out)) {
-    why = "--out " + out.Out + ": the picture is written as .png or .jpg (or - for PNG on standard output)";
+    why = "--out " + out.Out + ": the picture is written as .png, .jpg or .svg (or - for PNG on standard output)";
     return false;
   }
   return !out.Dir.empty() && !out.Out.empty();
@@ -115,6 +117,8 @@ bool SavePicture(const QImage& picture, const std::string& out) {
   }
   return WriteOutput("render", out, std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
+
+bool IsSvgName(const std::string& out) { return std::string(PictureFormat(out)) == "SVG"; }
 
 bool SavePrimitives(const std::vector<TCanvasOp>& ops, const std::string& out) {
   std::ostringstream text;
@@ -141,8 +145,14 @@ int CmdRender(const TArgs& args) {
 
   QImage picture(a.Width, a.Height, QImage::Format_RGB32);
   TRecordingCanvas recorder(TRect{0, 0, a.Width, a.Height});
+  // An SVG is laid out with the metrics the picture would have.
+  const bool svg = IsSvgName(a.Out);
+  TQtTextMeasure measure(&picture);
+  TSvgCanvas svgCanvas(a.Width, a.Height, measure, a.Look == TSchemeLook::Print ? clWhite : kSchemeBackground);
   {
-    TQtCanvas canvas(&picture);
+    std::optional<TQtCanvas> raster;
+    if (!svg) raster.emplace(&picture);
+    TCanvas& canvas = svg ? static_cast<TCanvas&>(svgCanvas) : *raster;
     // With a log asked for, every primitive passes through the recorder on
     // its way to the picture: the log is of this very picture, laid out
     // with the picture's own text metrics.
@@ -162,7 +172,7 @@ int CmdRender(const TArgs& args) {
     FitShown(scheme, view, a.Width, a.Height);
     PaintScheme(scheme, view, a.Look);
   }
-  if (!SavePicture(picture, a.Out)) return 1;
+  if (!(svg ? WriteOutput("render", a.Out, svgCanvas.Document()) : SavePicture(picture, a.Out))) return 1;
   if (!a.Primitives.empty() && !SavePrimitives(recorder.Ops(), a.Primitives)) {
     // The picture and its log go together or not at all.
     if (a.Out != "-") std::remove(a.Out.c_str());

@@ -7,18 +7,7 @@
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-
 QPoint ToQPoint(TPoint p) { return QPoint(p.x, p.y); }
-
-// The angle, in degrees counter-clockwise from 3 o'clock, at which the
-// ellipse's parametric form meets the ray from the centre towards (dx, dy)
-// (y down, as on the screen). A circle gives the ray's own angle; an
-// ellipse needs the parameter, which is what QPainterPath arcs take.
-double RayParameter(double a, double b, double dx, double dy) {
-  if (dx == 0 && dy == 0) return 0;
-  return std::atan2(-dy * a, dx * b) * 180.0 / kPi;
-}
 
 }  // namespace
 
@@ -26,13 +15,52 @@ QColor ToQColor(TColor c) { return QColor(ColorR(c), ColorG(c), ColorB(c)); }
 
 TColor FromQColor(const QColor& c) { return MakeColor(c.red(), c.green(), c.blue()); }
 
-QString MapFaceName(const std::string& face) {
-  const QString f = QString::fromStdString(face).trimmed().toLower();
-  if (f.isEmpty() || f == "arial cyr" || f == "arial" || f == "ms sans serif")
-    return QStringLiteral("Liberation Sans");
-  if (f == "times new roman cyr" || f == "times new roman") return QStringLiteral("Liberation Serif");
-  if (f == "courier new cyr" || f == "courier new") return QStringLiteral("Liberation Mono");
-  return QString::fromStdString(face);
+QString MapFaceName(const std::string& face) { return QString::fromStdString(StandInFace(face)); }
+
+TFontMetrics TQtTextMeasure::Metrics(const TFontDesc& font) {
+  const TFont& f = Find(font);
+  return TFontMetrics{f.Font.pixelSize(), static_cast<int>(std::lround(f.Metrics.ascent())),
+                      static_cast<int>(std::ceil(f.Metrics.ascent() + f.Metrics.descent()))};
+}
+
+const TQtTextMeasure::TFont& TQtTextMeasure::Find(const TFontDesc& d) {
+  const TFontKey key{d.Height, d.Width, d.Escapement, d.Weight, d.Italic, d.Underline, d.StrikeOut, d.FaceName};
+  auto it = Fonts_.find(key);
+  if (it != Fonts_.end()) return *it->second;
+  QFont font(MapFaceName(d.FaceName));
+  font.setKerning(false);
+  font.setItalic(d.Italic);
+  font.setUnderline(d.Underline);
+  font.setStrikeOut(d.StrikeOut);
+  const int weight = d.Weight <= 0 ? 400 : std::clamp(d.Weight, 100, 900);
+  font.setWeight(static_cast<QFont::Weight>(weight));
+  // A cell height needs the face's own proportion of cell to em.
+  double cellAt100 = 0;
+  if (d.Height >= 0) {
+    font.setPixelSize(100);
+    const QFontMetricsF probe(font, Device_);
+    cellAt100 = probe.ascent() + probe.descent();
+  }
+  font.setPixelSize(FontPixelSize(d.Height, cellAt100));
+  if (d.Width > 0) {
+    const QFontMetricsF natural(font, Device_);
+    const double avg = natural.averageCharWidth();
+    if (avg > 0) font.setStretch(std::clamp(static_cast<int>(std::lround(d.Width * 100.0 / avg)), 1, 4000));
+  }
+  auto made = std::make_unique<TFont>(TFont{font, QFontMetricsF(font, Device_), {}});
+  return *Fonts_.emplace(key, std::move(made)).first->second;
+}
+
+TSize TQtTextMeasure::Extent(const TFont& font, const std::string& text) {
+  const auto it = font.Extents.find(text);
+  if (it != font.Extents.end()) return it->second;
+  // A scheme has a few thousand distinct label texts at most; a stream of
+  // ever new ones must not grow the cache without end.
+  if (font.Extents.size() >= 65536) font.Extents.clear();
+  const TSize extent{static_cast<int>(std::ceil(font.Metrics.horizontalAdvance(QString::fromStdString(text)))),
+                     static_cast<int>(std::ceil(font.Metrics.ascent() + font.Metrics.descent()))};
+  font.Extents.emplace(text, extent);
+  return extent;
 }
 
 namespace {
@@ -53,6 +81,7 @@ TQtCanvas::TQtCanvas(QPaintDevice* device) : Clip_(LogicalBounds(device)) {
   Painter_.setRenderHint(QPainter::TextAntialiasing, true);
   Painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
   Painter_.setBackgroundMode(Qt::TransparentMode);
+  Measure_ = std::make_unique<TQtTextMeasure>(Painter_.device());
 }
 
 TQtCanvas::~TQtCanvas() {
@@ -63,14 +92,13 @@ void TQtCanvas::PreparePath(bool filled) {
   QPen pen;
   const bool thin = Pen.Width <= 1;
   pen.setColor(ToQColor(Pen.Color));
-  pen.setWidth(thin ? 1 : Pen.Width);
+  pen.setWidth(PenPixelWidth(Pen));
   if (thin) {
     // A thin line leaves out its last pixel, so a chain of LineTo calls
     // touches every joint once and an XOR chain stays reversible.
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
-    // Dotted is three pixels on, three off; wide pens are always solid.
-    if (Pen.Style == TPenStyle::Dot) pen.setDashPattern({3.0, 3.0});
+    if (PenDotted(Pen)) pen.setDashPattern({kDotLength, kDotLength});
   } else {
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
@@ -116,57 +144,49 @@ void TQtCanvas::Polygon(const TPoint* pts, int count) {
 }
 
 void TQtCanvas::Ellipse(int l, int t, int r, int b) {
-  if (l > r) std::swap(l, r);
-  if (t > b) std::swap(t, b);
-  if (r - l < 1 || b - t < 1) return;
+  const auto box = ExclusiveBox(l, t, r, b);
+  if (!box) return;
   PreparePath(true);
-  Touch(QRect(l, t, r - l, b - t));
-  Painter_.drawEllipse(QRectF(l, t, r - l - 1, b - t - 1));
+  Touch(QRect(box->Left, box->Top, box->Width + 1, box->Height + 1));
+  Painter_.drawEllipse(QRectF(box->Left, box->Top, box->Width, box->Height));
 }
 
 void TQtCanvas::Rectangle(int l, int t, int r, int b) {
-  if (l > r) std::swap(l, r);
-  if (t > b) std::swap(t, b);
-  if (r - l < 1 || b - t < 1) return;
+  const auto box = ExclusiveBox(l, t, r, b);
+  if (!box) return;
   PreparePath(true);
-  Touch(QRect(l, t, r - l, b - t));
-  Painter_.drawRect(QRect(l, t, r - l - 1, b - t - 1));
+  Touch(QRect(box->Left, box->Top, box->Width + 1, box->Height + 1));
+  Painter_.drawRect(QRect(box->Left, box->Top, box->Width, box->Height));
 }
 
-QPainterPath TQtCanvas::ArcPath(int l, int t, int r, int b, int x3, int y3, int x4, int y4, bool pie) const {
-  if (l > r) std::swap(l, r);
-  if (t > b) std::swap(t, b);
-  const QRectF box(l, t, r - l - 1, b - t - 1);
-  const double cx = (l + r) * 0.5, cy = (t + b) * 0.5;
-  const double a = box.width() * 0.5, bb = box.height() * 0.5;
-  const double start = RayParameter(a, bb, x3 - cx, y3 - cy);
-  const double end = RayParameter(a, bb, x4 - cx, y4 - cy);
-  double span = std::fmod(end - start, 360.0);
-  if (span <= 0) span += 360.0;
+QPainterPath TQtCanvas::ArcPath(const TArcGeometry& arc, bool pie) {
+  const QRectF box(arc.Left, arc.Top, arc.Width, arc.Height);
   QPainterPath path;
   if (pie) {
     path.moveTo(box.center());
-    path.arcTo(box, start, span);
+    path.arcTo(box, arc.Start, arc.Sweep);
     path.closeSubpath();
   } else {
-    path.arcMoveTo(box, start);
-    path.arcTo(box, start, span);
+    path.arcMoveTo(box, arc.Start);
+    path.arcTo(box, arc.Start, arc.Sweep);
   }
   return path;
 }
 
 void TQtCanvas::Arc(int l, int t, int r, int b, int x3, int y3, int x4, int y4) {
-  if (std::abs(r - l) < 2 || std::abs(b - t) < 2) return;
+  const auto arc = ArcGeometry(l, t, r, b, x3, y3, x4, y4);
+  if (!arc) return;
   PreparePath(false);
   Touch(QRect(QPoint(l, t), QPoint(r, b)).normalized());
-  Painter_.drawPath(ArcPath(l, t, r, b, x3, y3, x4, y4, false));
+  Painter_.drawPath(ArcPath(*arc, false));
 }
 
 void TQtCanvas::Pie(int l, int t, int r, int b, int x3, int y3, int x4, int y4) {
-  if (std::abs(r - l) < 2 || std::abs(b - t) < 2) return;
+  const auto arc = ArcGeometry(l, t, r, b, x3, y3, x4, y4);
+  if (!arc) return;
   PreparePath(true);
   Touch(QRect(QPoint(l, t), QPoint(r, b)).normalized());
-  Painter_.drawPath(ArcPath(l, t, r, b, x3, y3, x4, y4, true));
+  Painter_.drawPath(ArcPath(*arc, true));
 }
 
 void TQtCanvas::FillRect(const TRect& r) {
@@ -248,45 +268,14 @@ void TQtCanvas::Touch(const QRect& r) {
 
 void TQtCanvas::FontChanged() { Current_ = nullptr; }
 
-const TQtCanvas::TCachedFont& TQtCanvas::CurrentFont() {
-  if (Current_) return *Current_;
-  const TFontDesc& d = Font();
-  const TFontKey key{d.Height, d.Width, d.Escapement, d.Weight, d.Italic, d.Underline, d.StrikeOut, d.FaceName};
-  auto it = Fonts_.find(key);
-  if (it == Fonts_.end()) {
-    QFont font(MapFaceName(d.FaceName));
-    font.setKerning(false);
-    font.setItalic(d.Italic);
-    font.setUnderline(d.Underline);
-    font.setStrikeOut(d.StrikeOut);
-    const int weight = d.Weight <= 0 ? 400 : std::clamp(d.Weight, 100, 900);
-    font.setWeight(static_cast<QFont::Weight>(weight));
-    // A negative height is the character (em) height; a positive one the
-    // whole cell, ascent and descent together; zero the usual 16-pixel cell.
-    int pixels = -d.Height;
-    if (d.Height >= 0) {
-      const int cell = d.Height == 0 ? 16 : d.Height;
-      font.setPixelSize(100);
-      const QFontMetricsF probe(font, Painter_.device());
-      const double probeCell = probe.ascent() + probe.descent();
-      pixels = probeCell > 0 ? static_cast<int>(std::lround(cell * 100.0 / probeCell)) : cell;
-    }
-    font.setPixelSize(std::max(1, pixels));
-    if (d.Width > 0) {
-      const QFontMetricsF natural(font, Painter_.device());
-      const double avg = natural.averageCharWidth();
-      if (avg > 0) font.setStretch(std::clamp(static_cast<int>(std::lround(d.Width * 100.0 / avg)), 1, 4000));
-    }
-    auto cached = std::make_unique<TCachedFont>(TCachedFont{font, QFontMetricsF(font, Painter_.device()), {}});
-    it = Fonts_.emplace(key, std::move(cached)).first;
-  }
-  Current_ = it->second.get();
+const TQtTextMeasure::TFont& TQtCanvas::CurrentFont() {
+  if (!Current_) Current_ = &Measure_->Find(Font());
   return *Current_;
 }
 
 void TQtCanvas::TextOut(int x, int y, const std::string& text) {
   if (text.empty()) return;
-  const TCachedFont& f = CurrentFont();
+  const TQtTextMeasure::TFont& f = CurrentFont();
   const QString s = QString::fromStdString(text);
   // Whole pixels, so that the cell of an opaque text is exactly what
   // TextExtent reports.
@@ -294,18 +283,8 @@ void TQtCanvas::TextOut(int x, int y, const std::string& text) {
   const int width = extent.cx;
   const int height = extent.cy;
   const int ascent = static_cast<int>(std::lround(f.Metrics.ascent()));
-  int dx = 0, baseline = 0;
-  switch (TextAlign) {
-    case TTextAlign::BaselineLeft:
-      break;
-    case TTextAlign::CenterTop:
-      dx = -(width / 2);
-      baseline = ascent;
-      break;
-    case TTextAlign::LeftTop:
-      baseline = ascent;
-      break;
-  }
+  const TTextOffset offset = TextOffset(TextAlign, width, ascent);
+  const int dx = offset.Dx, baseline = offset.BaselineDy;
   // Turned by any escapement, the text stays within its length plus its
   // height (with an italic's overhang) of the reference point.
   const int reach = width + 2 * height + 2;
@@ -313,8 +292,8 @@ void TQtCanvas::TextOut(int x, int y, const std::string& text) {
   Painter_.save();
   Painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
   Painter_.translate(x, y);
-  // Escapement is counter-clockwise as seen; the painter turns clockwise.
-  if (Font().Escapement != 0) Painter_.rotate(-Font().Escapement / 10.0);
+  const double turn = TextRotation(Font().Escapement);
+  if (turn != 0) Painter_.rotate(turn);
   if (!TextTransparent) Painter_.fillRect(QRect(dx, baseline - ascent, width, height), ToQColor(BackColor));
   Painter_.setFont(f.Font);
   Painter_.setPen(ToQColor(FontColor));
@@ -324,18 +303,7 @@ void TQtCanvas::TextOut(int x, int y, const std::string& text) {
 
 TSize TQtCanvas::TextExtent(const std::string& text) { return Measure(text); }
 
-TSize TQtCanvas::Measure(const std::string& text) {
-  const TCachedFont& font = CurrentFont();
-  const auto it = font.Extents.find(text);
-  if (it != font.Extents.end()) return it->second;
-  // A scheme has a few thousand distinct label texts at most; a stream of
-  // ever new ones must not grow the cache without end.
-  if (font.Extents.size() >= 65536) font.Extents.clear();
-  const TSize extent{static_cast<int>(std::ceil(font.Metrics.horizontalAdvance(QString::fromStdString(text)))),
-                     static_cast<int>(std::ceil(font.Metrics.ascent() + font.Metrics.descent()))};
-  font.Extents.emplace(text, extent);
-  return extent;
-}
+TSize TQtCanvas::Measure(const std::string& text) { return TQtTextMeasure::Extent(CurrentFont(), text); }
 
 void TQtCanvas::SetClipRect(const TRect& r) {
   Clip_ = r;

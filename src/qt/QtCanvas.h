@@ -19,6 +19,40 @@
 #include <unordered_map>
 
 #include "platform/Canvas.h"
+#include "platform/CanvasConventions.h"
+#include "platform/TextMeasure.h"
+
+// Text measured with the fonts the Qt canvas draws with, on a given device:
+// the canvas measures with it, and a file written beside a picture lays its
+// labels out with it, as the picture does.
+class TQtTextMeasure : public TTextMeasure {
+ public:
+  struct TFont {
+    QFont Font;
+    QFontMetricsF Metrics;
+    // Extents of the texts measured in this font. Every repaint asks for the
+    // bounds of every label to decide whether it is in the window, and
+    // shaping the text each time costs more than drawing it.
+    mutable std::unordered_map<std::string, TSize> Extents;
+  };
+
+  // Measures for `device` (its resolution); it must outlive the measure.
+  explicit TQtTextMeasure(const QPaintDevice* device) : Device_(device) {}
+  TQtTextMeasure(const TQtTextMeasure&) = delete;
+  TQtTextMeasure& operator=(const TQtTextMeasure&) = delete;
+
+  TFontMetrics Metrics(const TFontDesc& font) override;
+  TSize TextExtent(const TFontDesc& font, const std::string& text) override { return Extent(Find(font), text); }
+
+  // The Qt font that stands for a font description, made once.
+  const TFont& Find(const TFontDesc& font);
+  static TSize Extent(const TFont& font, const std::string& text);
+
+ private:
+  using TFontKey = std::tuple<int, int, int, int, bool, bool, bool, std::string>;
+  const QPaintDevice* Device_;
+  std::map<TFontKey, std::unique_ptr<TFont>> Fonts_;
+};
 
 class TQtCanvas : public TCanvas {
  public:
@@ -54,36 +88,27 @@ class TQtCanvas : public TCanvas {
   void FontChanged() override;
 
  private:
-  struct TCachedFont {
-    QFont Font;
-    QFontMetricsF Metrics;
-    // Extents of the texts measured in this font. Every repaint asks for the
-    // bounds of every label to decide whether it is in the window, and
-    // shaping the text each time costs more than drawing it.
-    mutable std::unordered_map<std::string, TSize> Extents;
-  };
-  using TFontKey = std::tuple<int, int, int, int, bool, bool, bool, std::string>;
-
   // Puts the canvas pen, brush and mode on the painter; `filled` false
   // draws the outline only.
   void PreparePath(bool filled);
   void PrepareCopy();
-  const TCachedFont& CurrentFont();
+  const TQtTextMeasure::TFont& CurrentFont();
   TSize Measure(const std::string& text);
   // Marks an area drawn on since the saved picture was last saved or restored.
   void Touch(const QRect& r);
-  QPainterPath ArcPath(int l, int t, int r, int b, int x3, int y3, int x4, int y4, bool pie) const;
+  static QPainterPath ArcPath(const TArcGeometry& arc, bool pie);
 
   QPainter Painter_;
   TRect Clip_;
   QImage Saved_;
   QRect Touched_;  // in the painter's coordinates
-  std::map<TFontKey, std::unique_ptr<TCachedFont>> Fonts_;
-  const TCachedFont* Current_ = nullptr;
+  std::unique_ptr<TQtTextMeasure> Measure_;
+  const TQtTextMeasure::TFont* Current_ = nullptr;
 };
 
 // 0x00BBGGRR to Qt and back.
 QColor ToQColor(TColor c);
 TColor FromQColor(const QColor& c);
-// The installed family that stands in for a face name of the passports.
+// The installed family that stands in for a face name of the passports
+// (StandInFace).
 QString MapFaceName(const std::string& face);

@@ -242,6 +242,28 @@ class QtCanvasTest : public QObject {
     QCOMPARE(FromQColor(QColor(0x60, 0xFF, 0x60)), TColor{0x60FF60});
   }
 
+  void AMeasureApartFromTheCanvasMeasuresAsTheCanvasDraws() {
+    QImage img = Blank();
+    TQtCanvas c(&img);
+    QImage other(10, 10, QImage::Format_RGB32);
+    TQtTextMeasure measure(&other);
+    const char* text = "Ул. Ленина, 12";
+    for (int height : {-13, 25, 0, -40}) {
+      TFontDesc f;
+      f.Height = height;
+      f.Weight = height == 25 ? 700 : 400;
+      f.FaceName = "Arial Cyr";
+      c.SetFont(f);
+      const TSize drawn = c.TextExtent(text);
+      QCOMPARE(measure.TextExtent(f, text), drawn);
+      const TFontMetrics m = measure.Metrics(f);
+      QCOMPARE(m.Height, drawn.cy);
+      if (height < 0) QCOMPARE(m.PixelSize, -height);
+      // The top of a top-aligned text lies its ascent above the baseline.
+      QVERIFY(m.Ascent > m.Height / 2 && m.Ascent < m.Height);
+    }
+  }
+
   void StretchDrawScalesARasterIntoItsRectangle() {
     QImage img = Blank();
     TQtCanvas c(&img);

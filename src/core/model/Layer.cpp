@@ -11,6 +11,19 @@ namespace {
 // Heard when the cursor snaps to an item during placement.
 void PlayClick() { PlayWave(ProgramDir() + "wav/click1.wav"); }
 
+// Newest first, so that the items read first from the file lie on top; the
+// canvas learns which item each primitive belongs to.
+template <class Draw>
+void DrawNewestFirst(const std::vector<std::unique_ptr<TSVItem>>& items, TDrawContext& ctx, Draw draw) {
+  TCanvas* canvas = ctx.Canvas;
+  for (std::size_t i = items.size(); i-- > 0;) {
+    TSVItem& item = *items[i];
+    if (canvas) canvas->BeginItem(item.TypeCode, static_cast<int>(i));
+    draw(item);
+    if (canvas) canvas->EndItem();
+  }
+}
+
 }  // namespace
 
 TLayer::~TLayer() = default;
@@ -76,12 +89,12 @@ void TLayer::ForEachSelected(const std::function<void(TSVItem&)>& action) {
 
 void TLayer::DrawLayer(TDrawContext& ctx, bool editable) {
   if (!Visible) return;
-  for (auto it = Items_.rbegin(); it != Items_.rend(); ++it) DrawItem(**it, ctx, editable);
+  DrawNewestFirst(Items_, ctx, [&](TSVItem& item) { DrawItem(item, ctx, editable); });
 }
 
 void TLayer::PrintLayer(TDrawContext& ctx) {
   if (!Visible) return;
-  for (auto it = Items_.rbegin(); it != Items_.rend(); ++it) PrintItem(**it, ctx);
+  DrawNewestFirst(Items_, ctx, [&](TSVItem& item) { PrintItem(item, ctx); });
 }
 
 void TLayer::SelectLayerInRect(TDrawContext& ctx, const TRect& r) {

@@ -41,16 +41,44 @@ void TSVObject::ClearAll() {
   for (int n = 1; n <= kLayerCount; ++n) Layer(n).ClearLayer();
 }
 
+namespace {
+
+// Tells the canvas which layer the primitives drawn in its lifetime belong to.
+class TLayerOnCanvas {
+ public:
+  TLayerOnCanvas(TDrawContext& ctx, int n) : Canvas_(ctx.Canvas) {
+    if (Canvas_) Canvas_->BeginLayer(n);
+  }
+  ~TLayerOnCanvas() {
+    if (Canvas_) Canvas_->EndLayer();
+  }
+  TLayerOnCanvas(const TLayerOnCanvas&) = delete;
+  TLayerOnCanvas& operator=(const TLayerOnCanvas&) = delete;
+
+ private:
+  TCanvas* Canvas_;
+};
+
+}  // namespace
+
 void TSVObject::DrawAll(TDrawContext& ctx, bool editable) {
-  for (int n = 1; n <= kLayerCount; ++n) Layer(n).DrawLayer(ctx, editable);
+  for (int n = 1; n <= kLayerCount; ++n) {
+    TLayerOnCanvas on(ctx, n);
+    Layer(n).DrawLayer(ctx, editable);
+  }
 }
 
 void TSVObject::DrawLayer(int n, TDrawContext& ctx, bool editable) {
-  if (n >= 1 && n <= kLayerCount) Layer(n).DrawLayer(ctx, editable);
+  if (n < 1 || n > kLayerCount) return;
+  TLayerOnCanvas on(ctx, n);
+  Layer(n).DrawLayer(ctx, editable);
 }
 
 void TSVObject::PrintAll(TDrawContext& ctx) {
-  for (int n = 1; n <= kLayerCount; ++n) Layer(n).PrintLayer(ctx);
+  for (int n = 1; n <= kLayerCount; ++n) {
+    TLayerOnCanvas on(ctx, n);
+    Layer(n).PrintLayer(ctx);
+  }
 }
 
 TRect TSVObject::BoundsShown(TDrawContext& ctx) {

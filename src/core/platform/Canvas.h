@@ -1,8 +1,9 @@
 #pragma once
 // The drawing surface every scheme item draws on: a small device-context-like
 // interface with a current pen, brush, font, text colour and background mode.
-// Two implementations: the raster one for windows and printing (src/qt) and a
-// recorder for tests.
+// Back ends: the raster one for windows and printing (src/qt), the SVG writer
+// (src/core/svg) and a recorder for tests. The rules they share for boxes,
+// arcs and fonts are in CanvasConventions.h; measuring text is TextMeasure.h.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -141,6 +142,16 @@ class TCanvas {
   // painting the scheme again.
   virtual bool SavePicture() { return false; }
   virtual bool RestorePicture() { return false; }
+
+  // --- structure of the scheme ---------------------------------------------------
+  // The scheme says which layer (1..12) and which item (its type code and its
+  // place in the layer's chain, 0 the first read from the file) the
+  // primitives that follow belong to. A picture has no use for it; a file
+  // back end groups the primitives by it. Calls are nested: layer, item.
+  virtual void BeginLayer(int /*layer*/) {}
+  virtual void EndLayer() {}
+  virtual void BeginItem(std::uint32_t /*typeCode*/, int /*index*/) {}
+  virtual void EndItem() {}
 
  protected:
   virtual void FontChanged() {}

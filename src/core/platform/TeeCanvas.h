@@ -31,6 +31,12 @@ class TTeeCanvas : public TCanvas {
   // every primitive drawn, also those a restore paints over.
   bool SavePicture() override { return Target_.SavePicture(); }
   bool RestorePicture() override { return Target_.RestorePicture(); }
+  // The drawing canvas learns the layers and items; the record stays a
+  // plain list of primitives.
+  void BeginLayer(int layer) override { Target_.BeginLayer(layer); }
+  void EndLayer() override { Target_.EndLayer(); }
+  void BeginItem(std::uint32_t typeCode, int index) override { Target_.BeginItem(typeCode, index); }
+  void EndItem() override { Target_.EndItem(); }
 
   using TCanvas::Polygon;
   using TCanvas::Polyline;
