@@ -34,7 +34,6 @@ const TSVInfo& SampleInfo() {
   static std::unique_ptr<TSVObject> scheme = [] {
     LocateProgramHome(ExecutableDir());
     auto s = std::make_unique<TSVObject>(JoinPath(ProgramDir(), "Data/svo1/"));
-    s->SetInfoFileName();
     s->Info->LoadAll();
     return s;
   }();

@@ -117,7 +117,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   WriteFile(dir + "info.txt", FixedInfoBytes());
   WriteFile(dir + "map.txt", std::string());
   TSVObject scheme(dir);
-  scheme.SetInfoFileName();
   scheme.LoadAll();
   TNullCanvas canvas;
   TScriptDialogHost host;
@@ -138,7 +137,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const std::vector<std::string> saved = Entries(scheme);
   TSVObject loaded(dir);
-  loaded.SetInfoFileName();
   loaded.LoadAll();
   const std::vector<std::string> back = Entries(loaded);
   if (back.size() != saved.size())

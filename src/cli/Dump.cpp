@@ -17,6 +17,7 @@
 #include "plan/SVtime.h"
 #include "platform/Messages.h"
 #include "platform/TextFile.h"
+#include "store/OpenPassport.h"
 
 namespace {
 
@@ -63,9 +64,8 @@ int CmdDump(const TArgs& args) {
   // Loaded as the viewer loads it: the information, then the scheme, then
   // the clock set to the phase and program asked for.
   TCliMessages messages;
-  TSVObject scheme(dir);
-  scheme.SetInfoFileName();
-  scheme.LoadAll();
+  TLoadedPassport passport = OpenPassportDir(dir);
+  TSVObject& scheme = *passport.Scheme;
   if (StoppedAsStrict("dump", a.Dir, a.Strict, messages)) return 1;
   if (!PhaseOfPassport(a.Phase, *scheme.Info, why)) return UsageError("dump", why);
   TSVtime& time = *scheme.Time;

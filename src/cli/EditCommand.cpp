@@ -25,6 +25,7 @@
 #include <QImage>
 
 #include "qt/QtCanvas.h"
+#include "store/OpenPassport.h"
 #endif
 
 namespace fs = std::filesystem;
@@ -162,10 +163,8 @@ int CmdEdit(const TArgs& args) {
   }
 
   TCliMessages messages;
-  TSVObject scheme(WithTrailingSep(a.Out));
-  scheme.ClearAll();
-  scheme.SetInfoFileName();
-  scheme.LoadAll();
+  TLoadedPassport passport = OpenPassportDir(WithTrailingSep(a.Out));
+  TSVObject& scheme = *passport.Scheme;
 
   TScriptEnv env;
   env.ScriptDir = fs::path(a.Script).parent_path().string();

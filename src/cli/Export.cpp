@@ -24,6 +24,8 @@
 #include <QProcess>
 
 #include "qt/DocPrinter.h"
+#include "store/FolderStore.h"
+#include "store/OpenPassport.h"
 #endif
 
 namespace {
@@ -157,9 +159,8 @@ int CmdExport(const TArgs& args) {
 #endif
 
   TCliMessages messages;
-  TSVObject scheme(a.Dir);
-  scheme.SetInfoFileName();
-  scheme.Info->LoadAll();
+  const std::unique_ptr<TSVObject> passport = OpenPassportInfo(std::make_shared<TFolderStore>(), a.Dir);
+  TSVObject& scheme = *passport;
   if (StoppedAsStrict("export", a.Dir, a.Strict, messages)) return 1;
   // What reading said is reported, not a failure; what the export says is.
   const std::size_t read = messages.Messages.size();

@@ -31,6 +31,7 @@
 #include "qt/QtCanvas.h"
 #include "view/SchemeView.h"
 #include "tables/SetPhaseLenModel.h"
+#include "store/OpenPassport.h"
 
 namespace {
 
@@ -263,10 +264,8 @@ int CmdPrint(const TArgs& args) {
   const std::unique_ptr<QGuiApplication> app = StartOffscreenApplication();
 
   TCliMessages messages;
-  TSVObject scheme(a.Dir);
-  scheme.ClearAll();
-  scheme.SetInfoFileName();
-  scheme.LoadAll();
+  TLoadedPassport passport = OpenPassportDir(a.Dir);
+  TSVObject& scheme = *passport.Scheme;
   if (StoppedAsStrict("print", a.Dir, a.Strict, messages)) return 1;
   if (!PhaseOfPassport(a.First, *scheme.Info, why, "--phases") ||
       !PhaseOfPassport(a.Second, *scheme.Info, why, "--phases"))

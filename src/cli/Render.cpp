@@ -21,6 +21,7 @@
 #include "platform/TeeCanvas.h"
 #include "platform/TextFile.h"
 #include "qt/QtCanvas.h"
+#include "store/OpenPassport.h"
 #include "svg/SvgCanvas.h"
 #include "view/SchemeView.h"
 
@@ -136,10 +137,8 @@ int CmdRender(const TArgs& args) {
   const std::unique_ptr<QGuiApplication> app = StartOffscreenApplication();
 
   TCliMessages messages;
-  TSVObject scheme(a.Dir);
-  scheme.ClearAll();
-  scheme.SetInfoFileName();
-  scheme.LoadAll();
+  TLoadedPassport passport = OpenPassportDir(a.Dir);
+  TSVObject& scheme = *passport.Scheme;
   if (StoppedAsStrict("render", a.Dir, a.Strict, messages)) return 1;
   if (!PhaseOfPassport(a.Phase, *scheme.Info, why)) return UsageError("render", why);
 

@@ -13,6 +13,7 @@
 #include "platform/Messages.h"
 #include "platform/ProgramDir.h"
 #include "platform/TextFile.h"
+#include "store/OpenPassport.h"
 
 namespace {
 
@@ -60,9 +61,8 @@ int CmdResave(const TArgs& args) {
   }
 
   TCliMessages messages;
-  TSVObject scheme(a.Dir);
-  scheme.SetInfoFileName();
-  scheme.LoadAll();
+  TLoadedPassport passport = OpenPassportDir(a.Dir);
+  TSVObject& scheme = *passport.Scheme;
   if (StoppedAsStrict("resave", a.Dir, a.Strict, messages)) return 1;
   std::error_code ec;
   std::filesystem::create_directories(a.Out, ec);

@@ -1,18 +1,15 @@
 #include "FileStamp.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 #include "Questions.h"
+#include "store/FolderStore.h"
 
-TFileStamp TFileStamp::Of(const QString& path) {
-  TFileStamp s;
-  const QFileInfo info(path);
-  if (!info.exists()) return s;
-  s.Exists_ = true;
-  s.Modified_ = info.lastModified();
-  s.Size_ = info.size();
-  return s;
+TFileStamp TFileStamp::Of(const QString& path) { return TFileStamp(FileRevision(path.toStdString())); }
+
+QDateTime TFileStamp::Modified() const {
+  if (!Revision_.Exists) return QDateTime();
+  return QDateTime::fromMSecsSinceEpoch(Revision_.ModifiedNs / 1000000);
 }
 
 QString ChangedOnDiskQuestion(const QString& path, const TFileStamp& now) {

@@ -108,3 +108,29 @@ QString LockedPassportMessage(const TLockHolder& holder, const QString& passport
                         "просмотра.\nЕсли на том компьютере программа уже не работает, удалите файл %2.")
       .arg(HolderText(holder), QDir::toNativeSeparators(TPassportLock::LockFilePath(passportDir)));
 }
+
+TQtStoreLock::TQtStoreLock(const std::string& passportDir)
+    : Dir_(QString::fromStdString(passportDir)), Lock_(Dir_) {}
+
+bool TQtStoreLock::TryLock() { return Lock_.TryLock(); }
+
+TStoreLock::TError TQtStoreLock::Error() const {
+  switch (Lock_.Error()) {
+    case QLockFile::NoError:
+      return TError::None;
+    case QLockFile::LockFailedError:
+      return TError::Held;
+    default:
+      return TError::CannotWrite;
+  }
+}
+
+std::optional<TLockOwner> TQtStoreLock::Holder() const {
+  const std::optional<TLockHolder> holder = TPassportLock::Holder(Dir_);
+  if (!holder) return std::nullopt;
+  return TLockOwner{holder->User.toStdString(), holder->Machine.toStdString(), holder->Pid};
+}
+
+TFolderStore::TLockMaker QtLockMaker() {
+  return [](const std::string& passportDir) { return std::make_unique<TQtStoreLock>(passportDir); };
+}

@@ -13,6 +13,8 @@
 #include <memory>
 #include <optional>
 
+#include "store/FolderStore.h"
+
 struct TLockHolder {
   QString User;
   QString Machine;
@@ -54,3 +56,20 @@ class TPassportLock {
 QString HolderText(const TLockHolder& holder);
 // The refusal shown when the editor cannot have the passport in `passportDir`.
 QString LockedPassportMessage(const TLockHolder& holder, const QString& passportDir);
+
+// The lock above as the folder store's lock of a passport.
+class TQtStoreLock : public TStoreLock {
+ public:
+  explicit TQtStoreLock(const std::string& passportDir);
+  bool TryLock() override;
+  bool IsLocked() const override { return Lock_.IsLocked(); }
+  TError Error() const override;
+  void Unlock() override { Lock_.Unlock(); }
+  std::optional<TLockOwner> Holder() const override;
+
+ private:
+  QString Dir_;
+  TPassportLock Lock_;
+};
+// What the viewer gives the folder store to lock its passports with.
+TFolderStore::TLockMaker QtLockMaker();

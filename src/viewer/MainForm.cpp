@@ -27,6 +27,8 @@
 #include "qt/PaintBox.h"
 #include "qt/ScreenFit.h"
 #include "qt/QtMessages.h"
+#include "qt/PassportLock.h"
+#include "store/OpenPassport.h"
 
 QString SecondsText(double remaining) { return QString::fromStdString(FormatUserGeneral(remaining, 5)); }
 
@@ -130,10 +132,9 @@ bool TMainForm::OpenPassport(const QString& number) {
   }
   Marked_.clear();
   Scheme_.reset();
-  Scheme_ = std::make_unique<TSVObject>(dir);
-  Scheme_->ClearAll();
-  Scheme_->SetInfoFileName();
-  Scheme_->LoadAll(TMissingFile::CreateEmpty);
+  Scheme_ = ::OpenPassport(std::make_shared<TFolderStore>(DatabaseDir_, QtLockMaker()), "svo" + number.toStdString(),
+                           TMissingFile::CreateEmpty)
+                .Scheme;
   InfoRead();
 
   ShowPassportTitle();

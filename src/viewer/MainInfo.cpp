@@ -17,15 +17,17 @@
 #include "tables/TexFormUnit.h"
 #include "tables/TramSchemeFormUnit.h"
 #include "tables/complFormUnit.h"
+#include "store/PassportStore.h"
 
 namespace {
 
 // Whether info.txt reads to its end, found by reading it once more without
 // showing its messages again.
-bool InfoReadsWhole(const std::string& dir) {
+bool InfoReadsWhole(const TSVObject& scheme) {
   TMessageCapture quiet;
-  TSVInfo probe(nullptr, dir);
-  return probe.LoadAll();
+  TSVInfo probe(nullptr, scheme.Dir);
+  if (!scheme.Store) return probe.LoadAll();
+  return probe.LoadFrom([&] { return scheme.Store->Read(scheme.StoreId, TPassportFile::Info, TMissingFile::ReadEmpty); });
 }
 
 }  // namespace
@@ -66,7 +68,7 @@ void TMainForm::InfoRead() {
   if (!Scheme_) return;
   // What was read replaces whatever was unsaved.
   Scheme_->Info->Modified = false;
-  InfoStamp_.Take(QString::fromStdString(Scheme_->Info->FileName), InfoReadsWhole(Scheme_->Dir));
+  InfoStamp_.Take(QString::fromStdString(Scheme_->Info->FileName), InfoReadsWhole(*Scheme_));
   InfoChanged();
 }
 

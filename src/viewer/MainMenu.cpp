@@ -27,6 +27,7 @@
 #include "tables/NaprForm.h"
 #include "tables/PhaseFormUnit.h"
 #include "tables/exoformUnit.h"
+#include "store/OpenPassport.h"
 
 namespace {
 
@@ -190,9 +191,10 @@ void TMainForm::SetEditorRunner(TEditorRunner runner) {
 void TMainForm::EditClick() {
   if (!EditorRunner_ || !Scheme_) return;
   const QString dir = QString::fromStdString(Scheme_->Dir);
-  TPassportLock lock(dir);
-  if (!lock.TryLock()) {
-    if (lock.Error() == QLockFile::LockFailedError) {
+  std::unique_ptr<TStoreLock> lock = Scheme_->Store ? Scheme_->Store->Lock(Scheme_->StoreId) : nullptr;
+  if (!lock) lock = std::make_unique<TQtStoreLock>(Scheme_->Dir);
+  if (!lock->TryLock()) {
+    if (lock->Error() == TStoreLock::TError::Held) {
       const std::optional<TLockHolder> holder = TPassportLock::Holder(dir);
       MessageBoxOk(this, QMessageBox::Information, ApplicationTitle(),
                    LockedPassportMessage(holder ? *holder : TLockHolder{}, dir));
@@ -211,14 +213,14 @@ void TMainForm::EditClick() {
   // Another engineer may have saved this scheme since it was read here: the
   // edits start from what is on disk. Table edits not yet written are not
   // dropped for it; saving then asks before replacing the newer file.
-  if (MapStamp_.ChangedOnDisk(QString::fromStdString(Scheme_->Dir + "map.txt")) && !Scheme_->Info->Modified)
+  if (!(TFileStamp(PassportRevision(*Scheme_, TPassportFile::Map)) == MapStamp_) && !Scheme_->Info->Modified)
     ReloadPassport(phase);
   ShowPhase(*Scheme_, phase);
   hide();
   EditorRunner_(*this, *Scheme_);
   // Unsaved table edits are saved or let go first; kept, nothing is read.
   if (ConfirmInfoReload()) ReloadPassport(phase);
-  lock.Unlock();
+  lock->Unlock();
   show();
   Repaint();
   if (animating) AnimTimer_.start();
@@ -226,7 +228,7 @@ void TMainForm::EditClick() {
 
 void TMainForm::ReloadPassport(int phase) {
   Marked_.clear();
-  Scheme_->LoadAll(TMissingFile::CreateEmpty);
+  ReadPassportAgain(*Scheme_, TMissingFile::CreateEmpty);
   InfoRead();
   View_.ObjectScale = Scheme_->Info->RealScale;
   // The reload also drops what the table dialogs changed in memory: the
@@ -241,7 +243,7 @@ void TMainForm::NotePassportRead() {
   EditedElsewhereBy_.clear();
   if (!Scheme_) return;
   const QString dir = QString::fromStdString(Scheme_->Dir);
-  MapStamp_ = TFileStamp::Of(dir + "map.txt");
+  MapStamp_ = TFileStamp(PassportRevision(*Scheme_, TPassportFile::Map));
   if (const std::optional<TLockHolder> holder = TPassportLock::Holder(dir);
       holder && (holder->Pid != QCoreApplication::applicationPid() || holder->Machine != TPassportLock::Self().Machine))
     EditedElsewhereBy_ = HolderText(*holder);

@@ -145,7 +145,6 @@ TEST(RenderPrimitives, TheLogHoldsWhatARecordingCanvasSeesOfTheSameView) {
   // not hang on the zoom, so the view read back from the picture is enough.
   TTempDir tmp;
   TSVObject scheme(kSvo1);
-  scheme.SetInfoFileName();
   scheme.LoadAll();
   for (int n = 3; n <= kLayerCount; ++n) scheme.Layer(n).ClearLayer();
   ASSERT_TRUE(scheme.SaveMap(tmp.File("map.txt")));

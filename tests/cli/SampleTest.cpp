@@ -29,7 +29,6 @@ TLoadedSample LoadSample(const std::string& name) {
   TLoadedSample s;
   TMessageCapture capture;
   s.Scheme = std::make_unique<TSVObject>(SourcePath("data/Data/" + name));
-  s.Scheme->SetInfoFileName();
   s.Scheme->LoadAll();
   s.Messages = capture.Messages;
   return s;

@@ -7,6 +7,7 @@
 #include "model/SVObject.h"
 #include "plan/SVtime.h"
 #include "platform/Messages.h"
+#include "store/OpenPassport.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ TEST_F(MapFileTest, AMissingMapIsReadAsEmptyWithoutWritingAnything) {
   EXPECT_FALSE(FileExists(Dir.File("map.txt")));
   EXPECT_FALSE(FileExists(Dir.File("info.txt")));
   EXPECT_EQ(scheme.Time->Phase, 1);
-  scheme.LoadAll(TMissingFile::CreateEmpty);
+  ReadPassportAgain(scheme, TMissingFile::CreateEmpty);
   EXPECT_TRUE(FileExists(Dir.File("map.txt")));
   EXPECT_TRUE(FileExists(Dir.File("info.txt")));
 }
@@ -69,7 +70,7 @@ TEST_F(MapFileTest, ArrowsDroppedForWantOfInfoAreCountedInOneMessageNamingTheFil
     Messages.Messages.clear();
     WriteBytes(Dir.File("map.txt"), arrow + kCurb + arrow + arrow);
     TSVObject scheme(Dir.Path());
-    scheme.LoadAll(missing);
+    ReadPassportAgain(scheme, missing);
     int items = 0;
     for (int l = 1; l <= kLayerCount; ++l) items += scheme.Layer(l).Count();
     EXPECT_EQ(items, 1);
@@ -89,7 +90,7 @@ TEST_F(MapFileTest, ArrowsDroppedForWantOfInfoAreCountedInOneMessageNamingTheFil
 
 TEST_F(MapFileTest, AMissingMapIsCreatedEmptyAndGivesAnEmptySchemeWithTheClockAtPhaseOne) {
   TSVObject scheme(Dir.Path());
-  scheme.LoadAll(TMissingFile::CreateEmpty);
+  ReadPassportAgain(scheme, TMissingFile::CreateEmpty);
   EXPECT_TRUE(Messages.Messages.empty());
   EXPECT_EQ(ReadBytes(Dir.File("map.txt")), "");
   EXPECT_EQ(scheme.Time->Phase, 1);

@@ -6,6 +6,7 @@
 #include "platform/Codec1251.h"
 #include "platform/Messages.h"
 #include "platform/TextFile.h"
+#include "store/OpenPassport.h"
 
 namespace {
 
@@ -86,7 +87,7 @@ TEST_F(InfoLoad, AMissingFileReadsAsEmptyAndIsNotWrittenUnlessCreationIsAskedFor
   EXPECT_EQ(f.Info.PhaseCount, 0);
   EXPECT_DOUBLE_EQ(f.Info.RealScale, 0.0);
   // The viewer opening the passport asked for creates it.
-  ASSERT_TRUE(f.Info.LoadAll(TMissingFile::CreateEmpty));
+  ASSERT_TRUE(ReadInfoFile(f.Info, TMissingFile::CreateEmpty));
   EXPECT_TRUE(f.Info.FileMissing);
   EXPECT_TRUE(FileExists(f.Info.FileName));
   ASSERT_TRUE(f.Info.LoadAll());
@@ -95,7 +96,7 @@ TEST_F(InfoLoad, AMissingFileReadsAsEmptyAndIsNotWrittenUnlessCreationIsAskedFor
 
 TEST_F(InfoLoad, AMissingFileIsCreatedEmptyAndGivesAnEmptyPassport) {
   ASSERT_FALSE(FileExists(f.Info.FileName));
-  ASSERT_TRUE(f.Info.LoadAll(TMissingFile::CreateEmpty));
+  ASSERT_TRUE(ReadInfoFile(f.Info, TMissingFile::CreateEmpty));
   EXPECT_TRUE(FileExists(f.Info.FileName));
   EXPECT_EQ(ReadBytes(f.Info.FileName), "");
   ASSERT_TRUE(Load(""));
@@ -112,7 +113,7 @@ TEST_F(InfoLoad, AMissingFileIsCreatedEmptyAndGivesAnEmptyPassport) {
 TEST_F(InfoLoad, AMissingPassportDirectoryIsReportedAndNothingIsRead) {
   TSVInfo info(nullptr, f.Dir.Path() + "no/such/dir/");
   EXPECT_FALSE(info.LoadAll());
-  EXPECT_FALSE(info.LoadAll(TMissingFile::CreateEmpty));
+  EXPECT_FALSE(ReadInfoFile(info, TMissingFile::CreateEmpty));
   ASSERT_EQ(messages.Messages.size(), 2u);
   EXPECT_EQ(messages.Messages[0].Severity, TMessageSeverity::Error);
   EXPECT_EQ(messages.Messages[0].Text.rfind("Не могу считать из файла. Ошибка № ", 0), 0u);

@@ -47,7 +47,6 @@ std::string WritePassport(TPrintFixture& f, int objectType) {
   f.SetDirections({{"1", 3, 2, 1, 2, 1}, {"2, 3", 3, 2, 1, 2, 1}});
   f.Info().ObjectType = objectType;
   std::filesystem::create_directories(f.Scheme->Dir);
-  f.Scheme->SetInfoFileName();
   EXPECT_TRUE(f.Info().SaveAll());
   WriteBytes(f.Scheme->Dir + "map.txt", "");
   return f.Scheme->Dir;

@@ -40,7 +40,6 @@ class EditPictureCacheTest : public QObject {
     for (const TCase& c : cases)
     for (const int ratio : {1, 2}) {
       TSVObject scheme(QString(SVPASS_SOURCE_DIR "/data/Data/svo1/").toStdString());
-      scheme.SetInfoFileName();
       scheme.LoadAll();
       QImage picture(640 * ratio, 480 * ratio, QImage::Format_RGB32);
       picture.setDevicePixelRatio(ratio);

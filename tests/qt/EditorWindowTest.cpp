@@ -140,7 +140,6 @@ class EditorWindowTest : public QObject {
     WritePassport(PassportDir(), SampleInfo(), SampleMap());
     Scheme_ = std::make_unique<TSVObject>(PassportDir().toStdString());
     Scheme_->ClearAll();
-    Scheme_->SetInfoFileName();
     Scheme_->LoadAll();
     Form_ = std::make_unique<TEditForm>();
     Form_->SetDialogHost(std::make_unique<TCancelHost>());
@@ -242,7 +241,6 @@ class EditorWindowTest : public QObject {
     // The curb is the newest of layer 4, its ends where the clicks were.
     TSVObject again(PassportDir().toStdString());
     again.ClearAll();
-    again.SetInfoFileName();
     again.LoadAll();
     QCOMPARE(again.Layer(4).Count(), Scheme_->Layer(4).Count());
     const TDrawContext& v = f.Session()->Context();
@@ -474,7 +472,6 @@ class EditorWindowTest : public QObject {
     WritePassport(second, SampleInfo(), SampleMap());
     TSVObject other(second.toStdString());
     other.ClearAll();
-    other.SetInfoFileName();
     other.LoadAll();
     f.Prepare(other, TFileStamp::Of(second + "map.txt"));
     f.ShowEditor();
@@ -594,7 +591,6 @@ class EditorWindowTest : public QObject {
       QVERIFY(QFile::copy(QStringLiteral(SVPASS_SOURCE_DIR "/data/Data/svo1/") + name, dir + name));
     Scheme_ = std::make_unique<TSVObject>(dir.toStdString());
     Scheme_->ClearAll();
-    Scheme_->SetInfoFileName();
     Scheme_->LoadAll();
     Form_ = std::make_unique<TEditForm>();
     Form_->SetDialogHost(std::make_unique<TCancelHost>());

@@ -20,7 +20,6 @@ void PaintSample(TPaintBox& box, qreal ratio) {
   box.SetPictureSize(QSize(360, 250), ratio);
   TSVObject scheme(SVPASS_SOURCE_DIR "/data/Data/svo1/");
   scheme.ClearAll();
-  scheme.SetInfoFileName();
   scheme.LoadAll();
   TDrawContext view;
   InitViewContext(view, box.Canvas(), scheme);

@@ -170,7 +170,6 @@ TEST(ChangeLogDialog, TheTableDialogsOpenByTheirWindowNames) {
   TTempDir dir;
   WriteBytes(dir.File("info.txt"), SampleInfoText());
   TSVObject passport(dir.Path());
-  passport.SetInfoFileName();
   ASSERT_TRUE(passport.Info->LoadAll());
   const TTableFormEnv env{"05.03.2024 г.", dir.File("config.ini")};
   for (const char* name : {"TtexForm", "TComplForm", "TTramSForm"}) {

@@ -9,6 +9,7 @@
 #include "platform/Messages.h"
 #include "platform/ProgramDir.h"
 #include "platform/TextFile.h"
+#include "store/FolderStore.h"
 
 TSVObject::TSVObject(const std::string& dir) : Dir(WithTrailingSep(dir)) {
   for (int n = 1; n <= kLayerCount; ++n) Layers[static_cast<std::size_t>(n)] = std::make_unique<TLayer>(this);
@@ -22,8 +23,6 @@ TSVObject::~TSVObject() {
   Info.reset();
   Time.reset();
 }
-
-void TSVObject::SetInfoFileName() { Info->FileName = Dir + "info.txt"; }
 
 int TSVObject::AddItem(std::unique_ptr<TSVItem> item) {
   if (!item) return 0;
@@ -164,9 +163,15 @@ bool OnlyBlanksLeft(TTextReader& f) {
 
 }  // namespace
 
-void TSVObject::LoadAll(TMissingFile missing) {
+void TSVObject::LoadAll() {
+  Info->FileMissing = !FileExists(Info->FileName);
+  LoadFrom([this] { return ReadFolderFile(Info->FileName, TMissingFile::ReadEmpty); },
+           [this] { return ReadFolderFile(Dir + "map.txt", TMissingFile::ReadEmpty); });
+}
+
+void TSVObject::LoadFrom(const TFileSource& info, const TFileSource& map) {
   ClearAll();
-  Info->LoadAll(missing);
+  Info->LoadFrom(info);
   const std::string path = Dir + "map.txt";
   const std::string context = "Источник ошибки - TSVObject.LoadAll(). Имя файла - " + path;
   // The entry being read, and its layer. An item may leave its layer while
@@ -178,7 +183,7 @@ void TSVObject::LoadAll(TMissingFile missing) {
   // lacks, every arrow when there is no plan at all.
   long dropped = 0;
   try {
-    TTextReader f = OpenPassportFile(path, missing);
+    TTextReader f = TTextReader::FromBytes(map().value_or(std::string()));
     while (!OnlyBlanksLeft(f)) {
       const std::uint32_t code = ReadTypeCode(f);
       std::unique_ptr<TSVItem> item = CreateItem(code);
@@ -217,18 +222,33 @@ void TSVObject::LoadAll(TMissingFile missing) {
   CopyTimingToDirections();
 }
 
-bool TSVObject::SaveMap(const std::string& path) {
+std::string TSVObject::MapBytes() const {
   TTextWriter w;
   for (int n = 1; n <= kLayerCount; ++n) {
-    for (const auto& item : Layer(n).Items()) {
+    for (const auto& item : Layers[static_cast<std::size_t>(n)]->Items()) {
       if (item->Hidden) continue;
       w.WriteIntLine(item->TypeCode);
       item->SaveToText(w);
     }
   }
-  const std::string context = "Источник ошибки - TSVObject.SaveMap(). Имя файла - " + path;
+  return w.Bytes();
+}
+
+bool TSVObject::SaveMap(const std::string& path) {
+  return SaveMapTo([&path](const std::string& bytes) { WriteFileAtomically(path, bytes); }, path);
+}
+
+bool TSVObject::SaveMap() {
+  if (!Store) return SaveMap(Dir + "map.txt");
+  return SaveMapTo([this](const std::string& bytes) { Store->Write(StoreId, TPassportFile::Map, bytes); },
+                   Store->FileLocation(StoreId, TPassportFile::Map));
+}
+
+bool TSVObject::SaveMapTo(const TFileSink& sink, const std::string& name) {
+  const std::string bytes = MapBytes();
+  const std::string context = "Источник ошибки - TSVObject.SaveMap(). Имя файла - " + name;
   try {
-    w.SaveAtomically(path);
+    sink(bytes);
     return true;
   } catch (const TInOutError& e) {
     ShowError("Не могу записать в файл. Ошибка № " + std::to_string(e.Code) + ". " + context);

@@ -12,6 +12,7 @@
 #include "TypeCodes.h"
 #include "platform/TextFile.h"
 
+class TPassportStore;
 class TSVInfo;
 class TSVtime;
 
@@ -34,12 +35,18 @@ class TSVObject : public TpreObject {
   TLayer& Layer(int n) { return *Layers[static_cast<std::size_t>(n)]; }
   TLayer& Layer(TLayerId id) { return Layer(LayerNo(id)); }
 
-  void SetInfoFileName();
-  // Reads info.txt, then map.txt, then sets the clock to phase 1. A missing
-  // file reads as empty; it is created empty only when `missing` says so
-  // (the viewer opening the passport the user asked for). Direction arrows
-  // dropped for want of an info.txt are reported with their count.
-  void LoadAll(TMissingFile missing = TMissingFile::ReadEmpty);
+  // The store the passport was opened from and its id there: saving writes
+  // back through it. Unset, the passport's files are those in Dir.
+  std::shared_ptr<TPassportStore> Store;
+  std::string StoreId;
+
+  // Reads info.txt, then map.txt of Dir, then sets the clock to phase 1. A
+  // missing file reads as empty. Direction arrows dropped for want of an
+  // info.txt are reported with their count.
+  void LoadAll();
+  // The same from the bytes of the two sources (Info->FileName and Dir +
+  // "map.txt" name them in messages; Info->FileMissing is the caller's).
+  void LoadFrom(const TFileSource& info, const TFileSource& map);
   // The factory: a new item of the class of the code, nullptr when none.
   static std::unique_ptr<TSVItem> CreateItem(std::uint32_t code);
   // The layer of the type code, 0 when it has none.
@@ -69,5 +76,10 @@ class TSVObject : public TpreObject {
   // leaving out hidden items. Written atomically; returns false (and shows
   // the error) when the file cannot be written, leaving the old one intact.
   bool SaveMap(const std::string& path);
-  bool SaveMap() { return SaveMap(Dir + "map.txt"); }
+  // The passport's own map.txt: through its store, else in Dir.
+  bool SaveMap();
+  // Into `sink`; `name` names the file in messages.
+  bool SaveMapTo(const TFileSink& sink, const std::string& name);
+  // The bytes SaveMap writes.
+  std::string MapBytes() const;
 };

@@ -9,6 +9,8 @@
 #include "platform/Codec1251.h"
 #include "platform/Messages.h"
 #include "platform/TextFile.h"
+#include "model/SVObject.h"
+#include "store/FolderStore.h"
 
 namespace {
 
@@ -57,11 +59,15 @@ void TSVInfo::SetPhaseCount(int n) {
   PhaseCount = Phases.Count;
 }
 
-bool TSVInfo::LoadAll(TMissingFile missing) {
+bool TSVInfo::LoadAll() {
+  FileMissing = !FileExists(FileName);
+  return LoadFrom([this] { return ReadFolderFile(FileName, TMissingFile::ReadEmpty); });
+}
+
+bool TSVInfo::LoadFrom(const TFileSource& source) {
   const std::string context = "Источник ошибки - TSVInfo.LoadAll(). Имя файла - " + FileName + ".";
   try {
-    FileMissing = !FileExists(FileName);
-    TTextReader in = OpenPassportFile(FileName, missing);
+    TTextReader in = TTextReader::FromBytes(source().value_or(std::string()));
     Address1 = in.ReadLine();
     Address2 = in.ReadLine();
     ObjectType = static_cast<std::int32_t>(in.ReadInt());
@@ -116,10 +122,16 @@ std::string TSVInfo::SavedBytes() const {
 }
 
 bool TSVInfo::SaveAll() {
+  // Information pointed at another file (a copy being written elsewhere)
+  // goes there, not back to the passport it was read from.
+  if (Owner && Owner->Store && FileName == Owner->Store->FileLocation(Owner->StoreId, TPassportFile::Info))
+    return SaveTo([this](const std::string& bytes) { Owner->Store->Write(Owner->StoreId, TPassportFile::Info, bytes); });
+  return SaveTo([this](const std::string& bytes) { WriteFileAtomically(FileName, bytes); });
+}
+
+bool TSVInfo::SaveTo(const TFileSink& sink) {
   try {
-    TTextWriter out;
-    out.WriteRaw(SavedBytes());
-    out.SaveAtomically(FileName);
+    sink(SavedBytes());
     Modified = false;
     return true;
   } catch (const TInOutError& e) {

@@ -66,16 +66,20 @@ class TSVInfo {
   bool IsSystem() const { return ObjectType == 0; }
   bool IsUK() const { return ObjectType == 2; }
 
-  // Reads info.txt; a missing file reads as empty and is written only when
-  // `missing` asks to create it. A damaged field stops the reading with an
-  // error box; what was read before it stays. Returns true when the whole
-  // file was read.
-  bool LoadAll(TMissingFile missing = TMissingFile::ReadEmpty);
-  // The last LoadAll found no info.txt (whether or not it created one).
+  // Reads info.txt named by FileName; a missing file reads as empty. A
+  // damaged field stops the reading with an error box; what was read before
+  // it stays. Returns true when the whole file was read.
+  bool LoadAll();
+  // The same from the bytes `source` gives (FileName names them in messages).
+  bool LoadFrom(const TFileSource& source);
+  // The last load found no info.txt (whether or not the store created one).
   bool FileMissing = false;
-  // Writes info.txt atomically and clears Modified; on failure shows an error
+  // Writes info.txt atomically and clears Modified: through the store the
+  // passport was opened from, else to FileName. On failure shows an error
   // box, leaves the old file and Modified as they were and returns false.
   bool SaveAll();
+  // The same into `sink`.
+  bool SaveTo(const TFileSink& sink);
   // The bytes SaveAll writes.
   std::string SavedBytes() const;
 

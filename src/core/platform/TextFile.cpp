@@ -54,19 +54,6 @@ bool DirectoryExists(const std::string& path) {
 
 TTextReader::TTextReader(const std::string& path) : Data_(ReadFileBytes(path)) {}
 
-TTextReader OpenPassportFile(const std::string& path, TMissingFile missing) {
-  if (FileExists(path)) return TTextReader(path);
-  const std::size_t sep = path.find_last_of("/\\");
-  const std::string dir = sep == std::string::npos ? std::string(".") : path.substr(0, sep + 1);
-  if (!DirectoryExists(dir)) throw TInOutError(kIoPathNotFound, "no directory " + dir);
-  if (missing == TMissingFile::CreateEmpty) {
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f || std::fclose(f) != 0)
-      throw TInOutError(errno == EACCES ? kIoAccessDenied : kIoPathNotFound, "cannot create " + path);
-  }
-  return TTextReader::FromBytes(std::string());
-}
-
 TTextReader TTextReader::FromBytes(std::string bytes) {
   TTextReader r;
   r.Data_ = std::move(bytes);
@@ -194,11 +181,13 @@ void TTextWriter::WriteIntLine(std::int64_t v) {
   Bytes_ += "\r\n";
 }
 
-void TTextWriter::SaveAtomically(const std::string& path) const {
+void TTextWriter::SaveAtomically(const std::string& path) const { WriteFileAtomically(path, Bytes_); }
+
+void WriteFileAtomically(const std::string& path, const std::string& bytes) {
   const std::string tmp = path + ".tmp~";
   std::FILE* f = std::fopen(tmp.c_str(), "wb");
   if (!f) throw TInOutError(errno == EACCES ? kIoAccessDenied : kIoFileNotFound, "cannot create " + tmp);
-  bool ok = std::fwrite(Bytes_.data(), 1, Bytes_.size(), f) == Bytes_.size();
+  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
   ok = std::fflush(f) == 0 && ok;
 #if !defined(_WIN32)
   ok = ::fsync(fileno(f)) == 0 && ok;

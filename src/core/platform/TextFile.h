@@ -7,6 +7,8 @@
 // token that is not a number is an input/output error 106. Reals always use
 // "." as the decimal point, whatever the locale.
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -83,18 +85,17 @@ class TTextWriter {
 
 bool FileExists(const std::string& path);
 
-// What reading a passport does about one of its files that is not there.
-enum class TMissingFile {
-  // Taken as an empty file; nothing is written. Every reader of a database
-  // (the commands, the check, the database overview) reads so.
-  ReadEmpty,
-  // Created empty first: the passport the user asked the viewer to open.
-  CreateEmpty,
-};
-// Opens a passport file for reading. A missing file in an existing directory
-// reads as empty (and is created so with CreateEmpty); a missing directory is
-// error 3. Throws TInOutError.
-TTextReader OpenPassportFile(const std::string& path, TMissingFile missing);
 bool DirectoryExists(const std::string& path);
 // Reads a whole file as bytes. Throws TInOutError.
 std::string ReadFileBytes(const std::string& path);
+// Writes a file in one step: a temporary file beside it, flushed, then
+// renamed over it. Throws TInOutError; the old file then stays as it was.
+void WriteFileAtomically(const std::string& path, const std::string& bytes);
+
+// Where the readers of the passport files take their bytes from (a store of
+// passports): the file's bytes, nothing when it is not there (read as an
+// empty file). Called inside the reader, so that a file that cannot be read
+// is reported as the reader's own error. Throws TInOutError.
+using TFileSource = std::function<std::optional<std::string>()>;
+// Where the writers put their bytes. Throws TInOutError.
+using TFileSink = std::function<void(const std::string& bytes)>;
