@@ -17,7 +17,7 @@ class TBenchExportHost : public TExportHost {
  public:
   // The written file is not opened for reading.
   TBenchExportHost() {
-    Output_.OnShow = [](const std::string&) {};
+    Output_.OnShow = [](const std::string&) { return true; };
   }
   bool ChooseExportFile(std::string&) override { return false; }
   bool ChoosePrinter() override { return false; }
