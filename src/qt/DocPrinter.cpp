@@ -249,6 +249,10 @@ std::unique_ptr<QTextDocument> LayOutBody(const TStory& original, QPaintDevice* 
       }
       QTextTable* qt = tableOf[k];
       if (!qt) continue;
+      // A table that lies on one page has no row cut by a page's end: the
+      // rows need not be measured one by one.
+      const QRectF whole = doc->documentLayout()->frameBoundingRect(qt);
+      if (std::floor(whole.top() / pageH) == std::floor((whole.bottom() - 0.5) / pageH)) continue;
       const TTable& t = story.Blocks[k].Table;
       const int headers = HeaderRows(t);
       for (int r = 0; r < qt->rows(); ++r) {
