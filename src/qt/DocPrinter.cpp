@@ -176,16 +176,24 @@ bool KeepWithNext(QTextDocument& doc, const TStory& story, const std::vector<QTe
 
 }  // namespace
 
-std::unique_ptr<QTextDocument> BuildTextDocument(const TStory& story, QPaintDevice* device, double width,
-                                                 const std::vector<bool>* breakBefore,
-                                                 std::vector<QTextTable*>* tables, std::vector<int>* paras) {
+namespace {
+
+// The story as a document `width` wide, cut into pages `pageH` high when
+// that is not 0. The page size is set before the story is filled in: set
+// afterwards it would lay the whole document out a second time.
+std::unique_ptr<QTextDocument> BuildPagedDocument(const TStory& story, QPaintDevice* device, double width,
+                                                  double pageH, const std::vector<bool>* breakBefore,
+                                                  std::vector<QTextTable*>* tables, std::vector<int>* paras) {
   auto doc = std::make_unique<QTextDocument>();
   // Nothing of it is ever undone.
   doc->setUndoRedoEnabled(false);
   if (device) doc->documentLayout()->setPaintDevice(device);
   doc->setDocumentMargin(0);
   doc->setDefaultFont(QFont(QString::fromLatin1(kFontFamily), 12));
-  doc->setTextWidth(width);
+  if (pageH > 0)
+    doc->setPageSize(QSizeF(width, pageH));
+  else
+    doc->setTextWidth(width);
   QTextCursor c(doc.get());
   // One edit: laid out once when it ends, not after every cell and text
   // inserted (which made a passport's tables cost seconds).
@@ -210,6 +218,14 @@ std::unique_ptr<QTextDocument> BuildTextDocument(const TStory& story, QPaintDevi
   return doc;
 }
 
+}  // namespace
+
+std::unique_ptr<QTextDocument> BuildTextDocument(const TStory& story, QPaintDevice* device, double width,
+                                                 const std::vector<bool>* breakBefore,
+                                                 std::vector<QTextTable*>* tables, std::vector<int>* paras) {
+  return BuildPagedDocument(story, device, width, 0, breakBefore, tables, paras);
+}
+
 std::unique_ptr<QTextDocument> LayOutBody(const TStory& original, QPaintDevice* device, double width, double pageH) {
   // Tables are split between rows: a row that the end of a page would cut
   // starts the next page, under a copy of its table's header rows; a table
@@ -219,8 +235,7 @@ std::unique_ptr<QTextDocument> LayOutBody(const TStory& original, QPaintDevice* 
   for (int pass = 0;; ++pass) {
     std::vector<QTextTable*> tables;
     std::vector<int> paras;
-    auto doc = BuildTextDocument(story, device, width, &breakBefore, &tables, &paras);
-    doc->setPageSize(QSizeF(width, pageH));
+    auto doc = BuildPagedDocument(story, device, width, pageH, &breakBefore, &tables, &paras);
     if (pass >= 200) return doc;
     // The table of every story block, null for paragraphs.
     std::vector<QTextTable*> tableOf(story.Blocks.size(), nullptr);
@@ -234,6 +249,10 @@ std::unique_ptr<QTextDocument> LayOutBody(const TStory& original, QPaintDevice* 
       }
       QTextTable* qt = tableOf[k];
       if (!qt) continue;
+      // A table that lies on one page has no row cut by a page's end: the
+      // rows need not be measured one by one.
+      const QRectF whole = doc->documentLayout()->frameBoundingRect(qt);
+      if (std::floor(whole.top() / pageH) == std::floor((whole.bottom() - 0.5) / pageH)) continue;
       const TTable& t = story.Blocks[k].Table;
       const int headers = HeaderRows(t);
       for (int r = 0; r < qt->rows(); ++r) {
