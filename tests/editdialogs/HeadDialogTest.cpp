@@ -3,7 +3,7 @@
 // Ok answers, and the new head gets the directions chosen.
 #include <gtest/gtest.h>
 
-#include "edit/dialogs/SelHeadForm.h"
+#include "edit/dialogs/SelHeadFormModel.h"
 #include "items/CarHead.h"
 #include "items/PedHead.h"
 #include "items/TramHead.h"
@@ -23,7 +23,7 @@ TEST(HeadDialog, ListsAreRefilledFromTheDirectionsKeepingChoicesStillValid) {
   TNaprSet four, two;
   Name(four, {"1", "2т", "3п", "4"});
   Name(two, {"7", "8п"});
-  TSelHeadForm form;
+  TSelHeadFormModel form;
   form.Prepare(four);
   EXPECT_EQ(form.NaprBox().Items, (TItems{"1", "2т", "3п", "4"}));
   for (const char* name : {"leftBox", "forbox", "rightbox"}) {
@@ -76,11 +76,11 @@ TEST(HeadDialog, TheHeadKindDecidesTheEnabledControlsTheLabelAndTheResult) {
     const char* Label;
     int Result;
   } const rows[] = {
-      {"Пешеходная", true, false, false, "3пн ", TSelHeadForm::kPedestrian},
-      {"Трамвайная", false, false, true, "2тн 1н ", TSelHeadForm::kTram},
-      {"Транспортная", true, true, false, "3пн ", TSelHeadForm::kVehicle},
+      {"Пешеходная", true, false, false, "3пн ", TSelHeadFormModel::kPedestrian},
+      {"Трамвайная", false, false, true, "2тн 1н ", TSelHeadFormModel::kTram},
+      {"Транспортная", true, true, false, "3пн ", TSelHeadFormModel::kVehicle},
   };
-  TSelHeadForm form;
+  TSelHeadFormModel form;
   form.Prepare(set);
   ASSERT_TRUE(form.Select("NaprBox", "3п"));
   // Tram lists are disabled for a vehicle head; choose tram once to set them.
@@ -101,8 +101,8 @@ TEST(HeadDialog, TheHeadKindDecidesTheEnabledControlsTheLabelAndTheResult) {
     EXPECT_EQ(form.Select("forbox", "-"), row.Tram);
     EXPECT_EQ(form.Check("Налево"), row.Arrow);
     EXPECT_EQ(form.Press(TDialogButton::Ok), row.Result);
-    EXPECT_EQ(form.Press(TDialogButton::Cancel), TSelHeadForm::kCancelled);
-    EXPECT_EQ(form.Press(TDialogButton::Close), TSelHeadForm::kCancelled);
+    EXPECT_EQ(form.Press(TDialogButton::Cancel), TSelHeadFormModel::kCancelled);
+    EXPECT_EQ(form.Press(TDialogButton::Close), TSelHeadFormModel::kCancelled);
     if (row.Napr) {
       ASSERT_TRUE(form.Select("NaprBox", "3п"));
     }
@@ -112,7 +112,7 @@ TEST(HeadDialog, TheHeadKindDecidesTheEnabledControlsTheLabelAndTheResult) {
 TEST(HeadDialog, LabelIsComposedFromTheListsInLeftStraightRightOrder) {
   TNaprSet set;
   Name(set, {"1", "2т", "3п"});
-  TSelHeadForm form;
+  TSelHeadFormModel form;
   form.Prepare(set);
   EXPECT_EQ(form.Label(), "1н ");  // an empty label is filled at opening
   ASSERT_TRUE(form.Select("NaprBox", "2т"));
@@ -135,7 +135,7 @@ TEST(HeadDialog, LabelIsComposedFromTheListsInLeftStraightRightOrder) {
 TEST(HeadDialog, TypedLabelSurvivesTheNextOpeningAndAnEmptyOneIsRefilledForTheKind) {
   TNaprSet set;
   Name(set, {"1", "2т"});
-  TSelHeadForm form;
+  TSelHeadFormModel form;
   form.Prepare(set);
   ASSERT_TRUE(form.SetText("textfield", "Т-4"));
   // Clicking the kind already checked is no change of kind.
@@ -159,7 +159,7 @@ TEST(HeadDialog, TypedLabelSurvivesTheNextOpeningAndAnEmptyOneIsRefilledForTheKi
 
 TEST(HeadDialog, AnObjectWithoutDirectionsGivesHeadsWithoutDirectionOrLabel) {
   TNaprSet none;
-  TSelHeadForm form;
+  TSelHeadFormModel form;
   form.Prepare(none);
   EXPECT_TRUE(form.NaprBox().Items.empty());
   EXPECT_EQ(form.NaprBox().Index, -1);
@@ -183,7 +183,7 @@ TEST(HeadDialog, AnObjectWithoutDirectionsGivesHeadsWithoutDirectionOrLabel) {
 TEST(HeadDialog, FillGivesTheNewHeadTheChosenDirectionsAndArrow) {
   TNaprSet set;
   Name(set, {"1", "2т", "3п"});
-  TSelHeadForm form;
+  TSelHeadFormModel form;
   form.Prepare(set);
   ASSERT_TRUE(form.Select("NaprBox", "3п"));
   const char* arrows[] = {"нет", "Только прямо", "Налево", "Налево и прямо", "Направо", "Направо и прямо"};
@@ -218,20 +218,20 @@ namespace {
 TEST(HeadDialog, TheResultMakesTheHeadOfItsKindFilledFromTheChoice) {
   TNaprSet set;
   Name(set, {"1", "2т", "3п"});
-  TSelHeadForm form;
+  TSelHeadFormModel form;
   form.Prepare(set);
   ASSERT_TRUE(form.Select("NaprBox", "2т"));
   ASSERT_TRUE(form.Check("Налево и прямо"));
   ASSERT_TRUE(form.Check("Трамвайная"));
   ASSERT_TRUE(form.Select("rightbox", "3п"));
   // Whatever kind is checked, the result decides the class.
-  auto car = form.MakeHead(TSelHeadForm::kVehicle);
+  auto car = form.MakeHead(TSelHeadFormModel::kVehicle);
   auto* carHead = dynamic_cast<TCarHead*>(car.get());
   ASSERT_TRUE(carHead);
   EXPECT_EQ(carHead->TypeCode, 10u);
   EXPECT_EQ(carHead->Napr, set.Item(2));
   EXPECT_EQ(carHead->ArrowKind, 3);
-  auto ped = form.MakeHead(TSelHeadForm::kPedestrian);
+  auto ped = form.MakeHead(TSelHeadFormModel::kPedestrian);
   ASSERT_TRUE(dynamic_cast<TPedHead*>(ped.get()));
   EXPECT_EQ(ped->TypeCode, 12u);
   EXPECT_EQ(static_cast<TPedHead&>(*ped).Napr, set.Item(2));
@@ -242,7 +242,7 @@ TEST(HeadDialog, TheResultMakesTheHeadOfItsKindFilledFromTheChoice) {
   EXPECT_EQ(tramHead->LeftNapr, nullptr);
   EXPECT_EQ(tramHead->StraightNapr, nullptr);
   EXPECT_EQ(tramHead->RightNapr, set.Item(3));
-  EXPECT_FALSE(form.MakeHead(TSelHeadForm::kCancelled));
+  EXPECT_FALSE(form.MakeHead(TSelHeadFormModel::kCancelled));
   EXPECT_FALSE(form.MakeHead(0));
 }
 

@@ -3,10 +3,10 @@
 // dialog's type-only mode.
 #include <gtest/gtest.h>
 
-#include "edit/dialogs/SelArrowForm.h"
-#include "edit/dialogs/SelCableForm.h"
-#include "edit/dialogs/SelLineForm.h"
-#include "edit/dialogs/SelNaprForm.h"
+#include "edit/dialogs/SelArrowFormModel.h"
+#include "edit/dialogs/SelCableFormModel.h"
+#include "edit/dialogs/SelLineFormModel.h"
+#include "edit/dialogs/SelNaprFormModel.h"
 #include "items/ECable.h"
 #include "items/MarkArrow.h"
 #include "items/Napr.h"
@@ -28,7 +28,7 @@ TEST(DirectionDialog, OkSetsTheFlagsOfTheCheckedItemsAndThePhaseShown) {
       {"Стрелка на обоих концах", "Красный", "Сплошная ", false, false, 0},
       {"Стрелка на одном конце", "Зеленый ", "Прерывистая", true, true, 1},
   };
-  TSelNaprForm form;
+  TSelNaprFormModel form;
   int phase = 2;
   for (const auto& row : rows) {
     TNapr arrow(16);
@@ -52,7 +52,7 @@ TEST(DirectionDialog, OkSetsTheFlagsOfTheCheckedItemsAndThePhaseShown) {
 }
 
 TEST(DirectionDialog, StartsOneWayGreenSolidAndCancelLeavesTheArrowAlone) {
-  TSelNaprForm form;
+  TSelNaprFormModel form;
   EXPECT_TRUE(form.Oneway());
   EXPECT_TRUE(form.Run());
   EXPECT_EQ(form.Dashed(), 0);
@@ -74,7 +74,7 @@ TEST(DirectionDialog, StartsOneWayGreenSolidAndCancelLeavesTheArrowAlone) {
 }
 
 TEST(DirectionDialog, PreviewDrawsTheChosenLookFrom70To300OnTheBackground) {
-  TSelNaprForm form;
+  TSelNaprFormModel form;
   TNapr arrow(16);
   form.Prepare(&arrow, 4);
   const TColor background = 0xC8D0D4;
@@ -127,7 +127,7 @@ TEST(DirectionDialog, PreviewDrawsTheChosenLookFrom70To300OnTheBackground) {
 
 TEST(LaneArrowAndLineDialogs, EachCaptionGivesItsKindToTheNewItem) {
   const char* arrows[] = {"Только прямо", "Налево", "Направо", "Прямо и налево", "Прямо и направо"};
-  TSelArrowForm arrowForm;
+  TSelArrowFormModel arrowForm;
   EXPECT_EQ(arrowForm.ArrowKind(), 0);
   // Walk backwards so a kind left over from the previous step cannot pass.
   for (int kind = 4; kind >= 0; --kind) {
@@ -143,7 +143,7 @@ TEST(LaneArrowAndLineDialogs, EachCaptionGivesItsKindToTheNewItem) {
   EXPECT_EQ(arrowForm.Press(TDialogButton::Close), mrCancel);
 
   const char* lines[] = {"Сплошная", "Длинные штрихи", "Короткие штрихи", "Двойная"};
-  TSelLineForm lineForm;
+  TSelLineFormModel lineForm;
   EXPECT_EQ(lineForm.LineKind(), 0);
   for (int kind = 3; kind >= 0; --kind) {
     ASSERT_TRUE(lineForm.Check(lines[kind]));
@@ -161,7 +161,7 @@ TEST(LaneArrowAndLineDialogs, EachCaptionGivesItsKindToTheNewItem) {
 TEST(CableDialog, EachTypeCaptionGivesItsTypeAndTheTextsMakeTheLabel) {
   const char* types[] = {"Кабель питания",           "Контрольный кабель",           "Линия связи ",
                          "Воздушный  кабель питания", "Воздушный контрольный кабель", "Воздушная линия связи"};
-  TSelCableForm form;
+  TSelCableFormModel form;
   form.Prepare();
   for (int type = 5; type >= 0; --type) {
     ASSERT_TRUE(form.Check(types[type]));
@@ -187,7 +187,7 @@ TEST(CableDialog, EachTypeCaptionGivesItsTypeAndTheTextsMakeTheLabel) {
 
 TEST(CableDialog, TypeChangeDisablesTheTextsUntilTheDialogClosesWhateverTheResult) {
   for (TDialogButton button : {TDialogButton::Ok, TDialogButton::Cancel, TDialogButton::Close}) {
-    TSelCableForm form;
+    TSelCableFormModel form;
     ASSERT_TRUE(form.SetText("TextField", "верх"));
     ASSERT_TRUE(form.SetText("DownTextField", "низ"));
     form.PrepareTypeChange();

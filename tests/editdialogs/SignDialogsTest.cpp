@@ -4,10 +4,10 @@
 
 #include <set>
 
-#include "edit/dialogs/SelSignForm.h"
-#include "edit/dialogs/SetTextForm.h"
-#include "edit/dialogs/StolbMenuForm.h"
-#include "edit/dialogs/WhiteSignForm.h"
+#include "edit/dialogs/SelSignFormModel.h"
+#include "edit/dialogs/SetTextFormModel.h"
+#include "edit/dialogs/StolbMenuFormModel.h"
+#include "edit/dialogs/WhiteSignFormModel.h"
 #include "items/STOLB.h"
 #include "items/WhiteSign.h"
 #include "platform/RecordingCanvas.h"
@@ -35,7 +35,7 @@ const TSignRow kSignRows[] = {
 };
 
 TEST(SignDialog, EveryRadioButtonProposesItsNumberAndOkGivesItsKind) {
-  TSelSignForm form;
+  TSelSignFormModel form;
   // Start from a number typed by hand, so a button that proposes nothing
   // must visibly empty the field.
   ASSERT_TRUE(form.SetText("textfield", "9.99"));
@@ -50,19 +50,19 @@ TEST(SignDialog, EveryRadioButtonProposesItsNumberAndOkGivesItsKind) {
 }
 
 TEST(SignDialog, OkNeedsAChosenKindAndCancelOrCloseBoxPlaceNoSign) {
-  TSelSignForm form;
+  TSelSignFormModel form;
   EXPECT_EQ(form.Kind(), 0);
   EXPECT_EQ(form.Press(TDialogButton::Ok), mrNone);
   // The close box must not give 2, which would place a triangular sign.
-  EXPECT_EQ(form.Press(TDialogButton::Close), TSelSignForm::kCancelled);
-  EXPECT_EQ(form.Press(TDialogButton::Cancel), TSelSignForm::kCancelled);
+  EXPECT_EQ(form.Press(TDialogButton::Close), TSelSignFormModel::kCancelled);
+  EXPECT_EQ(form.Press(TDialogButton::Cancel), TSelSignFormModel::kCancelled);
   ASSERT_TRUE(form.Check("Stop"));
   EXPECT_EQ(form.Press(TDialogButton::Close), 19);
   EXPECT_EQ(form.Press(TDialogButton::Cancel), 19);
 }
 
 TEST(SignDialog, NumberFollowsTheButtonThatBecomesChecked) {
-  TSelSignForm form;
+  TSelSignFormModel form;
   ASSERT_TRUE(form.Check("Stop"));
   EXPECT_EQ(form.Number(), "2.5");
   ASSERT_TRUE(form.Check("Синий круглый знак"));
@@ -85,7 +85,7 @@ TEST(SignDialog, NumberFollowsTheButtonThatBecomesChecked) {
 }
 
 TEST(SignDialog, UnknownControlsAreRefusedAndLeaveTheChoice) {
-  TSelSignForm form;
+  TSelSignFormModel form;
   ASSERT_TRUE(form.Check("Уступи дорогу"));
   EXPECT_FALSE(form.Check("Уступи дорогу "));  // a trailing blank is another caption
   EXPECT_FALSE(form.Check("stop"));
@@ -97,7 +97,7 @@ TEST(SignDialog, UnknownControlsAreRefusedAndLeaveTheChoice) {
 }
 
 TEST(SignDialog, ChoiceAndNumberSurviveToTheNextOpening) {
-  TSelSignForm form;
+  TSelSignFormModel form;
   ASSERT_TRUE(form.Check("Движение налево"));
   ASSERT_TRUE(form.SetText("textfield", "4.1.3*"));
   ASSERT_EQ(form.Press(TDialogButton::Cancel), 19);
@@ -108,7 +108,7 @@ TEST(SignDialog, ChoiceAndNumberSurviveToTheNextOpening) {
 }
 
 TEST(SignDialog, RadioButtonsCoverEveryKindOnceTenLeftEightRight) {
-  const auto& choices = TSelSignForm::Choices();
+  const auto& choices = TSelSignFormModel::Choices();
   ASSERT_EQ(choices.size(), 18u);
   std::set<int> kinds;
   std::set<std::string> names;
@@ -125,14 +125,14 @@ TEST(SignDialog, RadioButtonsCoverEveryKindOnceTenLeftEightRight) {
   EXPECT_EQ(left, 10);
   // Top of each column, as the user reads them.
   EXPECT_STREQ(choices[0].Name, "mainsi");
-  EXPECT_EQ(TSelSignForm::KindCaption(choices[0].Kind), "Главная дорога");
+  EXPECT_EQ(TSelSignFormModel::KindCaption(choices[0].Kind), "Главная дорога");
   EXPECT_STREQ(choices[10].Name, "arrow1SB");
-  EXPECT_EQ(TSelSignForm::KindCaption(choices[10].Kind), "Движение прямо");
-  EXPECT_EQ(TSelSignForm::KindCaption(19), "");
+  EXPECT_EQ(TSelSignFormModel::KindCaption(choices[10].Kind), "Движение прямо");
+  EXPECT_EQ(TSelSignFormModel::KindCaption(19), "");
 }
 
 TEST(TextDialog, OkGivesTheTextAndEveryOtherWayOutGivesNone) {
-  TSetTextForm form;
+  TSetTextFormModel form;
   ASSERT_TRUE(form.SetText("textfield", "ШУ-1"));
   EXPECT_FALSE(form.SetText("TextField", "x"));
   struct {
@@ -155,7 +155,7 @@ TEST(TextDialog, OkGivesTheTextAndEveryOtherWayOutGivesNone) {
 }
 
 TEST(PoleDialog, OkSetsOwnershipAndMakesTheLabelFromTheField) {
-  TStolbMenuForm form;
+  TStolbMenuFormModel form;
   // A new dialog proposes a foreign pole.
   EXPECT_EQ(form.StolbType(), 1);
 
@@ -188,7 +188,7 @@ TEST(PoleDialog, OkSetsOwnershipAndMakesTheLabelFromTheField) {
 
 TEST(PoleDialog, CancelAndCloseBoxLeaveThePoleAsItWas) {
   for (TDialogButton button : {TDialogButton::Cancel, TDialogButton::Close}) {
-    TStolbMenuForm form;
+    TStolbMenuFormModel form;
     TSTOLB pole(7);
     form.Prepare(&pole);
     ASSERT_TRUE(form.Check("Свой"));
@@ -197,7 +197,7 @@ TEST(PoleDialog, CancelAndCloseBoxLeaveThePoleAsItWas) {
     EXPECT_FALSE(pole.Own);
     EXPECT_FALSE(pole.Label);
   }
-  TStolbMenuForm form;
+  TStolbMenuFormModel form;
   EXPECT_FALSE(form.Check("Свой "));
   EXPECT_FALSE(form.SetText("textfield", "x"));
   EXPECT_EQ(form.StolbType(), 1);
@@ -226,12 +226,12 @@ TEST(WhiteSignDialog, ClickPicksTheCellOfItsSector) {
       {0, 119, 6},    // (-60, -59): 224.5 degrees, between 202.5 and 247.5
   };
   for (const auto& row : rows) {
-    EXPECT_EQ(TWhiteSignForm::CellAt(row.X, row.Y), row.Cell) << row.X << "," << row.Y;
+    EXPECT_EQ(TWhiteSignFormModel::CellAt(row.X, row.Y), row.Cell) << row.X << "," << row.Y;
   }
 }
 
 TEST(WhiteSignDialog, ClicksCycleOnlyTheirCellInTheSignItself) {
-  TWhiteSignForm form;
+  TWhiteSignFormModel form;
   EXPECT_FALSE(form.ClickCell(60, 10));  // no sign bound yet
   TWhiteSign sign(34);
   form.Prepare(&sign);
@@ -257,7 +257,7 @@ TEST(WhiteSignDialog, PictureShowsASecondaryStubToTheInnerPointAndTheMainRoadToT
   sign.Cells[1] = 1;  // right, secondary
   sign.Cells[2] = 1;  // up-right, secondary
   sign.Cells[3] = 2;  // up, main road
-  TWhiteSignForm form;
+  TWhiteSignFormModel form;
   form.Prepare(&sign);
   TRecordingCanvas canvas(TRect{0, 0, 120, 120});
   form.DrawPicture(canvas);

@@ -15,9 +15,9 @@
 #include "plan/SVtime.h"
 #include "platform/Messages.h"
 #include "qt/PaintBox.h"
-#include "viewer/CheckFormUnit.h"
-#include "viewer/DatabaseFormUnit.h"
-#include "viewer/MainForm.h"
+#include "ui/viewer/CheckFormUnit.h"
+#include "ui/viewer/DatabaseFormUnit.h"
+#include "ui/viewer/MainForm.h"
 
 using namespace qtsupport;
 

@@ -9,16 +9,16 @@
 #include <QRadioButton>
 
 #include "QtTestSupport.h"
-#include "editor/dialogs/QtDialogHost.h"
-#include "editor/dialogs/SelArrowForm.h"
-#include "editor/dialogs/SelCableForm.h"
-#include "editor/dialogs/SelHeadForm.h"
-#include "editor/dialogs/SelLineForm.h"
-#include "editor/dialogs/SelNaprForm.h"
-#include "editor/dialogs/SelSignForm.h"
-#include "editor/dialogs/SetTextForm.h"
-#include "editor/dialogs/StolbMenuForm.h"
-#include "editor/dialogs/WhiteSignForm.h"
+#include "ui/editor/dialogs/QtDialogHost.h"
+#include "ui/editor/dialogs/SelArrowForm.h"
+#include "ui/editor/dialogs/SelCableForm.h"
+#include "ui/editor/dialogs/SelHeadForm.h"
+#include "ui/editor/dialogs/SelLineForm.h"
+#include "ui/editor/dialogs/SelNaprForm.h"
+#include "ui/editor/dialogs/SelSignForm.h"
+#include "ui/editor/dialogs/SetTextForm.h"
+#include "ui/editor/dialogs/StolbMenuForm.h"
+#include "ui/editor/dialogs/WhiteSignForm.h"
 #include "items/Napr.h"
 #include "items/STOLB.h"
 #include "items/WhiteSign.h"
@@ -75,10 +75,10 @@ class EditorDialogsTest : public QObject {
 
  private slots:
   void ThePoleDialogShowsItsModelAndOkGivesThePoleTypeAndLabel() {
-    TStolbMenuForm model;
+    TStolbMenuFormModel model;
     TSTOLB pole(7);
     model.Prepare(&pole);
-    view::TStolbMenuForm dlg(model);
+    TStolbMenuForm dlg(model);
     dlg.show();
     QCOMPARE(dlg.windowTitle(), QStringLiteral("Столб"));
     QCOMPARE(dlg.objectName(), QStringLiteral("TStolbMenuForm"));
@@ -104,7 +104,7 @@ class EditorDialogsTest : public QObject {
     // A second pole: the view offers the previous choice; the close box cancels.
     TSTOLB second(7);
     model.Prepare(&second);
-    view::TStolbMenuForm again(model);
+    TStolbMenuForm again(model);
     again.show();
     QVERIFY(again.StolbType()->Button(0)->isChecked());
     QCOMPARE(again.TextField()->text(), QStringLiteral("оп.5"));
@@ -114,16 +114,16 @@ class EditorDialogsTest : public QObject {
   }
 
   void TheSignDialogShowsEveryKindWithItsPictureAndNeedsAChoice() {
-    TSelSignForm model;
-    view::TSelSignForm dlg(model);
+    TSelSignFormModel model;
+    TSelSignForm dlg(model);
     dlg.show();
     QCOMPARE(dlg.windowTitle(), QStringLiteral("Выбор знака"));
     const QColor background = dlg.palette().color(QPalette::Window);
-    for (const TSignChoice& choice : TSelSignForm::Choices()) {
+    for (const TSignChoice& choice : TSelSignFormModel::Choices()) {
       QRadioButton* button = dlg.findChild<QRadioButton*>(QString::fromLatin1(choice.Name));
       QVERIFY2(button, choice.Name);
       QVERIFY(button == dlg.KindButton(choice.Kind));
-      QCOMPARE(button->text(), QString::fromStdString(TSelSignForm::KindCaption(choice.Kind)));
+      QCOMPARE(button->text(), QString::fromStdString(TSelSignFormModel::KindCaption(choice.Kind)));
       QVERIFY(!button->isChecked());
       const QImage picture = dlg.KindPicture(choice.Kind)->pixmap().toImage();
       QVERIFY2(Painted(picture, background) > 40, choice.Name);
@@ -146,7 +146,7 @@ class EditorDialogsTest : public QObject {
 
     // Reopened: the choice is shown; Esc and the close box both cancel.
     for (int way = 0; way < 2; ++way) {
-      view::TSelSignForm again(model);
+      TSelSignForm again(model);
       again.show();
       QVERIFY(again.KindButton(4)->isChecked());
       QCOMPARE(again.textfield()->text(), QStringLiteral("2.1*"));
@@ -155,13 +155,13 @@ class EditorDialogsTest : public QObject {
       else
         again.close();
       QVERIFY(!again.isVisible());
-      QCOMPARE(again.result(), TSelSignForm::kCancelled);
+      QCOMPARE(again.result(), TSelSignFormModel::kCancelled);
     }
   }
 
   void APickedKindsNumberIsSelectedSoTypingReplacesIt() {
-    TSelSignForm model;
-    view::TSelSignForm dlg(model);
+    TSelSignFormModel model;
+    TSelSignForm dlg(model);
     dlg.show();
     dlg.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&dlg));
@@ -184,9 +184,9 @@ class EditorDialogsTest : public QObject {
   }
 
   void TheTextDialogGivesTheTextOnlyOnOk() {
-    TSetTextForm model;
+    TSetTextFormModel model;
     model.SetText("textfield", "ШР-2");
-    view::TSetTextForm dlg(model);
+    TSetTextForm dlg(model);
     dlg.show();
     QCOMPARE(dlg.windowTitle(), QStringLiteral("Ввод текста"));
     QCOMPARE(dlg.textfield()->text(), QStringLiteral("ШР-2"));
@@ -197,13 +197,13 @@ class EditorDialogsTest : public QObject {
     QCOMPARE(dlg.result(), int(mrCancel));
     QCOMPARE(model.TextFor(dlg.result()), std::string());
 
-    view::TSetTextForm again(model);
+    TSetTextForm again(model);
     again.show();
     QCOMPARE(again.textfield()->text(), QStringLiteral("ТК"));
     QCOMPARE(again.textfield()->selectedText(), QStringLiteral("ТК"));
     PressEsc(again);
     QCOMPARE(again.result(), int(mrCancel));
-    view::TSetTextForm third(model);
+    TSetTextForm third(model);
     third.show();
     third.Ok()->click();
     QCOMPARE(model.TextFor(third.result()), std::string("ТК"));
@@ -212,9 +212,9 @@ class EditorDialogsTest : public QObject {
   void TheWhiteSignPictureCyclesTheClickedCellAndShowsIt() {
     TWhiteSign sign(34);
     sign.Cells[5] = 2;  // the main road from the left
-    TWhiteSignForm model;
+    TWhiteSignFormModel model;
     model.Prepare(&sign);
-    view::TWhiteSignForm dlg(model);
+    TWhiteSignForm dlg(model);
     dlg.show();
     QCOMPARE(dlg.Ok()->text(), QStringLiteral("Ок"));
     QCOMPARE(dlg.SignArea()->size(), QSize(120, 120));
@@ -245,9 +245,9 @@ class EditorDialogsTest : public QObject {
     TNaprSet directions;
     directions.SetCount(3);
     directions.Item(2)->SetName("2т");
-    TSelHeadForm model;
+    TSelHeadFormModel model;
     model.Prepare(directions);
-    view::TSelHeadForm dlg(model);
+    TSelHeadForm dlg(model);
     dlg.show();
     QCOMPARE(dlg.windowTitle(), QStringLiteral("Выбор секции"));
     QCOMPARE(dlg.NaprBox()->count(), 3);
@@ -278,21 +278,21 @@ class EditorDialogsTest : public QObject {
     QCOMPARE(model.Label(), std::string("2тн 3н "));
     Shot(dlg, "TSelHeadForm");
     dlg.Ok()->click();
-    QCOMPARE(dlg.result(), TSelHeadForm::kTram);
+    QCOMPARE(dlg.result(), TSelHeadFormModel::kTram);
 
-    view::TSelHeadForm again(model);
+    TSelHeadForm again(model);
     again.show();
     QVERIFY(again.KindButton(2)->isChecked());
     QCOMPARE(again.rightbox()->currentText(), QStringLiteral("3"));
     again.close();
-    QCOMPARE(again.result(), TSelHeadForm::kCancelled);
+    QCOMPARE(again.result(), TSelHeadFormModel::kCancelled);
   }
 
   void TheDirectionDialogPreviewFollowsTheGroupsAndOkSetsTheArrow() {
-    TSelNaprForm model;
+    TSelNaprFormModel model;
     TNapr arrow(16);
     model.Prepare(&arrow, 3);
-    view::TSelNaprForm dlg(model);
+    TSelNaprForm dlg(model);
     dlg.show();
     QCOMPARE(dlg.windowTitle(), QStringLiteral("Выбор направления движения"));
     QCOMPARE(dlg.Ok()->text(), QStringLiteral("Оk"));
@@ -324,8 +324,8 @@ class EditorDialogsTest : public QObject {
   }
 
   void TheLaneArrowAndLineDialogsGiveTheCheckedKind() {
-    TSelArrowForm arrowModel;
-    view::TSelArrowForm arrowDlg(arrowModel);
+    TSelArrowFormModel arrowModel;
+    TSelArrowForm arrowDlg(arrowModel);
     arrowDlg.show();
     QCOMPARE(arrowDlg.windowTitle(), QStringLiteral("Выбор направления движения по полосе"));
     QCOMPARE(arrowDlg.ArrowGroup()->Count(), 5);
@@ -336,9 +336,9 @@ class EditorDialogsTest : public QObject {
     arrowDlg.Ok()->click();
     QCOMPARE(arrowDlg.result(), int(mrOk));
 
-    TSelLineForm lineModel;
+    TSelLineFormModel lineModel;
     lineModel.Check("Короткие штрихи");
-    view::TSelLineForm lineDlg(lineModel);
+    TSelLineForm lineDlg(lineModel);
     lineDlg.show();
     QCOMPARE(lineDlg.windowTitle(), QStringLiteral("Тип тонкой линии разметки"));
     QCOMPARE(lineDlg.TypeGroup()->Box()->title(), QStringLiteral("Тип линии:"));
@@ -352,9 +352,9 @@ class EditorDialogsTest : public QObject {
   }
 
   void TheCableDialogDisablesItsTextsOnlyForATypeChange() {
-    TSelCableForm model;
+    TSelCableFormModel model;
     model.Prepare();
-    view::TSelCableForm dlg(model);
+    TSelCableForm dlg(model);
     dlg.show();
     QCOMPARE(dlg.windowTitle(), QStringLiteral("Выбор кабеля"));
     QCOMPARE(dlg.typeGroup()->Button(2)->text(), QStringLiteral("Линия связи "));
@@ -368,7 +368,7 @@ class EditorDialogsTest : public QObject {
     QCOMPARE(dlg.result(), int(mrOk));
 
     model.PrepareTypeChange();
-    view::TSelCableForm change(model);
+    TSelCableForm change(model);
     change.show();
     for (int i = 0; i < 3; ++i) QVERIFY(!change.TextLabel(i)->isEnabled());
     QVERIFY(!change.TextField()->isEnabled() && !change.DownTextField()->isEnabled());
@@ -385,15 +385,15 @@ class EditorDialogsTest : public QObject {
   }
 
   void TheHostShowsEachModelInTheDialogOfItsWindowClass() {
-    TStolbMenuForm stolb;
-    TSelSignForm sign;
-    TSetTextForm text;
-    TWhiteSignForm white;
-    TSelHeadForm head;
-    TSelNaprForm napr;
-    TSelArrowForm arrow;
-    TSelCableForm cable;
-    TSelLineForm line;
+    TStolbMenuFormModel stolb;
+    TSelSignFormModel sign;
+    TSetTextFormModel text;
+    TWhiteSignFormModel white;
+    TSelHeadFormModel head;
+    TSelNaprFormModel napr;
+    TSelArrowFormModel arrow;
+    TSelCableFormModel cable;
+    TSelLineFormModel line;
     TDialogModel* models[] = {&stolb, &sign, &text, &white, &head, &napr, &arrow, &cable, &line};
     const char* captions[] = {"Столб", "Выбор знака", "Ввод текста", "Выбор знака", "Выбор секции",
                               "Выбор направления движения", "Выбор направления движения по полосе",

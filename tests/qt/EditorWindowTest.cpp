@@ -22,12 +22,12 @@
 
 #include "QtTestSupport.h"
 #include "edit/EditSession.h"
-#include "editor/EditFormUnit.h"
-#include "editor/EditToolBar.h"
-#include "editor/EditorRunner.h"
-#include "editor/dialogs/QtDialogHost.h"
-#include "editor/dialogs/StolbMenuForm.h"
-#include "edit/dialogs/SetTextForm.h"
+#include "ui/editor/EditFormUnit.h"
+#include "ui/editor/EditToolBar.h"
+#include "ui/editor/EditorRunner.h"
+#include "ui/editor/dialogs/QtDialogHost.h"
+#include "ui/editor/dialogs/StolbMenuForm.h"
+#include "edit/dialogs/SetTextFormModel.h"
 #include "model/Geometry.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
@@ -37,8 +37,8 @@
 #include "qt/FileStamp.h"
 #include "qt/PaintBox.h"
 #include "qt/PassportLock.h"
-#include "viewer/LayControl.h"
-#include "viewer/MainForm.h"
+#include "ui/viewer/LayControl.h"
+#include "ui/viewer/MainForm.h"
 
 using namespace qtsupport;
 
@@ -282,7 +282,7 @@ class EditorWindowTest : public QObject {
     Scheme_->Layer(10).ShowText = false;
     QWidget* dialogParent = nullptr;
     TAnswerer answers([&](QDialog& d) {
-      auto& pole = dynamic_cast<view::TStolbMenuForm&>(d);
+      auto& pole = dynamic_cast<TStolbMenuForm&>(d);
       dialogParent = pole.parentWidget();
       pole.TextField()->setText(QStringLiteral("Ст.9"));
       pole.Ok()->click();
@@ -290,7 +290,7 @@ class EditorWindowTest : public QObject {
     });
     f.ToolButton("Стойка или столб")->click();
     Click(f.Map(), QPoint(333, 222));
-    QCOMPARE(answers.Seen, std::vector<QString>{"view::TStolbMenuForm"});
+    QCOMPARE(answers.Seen, std::vector<QString>{"TStolbMenuForm"});
     QCOMPARE(dialogParent, static_cast<QWidget*>(&f));
     QCOMPARE(Scheme_->Layer(10).Count(), poles + 1);
     // The label follows the mouse with its own cursor until two more clicks.
@@ -451,7 +451,7 @@ class EditorWindowTest : public QObject {
      public:
       std::vector<std::string> Offered;
       int Execute(TDialogModel& model) override {
-        auto* text = dynamic_cast<TSetTextForm*>(&model);
+        auto* text = dynamic_cast<TSetTextFormModel*>(&model);
         if (!text) return model.Press(TDialogButton::Cancel);
         Offered.push_back(text->Text());
         if (Offered.size() == 1) text->SetText("textfield", "К7");

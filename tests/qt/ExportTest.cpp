@@ -19,9 +19,9 @@
 #include "QtTestSupport.h"
 #include "export/ExportModel.h"
 #include "platform/Messages.h"
-#include "print/ExportFormUnit.h"
+#include "ui/export/ExportFormUnit.h"
 #include "qt/PaintBox.h"
-#include "viewer/MainForm.h"
+#include "ui/viewer/MainForm.h"
 
 using namespace qtsupport;
 

@@ -7,8 +7,8 @@
 #include "QtTestSupport.h"
 #include "platform/IniFile.h"
 #include "platform/Messages.h"
-#include "viewer/Database.h"
-#include "viewer/MainForm.h"
+#include "ui/viewer/Database.h"
+#include "ui/viewer/MainForm.h"
 
 using namespace qtsupport;
 

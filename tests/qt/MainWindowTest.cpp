@@ -18,10 +18,10 @@
 #include "platform/Messages.h"
 #include "qt/Cursors.h"
 #include "qt/PaintBox.h"
-#include "viewer/ChooseObjectUnit.h"
-#include "viewer/DataPathFormUnit.h"
-#include "viewer/ToolPanel.h"
-#include "viewer/MainForm.h"
+#include "ui/viewer/ChooseObjectUnit.h"
+#include "ui/viewer/DataPathFormUnit.h"
+#include "ui/viewer/ToolPanel.h"
+#include "ui/viewer/MainForm.h"
 
 using namespace qtsupport;
 using TMode = TMainForm::TMouseMode;

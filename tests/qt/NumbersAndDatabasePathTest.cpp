@@ -13,12 +13,12 @@
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
 #include "qt/PaintBox.h"
-#include "viewer/DataPathFormUnit.h"
-#include "viewer/Database.h"
-#include "viewer/PathFormUnit.h"
-#include "viewer/SerScaleDlg.h"
-#include "viewer/ToolPanel.h"
-#include "viewer/MainForm.h"
+#include "ui/viewer/DataPathFormUnit.h"
+#include "ui/viewer/Database.h"
+#include "ui/viewer/PathFormUnit.h"
+#include "ui/viewer/SerScaleDlg.h"
+#include "ui/viewer/ToolPanel.h"
+#include "ui/viewer/MainForm.h"
 
 using namespace qtsupport;
 

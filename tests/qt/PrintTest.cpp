@@ -20,14 +20,14 @@
 #include "plan/SVtime.h"
 #include "platform/IniFile.h"
 #include "platform/Messages.h"
-#include "print/PageLayFormUnit.h"
+#include "ui/print/PageLayFormUnit.h"
 #include "print/PrintEntry.h"
-#include "print/PrintFormUnit.h"
-#include "print/SetPageUnit.h"
+#include "ui/print/PrintFormUnit.h"
+#include "ui/print/SetPageUnit.h"
 #include "qt/PaintBox.h"
-#include "tables/SetPhaseLenUnit.h"
-#include "viewer/PrintEntries.h"
-#include "viewer/MainForm.h"
+#include "ui/tables/SetPhaseLenUnit.h"
+#include "ui/viewer/PrintEntries.h"
+#include "ui/viewer/MainForm.h"
 
 using namespace qtsupport;
 

@@ -13,11 +13,11 @@
 #include "plan/SVInfo.h"
 #include "platform/Messages.h"
 #include "qt/PaintBox.h"
-#include "tables/TextGridTable.h"
-#include "tables/TexFormUnit.h"
-#include "tables/TramSchemeFormUnit.h"
-#include "tables/complFormUnit.h"
-#include "viewer/MainForm.h"
+#include "ui/tables/TextGridTable.h"
+#include "ui/tables/TexFormUnit.h"
+#include "ui/tables/TramSchemeFormUnit.h"
+#include "ui/tables/complFormUnit.h"
+#include "ui/viewer/MainForm.h"
 
 using namespace qtsupport;
 

@@ -13,13 +13,13 @@
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
 #include "platform/Messages.h"
-#include "tables/InfoFormUnit.h"
-#include "tables/NaprForm.h"
-#include "tables/PhaseFormUnit.h"
-#include "tables/PlanGridView.h"
-#include "tables/exoformUnit.h"
-#include "viewer/ToolPanel.h"
-#include "viewer/MainForm.h"
+#include "ui/tables/InfoFormUnit.h"
+#include "ui/tables/NaprForm.h"
+#include "ui/tables/PhaseFormUnit.h"
+#include "ui/tables/PlanGridView.h"
+#include "ui/tables/exoformUnit.h"
+#include "ui/viewer/ToolPanel.h"
+#include "ui/viewer/MainForm.h"
 
 using namespace qtsupport;
 

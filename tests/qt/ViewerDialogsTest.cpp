@@ -19,13 +19,13 @@
 #include "qt/Cursors.h"
 #include "qt/QtMessages.h"
 #include "qt/QtTranslations.h"
-#include "viewer/DataPathFormUnit.h"
-#include "viewer/HelpWindow.h"
-#include "viewer/Database.h"
-#include "viewer/LayControl.h"
-#include "viewer/PathFormUnit.h"
-#include "viewer/SerScaleDlg.h"
-#include "viewer/MainForm.h"
+#include "ui/viewer/DataPathFormUnit.h"
+#include "ui/viewer/HelpWindow.h"
+#include "ui/viewer/Database.h"
+#include "ui/viewer/LayControl.h"
+#include "ui/viewer/PathFormUnit.h"
+#include "ui/viewer/SerScaleDlg.h"
+#include "ui/viewer/MainForm.h"
 
 using namespace qtsupport;
 

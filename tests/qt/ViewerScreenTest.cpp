@@ -12,16 +12,16 @@
 #include <map>
 
 #include "QtTestSupport.h"
-#include "editor/EditorRunner.h"
-#include "editor/dialogs/QtDialogHost.h"
+#include "ui/editor/EditorRunner.h"
+#include "ui/editor/dialogs/QtDialogHost.h"
 #include "model/SVObject.h"
 #include "qt/PaintBox.h"
 #include "qt/ScreenFit.h"
-#include "viewer/ChooseObjectUnit.h"
-#include "viewer/HelpWindow.h"
-#include "viewer/PrintEntries.h"
-#include "viewer/ToolPanel.h"
-#include "viewer/MainForm.h"
+#include "ui/viewer/ChooseObjectUnit.h"
+#include "ui/viewer/HelpWindow.h"
+#include "ui/viewer/PrintEntries.h"
+#include "ui/viewer/ToolPanel.h"
+#include "ui/viewer/MainForm.h"
 
 using namespace qtsupport;
 

@@ -46,7 +46,7 @@ class TModelDialogs : public TEditorDialogs {
   int Head(TSVInfo& info) override {
     D_.Head.Prepare(info.Directions);
     const int r = Host_.Execute(D_.Head);
-    return r >= TSelHeadForm::kVehicle && r <= TSelHeadForm::kTram ? r : kHeadCancelled;
+    return r >= TSelHeadFormModel::kVehicle && r <= TSelHeadFormModel::kTram ? r : kHeadCancelled;
   }
 
   void FillHead(THead& head, TSVInfo&, std::string& label) override {

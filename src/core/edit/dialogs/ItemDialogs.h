@@ -1,24 +1,24 @@
 #pragma once
 // The nine item dialogs of the scheme editor, made once and kept for the
 // editor's life so that every dialog offers its last choices again.
-#include "SelArrowForm.h"
-#include "SelCableForm.h"
-#include "SelHeadForm.h"
-#include "SelLineForm.h"
-#include "SelNaprForm.h"
-#include "SelSignForm.h"
-#include "SetTextForm.h"
-#include "StolbMenuForm.h"
-#include "WhiteSignForm.h"
+#include "SelArrowFormModel.h"
+#include "SelCableFormModel.h"
+#include "SelHeadFormModel.h"
+#include "SelLineFormModel.h"
+#include "SelNaprFormModel.h"
+#include "SelSignFormModel.h"
+#include "SetTextFormModel.h"
+#include "StolbMenuFormModel.h"
+#include "WhiteSignFormModel.h"
 
 struct TItemDialogs {
-  TStolbMenuForm Stolb;
-  TSelSignForm Sign;
-  TSetTextForm Text;
-  TWhiteSignForm WhiteSign;
-  TSelHeadForm Head;
-  TSelNaprForm Napr;
-  TSelArrowForm Arrow;
-  TSelCableForm Cable;
-  TSelLineForm Line;
+  TStolbMenuFormModel Stolb;
+  TSelSignFormModel Sign;
+  TSetTextFormModel Text;
+  TWhiteSignFormModel WhiteSign;
+  TSelHeadFormModel Head;
+  TSelNaprFormModel Napr;
+  TSelArrowFormModel Arrow;
+  TSelCableFormModel Cable;
+  TSelLineFormModel Line;
 };
