@@ -15,23 +15,9 @@
 
 namespace {
 
-struct TRun {
-  int Code = -1;
-  std::string Out;
-  std::string Err;
-};
+using TRun = TToolRun;
 
-TRun Cli(const std::string& args) {
-  TTempDir tmp;
-  const std::string cmd = std::string("'") + SVPASS_CLI + "' " + args + " >'" + tmp.File("out") + "' 2>'" +
-                          tmp.File("err") + "'";
-  const int status = std::system(cmd.c_str());
-  TRun r;
-  r.Code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  r.Out = ReadBytes(tmp.File("out"));
-  r.Err = ReadBytes(tmp.File("err"));
-  return r;
-}
+TRun Cli(const std::string& args) { return RunTool(args); }
 
 bool HasCanvas() { return Cli("render --help").Code == 0; }
 

@@ -23,15 +23,8 @@ struct TRun {
 };
 
 TRun RunCli(const std::string& args) {
-  TTempDir tmp;
-  const std::string cmd = std::string("'") + SVPASS_CLI + "' " + args + " >'" + tmp.File("out") + "' 2>'" +
-                          tmp.File("err") + "'";
-  const int status = std::system(cmd.c_str());
-  TRun r;
-  r.Code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  r.Out = ReadBytes(tmp.File("out"));
-  r.Err = ReadBytes(tmp.File("err"));
-  return r;
+  TToolRun r = RunTool(args);
+  return TRun{r.Code, std::move(r.Out), std::move(r.Err)};
 }
 
 std::string Sample(const char* name) { return "'" + SourcePath(std::string("data/Data/") + name) + "'"; }

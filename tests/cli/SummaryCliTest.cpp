@@ -17,19 +17,9 @@
 
 namespace {
 
-struct TRun {
-  int Code = -1;
-  std::string Out;
-  std::string Err;
-};
+using TRun = TToolRun;
 
-TRun Summary(const std::string& args) {
-  TTempDir tmp;
-  const std::string cmd = std::string("'") + SVPASS_CLI + "' summary " + args + " >'" + tmp.File("out") + "' 2>'" +
-                          tmp.File("err") + "'";
-  const int status = std::system(cmd.c_str());
-  return TRun{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(tmp.File("out")), ReadBytes(tmp.File("err"))};
-}
+TRun Summary(const std::string& args) { return RunTool("summary " + args); }
 
 std::string Info(const std::string& address, const std::string& type, std::initializer_list<std::string> plan) {
   const std::string nul(1, '\0');

@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include <sys/wait.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -44,4 +46,16 @@ std::string Saved(TSVItem& item) {
   TTextWriter w;
   item.SaveToText(w);
   return w.Bytes();
+}
+
+TToolRun RunTool(const std::string& args) {
+  TTempDir tmp;
+  const std::string cmd = std::string("'") + SVPASS_CLI + "' " + args + " >'" + tmp.File("out") + "' 2>'" +
+                          tmp.File("err") + "'";
+  const int status = std::system(cmd.c_str());
+  TToolRun r;
+  r.Code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  r.Out = ReadBytes(tmp.File("out"));
+  r.Err = ReadBytes(tmp.File("err"));
+  return r;
 }

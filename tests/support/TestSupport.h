@@ -29,3 +29,14 @@ std::string Saved(TSVItem& item);
 
 // A file of the repository.
 std::string SourcePath(const std::string& relative);
+
+// What one run of the command-line tool gave: its exit status (-1 when it
+// did not exit by itself) and both of its streams.
+struct TToolRun {
+  int Code = -1;
+  std::string Out;
+  std::string Err;
+};
+// Runs svpass-cli with `args`, a shell command line of its arguments (quote
+// paths yourself).
+TToolRun RunTool(const std::string& args);

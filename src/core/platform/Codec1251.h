@@ -15,3 +15,5 @@ int EncodeChar1251(char32_t cp);
 std::size_t Utf8Length(std::string_view utf8);
 std::string Utf8Left(std::string_view utf8, std::size_t count);
 std::u32string Utf8ToCodePoints(std::string_view utf8);
+// Appends the UTF-8 bytes of one code point.
+void AppendUtf8(std::string& out, char32_t cp);
