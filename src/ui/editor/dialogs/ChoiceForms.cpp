@@ -27,7 +27,7 @@ void LayOut(QDialog* dialog, QGroupBox* group, QPushButton* ok, QPushButton* can
 TSelArrowForm::TSelArrowForm(TSelArrowFormModel& model, QWidget* parent)
     : TItemDialogView(model, true, parent), Form_(model) {
   setWindowTitle(Qs(model.Caption()));
-  ArrowGroup_ = new TRadioGroupView(this, "ArrowGroup", QStringLiteral("Стрелка"), model.ArrowGroup(), 1);
+  ArrowGroup_ = AddGroup("ArrowGroup", QStringLiteral("Стрелка"), model.ArrowGroup(), 1);
   Ok_ = MakeButton(QStringLiteral("Ok"), TDialogButton::Ok, true);
   Cancel_ = MakeButton(QStringLiteral("Cancel"), TDialogButton::Cancel, false);
   LayOut(this, ArrowGroup_->Box(), Ok_, Cancel_);
@@ -39,7 +39,7 @@ void TSelArrowForm::Refresh() { ArrowGroup_->Mirror(Form_.ArrowGroup()); }
 TSelLineForm::TSelLineForm(TSelLineFormModel& model, QWidget* parent)
     : TItemDialogView(model, true, parent), Form_(model) {
   setWindowTitle(Qs(model.Caption()));
-  TypeGroup_ = new TRadioGroupView(this, "TypeGroup", QStringLiteral("Тип линии:"), model.TypeGroup(), 1);
+  TypeGroup_ = AddGroup("TypeGroup", QStringLiteral("Тип линии:"), model.TypeGroup(), 1);
   Ok_ = MakeButton(QStringLiteral("Ok"), TDialogButton::Ok, true);
   Cancel_ = MakeButton(QStringLiteral("Cancel"), TDialogButton::Cancel, false);
   LayOut(this, TypeGroup_->Box(), Ok_, Cancel_);

@@ -130,3 +130,8 @@ void MirrorList(QComboBox* box, const TPickList& list) {
   box->setEnabled(list.Enabled);
 }
 
+TRadioGroupView* TItemDialogView::AddGroup(const char* name, const QString& title, const TRadioGroup& group,
+                                           int columns) {
+  Groups_.push_back(std::make_unique<TRadioGroupView>(this, name, title, group, columns));
+  return Groups_.back().get();
+}

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,8 @@ struct TRadioGroup;
 
 QString Qs(const std::string& text);
 std::string Std(const QString& text);
+
+class TRadioGroupView;
 
 class TItemDialogView : public QDialog {
   Q_OBJECT
@@ -50,10 +53,13 @@ class TItemDialogView : public QDialog {
   QLineEdit* MakeEdit(const char* name);
   // Mirrors a field without moving the cursor of one being typed into.
   static void MirrorEdit(QLineEdit* edit, const std::string& text, bool enabled = true);
+  // A radio group of the model shown in this dialog, kept as long as it.
+  TRadioGroupView* AddGroup(const char* name, const QString& title, const TRadioGroup& group, int columns);
 
  private:
   TDialogModel& Model_;
   bool EscCancels_;
+  std::vector<std::unique_ptr<TRadioGroupView>> Groups_;
 };
 
 // A radio group of the model shown as a group box of radio buttons in

@@ -9,7 +9,7 @@
 TSelCableForm::TSelCableForm(TSelCableFormModel& model, QWidget* parent)
     : TItemDialogView(model, true, parent), Form_(model) {
   setWindowTitle(Qs(model.Caption()));
-  TypeGroup_ = new TRadioGroupView(this, "typeGroup", QStringLiteral("Тип кабеля"), model.TypeGroup(), 1);
+  TypeGroup_ = AddGroup("typeGroup", QStringLiteral("Тип кабеля"), model.TypeGroup(), 1);
   TextField_ = MakeEdit("TextField");
   DownTextField_ = MakeEdit("DownTextField");
   TextField_->setMinimumWidth(180);

@@ -73,7 +73,7 @@ TSelHeadForm::TSelHeadForm(TSelHeadFormModel& model, QWidget* parent)
   top->addSpacing(8);
   top->addLayout(groups, 1);
 
-  ArrowGroup_ = new TRadioGroupView(this, "ArrowGroup", QStringLiteral("Стрелка для транспортной  секции"),
+  ArrowGroup_ = AddGroup("ArrowGroup", QStringLiteral("Стрелка для транспортной  секции"),
                                     model.ArrowGroup(), 3);
 
   TextField_ = MakeEdit("textfield");

@@ -26,9 +26,9 @@ TSelNaprForm::TSelNaprForm(TSelNaprFormModel& model, QWidget* parent)
     : TItemDialogView(model, true, parent), Form_(model) {
   setWindowTitle(Qs(model.Caption()));
   ExPlace_ = new TNaprPreview(model, this);
-  Oneway_ = new TRadioGroupView(this, "Oneway", QStringLiteral("Стрелка"), model.OnewayGroup(), 1);
-  Run_ = new TRadioGroupView(this, "Run", QStringLiteral("Цвет"), model.RunGroup(), 1);
-  Dotted_ = new TRadioGroupView(this, "Dotted", QStringLiteral("Тип линии"), model.DottedGroup(), 1);
+  Oneway_ = AddGroup("Oneway", QStringLiteral("Стрелка"), model.OnewayGroup(), 1);
+  Run_ = AddGroup("Run", QStringLiteral("Цвет"), model.RunGroup(), 1);
+  Dotted_ = AddGroup("Dotted", QStringLiteral("Тип линии"), model.DottedGroup(), 1);
   TextField_ = MakeEdit("textfield");
   auto* caption = new QLabel(QStringLiteral("Подпись к направлению"), this);
   caption->setBuddy(TextField_);

@@ -11,7 +11,7 @@ TStolbMenuForm::TStolbMenuForm(TStolbMenuFormModel& model, QWidget* parent)
   setWindowTitle(Qs(model.Caption()));
   // A small tool window with nothing but its close box.
   setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-  StolbType_ = new TRadioGroupView(this, "StolbType", QStringLiteral("Выберите тип столба"), model.StolbTypeGroup(), 2);
+  StolbType_ = AddGroup("StolbType", QStringLiteral("Выберите тип столба"), model.StolbTypeGroup(), 2);
   TextField_ = MakeEdit("TextField");
   Ok_ = MakeButton(QStringLiteral("Ok"), TDialogButton::Ok, true);
   Cancel_ = MakeButton(QStringLiteral("Cancel"), TDialogButton::Cancel, false);
