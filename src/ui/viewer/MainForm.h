@@ -42,6 +42,7 @@ class TPlanGridDialog;
 // The menu entries, for the windows that attach to them later.
 struct TMainMenu {
   QAction* LoadPassport = nullptr;
+  QAction* SaveSchemeAs = nullptr;
   QAction* ExportTables = nullptr;
   QAction* Exit = nullptr;
   QAction* GeneralInfo = nullptr;
@@ -153,6 +154,12 @@ class TMainForm : public QMainWindow {
   void LayersClick();
   void ScaleClick();
   void LoadPassportClick();
+  // "Сохранить схему как…": the picture as the window shows it, into a PNG
+  // image or an SVG drawing the user names.
+  void SaveSchemeAsClick();
+  // Writes the shown picture to `path`, its format by the extension (.svg,
+  // else PNG); false when it could not be written (the old file stays).
+  bool SaveShownScheme(const std::string& path);
   void DataPathClick();
   void AboutClick();
   void HelpClick();

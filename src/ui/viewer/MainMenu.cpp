@@ -47,6 +47,7 @@ void TMainForm::CreateMenus() {
   QMenu* file = bar->addMenu(QStringLiteral("&Файл"));
   m.LoadPassport = Entry(file, "&Загрузить паспорт");
   m.LoadPassport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  m.SaveSchemeAs = Entry(file, "&Сохранить схему как…");
   m.ExportTables = Entry(file, "&Экспорт таблиц в Word", false);
   file->addSeparator();
   m.Exit = Entry(file, "&Выход");
@@ -103,6 +104,7 @@ void TMainForm::CreateMenus() {
 
   connect(m.Edit, &QAction::triggered, this, &TMainForm::EditClick);
   connect(m.LoadPassport, &QAction::triggered, this, &TMainForm::LoadPassportClick);
+  connect(m.SaveSchemeAs, &QAction::triggered, this, &TMainForm::SaveSchemeAsClick);
   connect(m.Exit, &QAction::triggered, this, &QWidget::close);
   connect(m.SetScale, &QAction::triggered, this, &TMainForm::ScaleClick);
   connect(m.ShowWhole, &QAction::triggered, this, &TMainForm::FitWhole);
