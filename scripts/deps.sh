@@ -12,6 +12,16 @@ packages=(cmake ninja-build g++ ccache pkg-config
           libreoffice-writer-nogui poppler-utils
           # The scheme's SVG checked by two independent renderers.
           librsvg2-bin chromium python3-pil
+          # The scheme out to CAD and survey plans in: DXF read and written, checked by
+          # two independent clients.
+          libdxflib-dev python3-ezdxf librecad
+          # Documents in today's formats, checked by a second reader.
+          libzip-dev python3-docx
+          # The published web pages driven in a real browser.
+          chromium-driver python3-selenium
+          # The versioned database: the engine, and git's own command line as the
+          # independent client of the tests.
+          libgit2-dev git
           # Building and checking the Debian package.
           dpkg-dev fakeroot desktop-file-utils appstream man-db)
 missing=()
