@@ -27,6 +27,10 @@ class TSummary : public benchmark::ConsoleReporter {
       // A repaint row times its floor in turn with it.
       const auto floor = r.counters.find("floor_ms");
       if (floor != r.counters.end()) Times_[r.run_name.function_name + "_floor/" + r.run_name.args] = floor->second;
+      // A file written against the repaint timed in turn with it.
+      const auto repaint = r.counters.find("repaint_ms");
+      if (repaint != r.counters.end())
+        Times_[r.run_name.function_name + "_repaint/" + r.run_name.args] = repaint->second;
     }
   }
 
@@ -46,6 +50,8 @@ class TSummary : public benchmark::ConsoleReporter {
       Row(n, "save", arg, "");
       Row(n, "print_pdf", arg, "paint_view", "of full repaint");
       Row(n, "print_raster_300dpi", arg, "paint_view", "of full repaint");
+      Row(n, "export_svg", arg, "export_svg_repaint", "of full repaint");
+      Row(n, "export_dxf", arg, "export_dxf_repaint", "of full repaint");
     }
     // The tables of the sample passport, not a generated one: laid-out pages
     // against the document itself.

@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QPdfWriter>
 #include <unistd.h>
 
 #include <cerrno>
@@ -28,6 +27,7 @@
 #include "platform/TextFile.h"
 #include "print/PrintEntry.h"
 #include "print/PrintFormModel.h"
+#include "qt/PdfPage.h"
 #include "qt/QtCanvas.h"
 #include "view/SchemeView.h"
 #include "tables/SetPhaseLenModel.h"
@@ -279,30 +279,19 @@ int CmdPrint(const TArgs& args) {
   const QSizeF mm = layout.fullRect(QPageLayout::Millimeter).size();
   TPrintFormModel print;
   if (a.Pdf) {
-    // A PDF has no raster of its own: 600 dots per inch keep one-pixel lines
-    // fine and every position within a twentieth of a millimetre.
-    const int dpi = a.Dpi.value_or(600);
     // Laid out in memory and written in one checked step: a full disk gives
     // one line and no truncated file.
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setResolution(dpi);
-    writer.setPageLayout(layout);
-    writer.setCreator(QStringLiteral("svpass"));
-    writer.setTitle(QString::fromStdString(PrintTitle(*scheme.Info, EntryOf(a))));
-    TPrinterMetrics printer = PaperMetrics(mm.width(), mm.height(), dpi);
-    printer.PaperWidth = printer.Printable.Right = writer.width();
-    printer.PaperHeight = printer.Printable.Bottom = writer.height();
-    if (!Configure(print, scheme, a, printer)) return 1;
-    TQtCanvas canvas(&writer);
-    print.DrawPrinted(scheme, canvas);
-    if (!canvas.Painter().end()) {
+    std::string bytes;
+    const TPdfResult made = PrintedPagePdf(
+        scheme, layout, a.Dpi.value_or(600), PrintTitle(*scheme.Info, EntryOf(a)),
+        [&](TPrintFormModel& model, const TPrinterMetrics& printer) { return Configure(model, scheme, a, printer); },
+        bytes);
+    if (made == TPdfResult::NotConfigured) return 1;
+    if (made == TPdfResult::NotWritten) {
       CliError("print") << "cannot write " << a.Out << '\n';
       return 1;
     }
-    return WriteOutput("print", a.Out, std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()))) ? 0 : 1;
+    return WriteOutput("print", a.Out, bytes) ? 0 : 1;
   }
   const int dpi = a.Dpi.value_or(150);
   const TPrinterMetrics printer = PaperMetrics(mm.width(), mm.height(), dpi);

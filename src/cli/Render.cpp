@@ -1,5 +1,6 @@
 // render: the picture the viewer shows of a passport at start-up, drawn into
-// a PNG file without a display, or written as SVG when the file is *.svg.
+// a PNG file without a display, or written as SVG when the file is *.svg;
+// a *.dxf file is the scheme as a CAD drawing at its world coordinates.
 #include <QBuffer>
 #include "OffscreenApp.h"
 #include <QImage>
@@ -21,6 +22,8 @@
 #include "platform/TeeCanvas.h"
 #include "platform/TextFile.h"
 #include "qt/QtCanvas.h"
+#include "dxf/DxfCanvas.h"
+#include "dxf/SchemeDxf.h"
 #include "store/OpenPassport.h"
 #include "svg/SvgCanvas.h"
 #include "view/SchemeView.h"
@@ -38,6 +41,7 @@ const char* PictureFormat(const std::string& out) {
   if (ext == "png") return "PNG";
   if (ext == "jpg" || ext == "jpeg") return "JPEG";
   if (ext == "svg") return "SVG";
+  if (ext == "dxf") return "DXF";
   return nullptr;
 }
 
@@ -102,7 +106,7 @@ bool ParseArgs(const TArgs& args, TRenderArgs& out, std::string& why) {
   // Standard output takes one of the two, not both.
   if (out.Out == "-" && out.Primitives == "-") return false;
   if (!out.Out.empty() && !PictureFormat(out.Out)) {
-    why = "--out " + out.Out + ": the picture is written as .png, .jpg or .svg (or - for PNG on standard output)";
+    why = "--out " + out.Out + ": the picture is written as .png, .jpg, .svg or .dxf (or - for PNG on standard output)";
     return false;
   }
   return !out.Dir.empty() && !out.Out.empty();
@@ -120,6 +124,32 @@ bool SavePicture(const QImage& picture, const std::string& out) {
 }
 
 bool IsSvgName(const std::string& out) { return std::string(PictureFormat(out)) == "SVG"; }
+bool IsDxfName(const std::string& out) { return std::string(PictureFormat(out)) == "DXF"; }
+
+// Puts the passport's clock and layers where the arguments say.
+void ApplyState(TSVObject& scheme, const TRenderArgs& a) {
+  ShowPhase(scheme, a.Phase.value_or(1));
+  if (a.Program) ShowProgram(scheme, *a.Program);
+  if (a.Remaining) {
+    scheme.Time->Remaining = *a.Remaining;
+    scheme.CopyTimingToDirections();
+  }
+  if (a.Preset) ApplyLayerPreset(scheme, *a.Preset);
+}
+
+// The scheme as a drawing: at zoom 1 with the origin at 0, whatever the
+// picture size, and without the window's background. Labels are laid out
+// with the metrics the picture would have.
+bool RenderDxf(TSVObject& scheme, const TRenderArgs& a, TRecordingCanvas& recorder) {
+  QImage metrics(16, 16, QImage::Format_RGB32);
+  TQtTextMeasure measure(&metrics);
+  TDxfCanvas dxf(measure, LookBackground(a.Look));
+  std::optional<TTeeCanvas> tee;
+  if (!a.Primitives.empty()) tee.emplace(dxf, recorder);
+  ApplyState(scheme, a);
+  DrawSchemeAtWorld(scheme, tee ? static_cast<TCanvas&>(*tee) : dxf, a.Look, a.SignScale.value_or(1.0));
+  return WriteOutput("render", a.Out, dxf.Document());
+}
 
 bool SavePrimitives(const std::vector<TCanvasOp>& ops, const std::string& out) {
   std::ostringstream text;
@@ -144,6 +174,14 @@ int CmdRender(const TArgs& args) {
 
   QImage picture(a.Width, a.Height, QImage::Format_RGB32);
   TRecordingCanvas recorder(TRect{0, 0, a.Width, a.Height});
+  if (IsDxfName(a.Out)) {
+    if (!RenderDxf(scheme, a, recorder)) return 1;
+    if (!a.Primitives.empty() && !SavePrimitives(recorder.Ops(), a.Primitives)) {
+      std::remove(a.Out.c_str());
+      return 1;
+    }
+    return 0;
+  }
   // An SVG is laid out with the metrics the picture would have.
   const bool svg = IsSvgName(a.Out);
   TQtTextMeasure measure(&picture);
@@ -159,14 +197,8 @@ int CmdRender(const TArgs& args) {
     if (!a.Primitives.empty()) tee.emplace(canvas, recorder);
     TDrawContext view;
     InitViewContext(view, tee ? static_cast<TCanvas*>(&*tee) : &canvas, scheme);
-    ShowPhase(scheme, a.Phase.value_or(1));
-    if (a.Program) ShowProgram(scheme, *a.Program);
-    if (a.Remaining) {
-      scheme.Time->Remaining = *a.Remaining;
-      scheme.CopyTimingToDirections();
-    }
+    ApplyState(scheme, a);
     if (a.SignScale) view.SetSignScale(*a.SignScale);
-    if (a.Preset) ApplyLayerPreset(scheme, *a.Preset);
     if (a.Look == TSchemeLook::Print) view.ColorPrint = true;
     FitShown(scheme, view, a.Width, a.Height);
     PaintScheme(scheme, view, a.Look);

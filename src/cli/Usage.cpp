@@ -81,17 +81,20 @@ const std::vector<TCommandUsage> kUsages = {
      "  --force         write into a directory that is not empty\n",
      {{"--items", 1}, {"--seed", 1}, {"--out", 1}, {"--force", 0}}},
     {"render",
-     "render <passport-dir> --out FILE.png|FILE.jpg|FILE.svg|- [--width W] [--height H] [--phase "
+     "render <passport-dir> --out FILE.png|FILE.jpg|FILE.svg|FILE.dxf|- [--width W] [--height H] [--phase "
      "P] [--program K]\n"
      "         [--remaining T] [--preset all|cable|tsrd|odd] [--look "
      "view|edit|print] [--sign-scale S]\n"
      "         [--primitives FILE.jsonl|-] [--strict]\n"
      "       render <database-dir> --out DIR [--jobs N] [options as above but --primitives]",
-     "draw the scheme as the viewer shows it into a PNG, JPEG or SVG image",
+     "draw the scheme as the viewer shows it into a PNG, JPEG or SVG image or a DXF drawing",
      "Draws the passport's scheme, fitted to the picture, without a display.\n"
      "\nOptions:\n"
      "  --out FILE      the picture: FILE.png (PNG), FILE.jpg (JPEG) or FILE.svg (SVG 1.1,\n"
-     "                  a group per layer and per item); - writes PNG to standard output;\n"
+     "                  a group per layer and per item) or FILE.dxf (AutoCAD 2004 drawing,\n"
+     "                  code page 1251, a CAD layer per scheme layer, at world coordinates\n"
+     "                  with y up: zoom 1, origin 0, no fitting, --width and --height unused);\n"
+     "                  - writes PNG to standard output;\n"
      "                  any other name is refused\n"
      "  --width W       picture width in pixels, 16 to 20000 (default 1280)\n"
      "  --height H      picture height in pixels, 16 to 20000 (default 800)\n"

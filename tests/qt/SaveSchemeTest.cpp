@@ -1,9 +1,14 @@
-// "Сохранить схему как…": the picture the window shows, out to PNG and SVG.
+// "Сохранить схему как…": the picture the window shows, out to PNG and SVG;
+// the scheme at world coordinates out to DXF; the printed page out to PDF.
 #include <QFileDialog>
 #include <QImage>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 #include "QtTestSupport.h"
+#include "model/SVObject.h"
+#include "plan/SVtime.h"
 #include "qt/PaintBox.h"
 #include "ui/viewer/MainForm.h"
 
@@ -75,6 +80,47 @@ class SaveSchemeTest : public QObject {
     QCOMPARE(ItemsOfType(svg, 4, 21), 0);
   }
 
+  // The drawing is the scheme at its world coordinates with y turned up,
+  // whatever the window's zoom and origin: the sample's curbs run from the
+  // origin 200 along x and 100 along y, on the curbs' CAD layer.
+  void TheDxfIsTheSchemeAtWorldCoordinates() {
+    TMainForm& f = Started();
+    f.View().Zoom *= 1.5;
+    f.View().OriginX += 37;
+    f.Repaint();
+    const QString path = Program_.path() + "/shown.dxf";
+    QVERIFY(f.SaveShownScheme(path.toStdString()));
+    const QByteArray dxf = ReadFile(path);
+    QVERIFY(dxf.startsWith("  0\r\nSECTION\r\n  2\r\nHEADER"));
+    QVERIFY(dxf.contains("$ACADVER\r\n  1\r\nAC1018\r\n"));
+    const QByteArray curbLayer = QByteArray::fromStdString(Encode1251("  8\r\n04 Бордюр, рельсы\r\n"));
+    QCOMPARE(dxf.count(curbLayer), 2);
+    QVERIFY(dxf.contains(" 10\r\n0\r\n 20\r\n0\r\n 10\r\n200\r\n 20\r\n0\r\n"));
+    QVERIFY(dxf.contains(" 10\r\n0\r\n 20\r\n0\r\n 10\r\n0\r\n 20\r\n-100\r\n"));
+    QVERIFY(dxf.endsWith("  0\r\nEOF\r\n"));
+  }
+
+  // The PDF is the page "Печать схемы" prints: the passport's address on
+  // it, A4; the window keeps its phase.
+  void ThePdfIsThePrintedPage() {
+    TMainForm& f = Started();
+    const int phase = f.Scheme()->Time->Phase;
+    const QString path = Program_.path() + "/page.pdf";
+    QVERIFY(f.SaveShownScheme(path.toStdString()));
+    QVERIFY(ReadFile(path).startsWith("%PDF-"));
+    QCOMPARE(f.Scheme()->Time->Phase, phase);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) QSKIP("pdftotext is not installed");
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished(20000));
+    const QString page = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY2(page.contains(QStringLiteral("Тестовая")), qPrintable(page));
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path});
+    QVERIFY(info.waitForFinished(20000));
+    QVERIFY2(QString::fromUtf8(info.readAllStandardOutput()).contains(QStringLiteral("(A4)")), "not A4");
+  }
+
   // The menu entry asks for the file: the SVG type puts .svg on a bare name;
   // a cancelled dialog writes nothing.
   void TheEntryAsksForTheFileAndItsType() {
@@ -101,6 +147,22 @@ class SaveSchemeTest : public QObject {
       f.Menu().SaveSchemeAs->trigger();
     }
     QCOMPARE(QDir(Program_.path()).entryList({"*.png"}, QDir::Files).size(), 0);
+    // The drawing's type puts .dxf on a bare name, the page's .pdf.
+    for (const auto& [filter, ext] : {std::pair{QStringLiteral("Чертёж DXF (*.dxf)"), QStringLiteral("dxf")},
+                                      std::pair{QStringLiteral("Страница печати PDF (*.pdf)"), QStringLiteral("pdf")}}) {
+      const QString name = Program_.path() + "/by-type";
+      TAnswerer answers([&](QDialog& d) {
+        auto* dialog = qobject_cast<QFileDialog*>(&d);
+        if (!dialog) return int(QDialog::Rejected);
+        dialog->selectNameFilter(filter);
+        emit dialog->filterSelected(filter);
+        dialog->selectFile(name);
+        return int(QDialog::Accepted);
+      });
+      f.Menu().SaveSchemeAs->trigger();
+      const QByteArray bytes = ReadFile(name + "." + ext);
+      QVERIFY2(ext == "dxf" ? bytes.contains("AC1018") : bytes.startsWith("%PDF-"), qPrintable(ext));
+    }
   }
 };
 

@@ -8,34 +8,17 @@
 
 #include "model/SVObject.h"
 #include "qt/Modal.h"
+#include "view/LayerRows.h"
 
 namespace {
 
-struct TRowDef {
-  const char* Label;
-  std::vector<int> Layers;
-};
-
-const std::array<TRowDef, TlayersDlg::kRows>& Rows() {
-  static const std::array<TRowDef, TlayersDlg::kRows> rows = {{
-      {"Бордюр, рельсы", {4}},
-      {"Колодцы", {5}},
-      {"Кабель", {2}},
-      {"Контроллеры", {6}},
-      {"Светофоры и знаки", {8, 11, 12}},
-      {"Стойки и столбы", {10, 9}},
-      {"Направления движ.", {7}},
-      {"Здания", {1}},
-      {"Разметка", {3}},
-  }};
-  return rows;
-}
+const TLayerRow& Row(int row) { return LayerRows()[static_cast<std::size_t>(row)]; }
 
 }  // namespace
 
-QString TlayersDlg::RowLabel(int row) { return QString::fromUtf8(Rows()[row].Label); }
+QString TlayersDlg::RowLabel(int row) { return QString::fromUtf8(Row(row).Label); }
 
-const std::vector<int>& TlayersDlg::RowLayers(int row) { return Rows()[row].Layers; }
+const std::vector<int>& TlayersDlg::RowLayers(int row) { return Row(row).Layers; }
 
 TlayersDlg::TlayersDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Управление слоями"));

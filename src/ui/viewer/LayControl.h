@@ -6,6 +6,8 @@
 #include <array>
 #include <vector>
 
+#include "view/LayerRows.h"
+
 class QCheckBox;
 class TSVObject;
 
@@ -13,7 +15,7 @@ class TlayersDlg : public QDialog {
   Q_OBJECT
 
  public:
-  static constexpr int kRows = 9;
+  static constexpr int kRows = kLayerRowCount;
   enum TColumn { kVisible, kEditable, kText };
 
   explicit TlayersDlg(QWidget* parent = nullptr);

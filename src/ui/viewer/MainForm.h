@@ -155,10 +155,11 @@ class TMainForm : public QMainWindow {
   void ScaleClick();
   void LoadPassportClick();
   // "Сохранить схему как…": the picture as the window shows it, into a PNG
-  // image or an SVG drawing the user names.
+  // image or an SVG drawing, the scheme as a DXF drawing, or its printed
+  // page as PDF, in the file the user names.
   void SaveSchemeAsClick();
-  // Writes the shown picture to `path`, its format by the extension (.svg,
-  // else PNG); false when it could not be written (the old file stays).
+  // Writes the scheme to `path`, its format by the extension (.svg, .dxf,
+  // .pdf, else PNG); false when it could not be written (the old file stays).
   bool SaveShownScheme(const std::string& path);
   void DataPathClick();
   void AboutClick();

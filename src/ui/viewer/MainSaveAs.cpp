@@ -1,16 +1,23 @@
 // "Сохранить схему как…": the scheme as the window shows it, out to a picture
-// or to a drawing other programs open.
+// or to a drawing other programs open; as a CAD drawing at its world
+// coordinates; or as the printed page.
 #include <QBuffer>
+#include <QDate>
 #include <QFileDialog>
 #include <QImage>
 #include <vector>
 
 #include "MainForm.h"
+#include "dxf/SchemeDxf.h"
 #include "model/SVObject.h"
+#include "print/PrintEntry.h"
+#include "print/PrintFormModel.h"
+#include "print/ViewState.h"
 #include "platform/Messages.h"
 #include "platform/TextFile.h"
 #include "qt/Modal.h"
 #include "qt/PaintBox.h"
+#include "qt/PdfPage.h"
 #include "qt/QtCanvas.h"
 #include "svg/SvgCanvas.h"
 #include "view/SchemeView.h"
@@ -22,16 +29,40 @@ const std::vector<std::pair<QString, QString>>& SchemeFormats() {
   static const std::vector<std::pair<QString, QString>> formats = {
       {QStringLiteral("Рисунок PNG (*.png)"), QStringLiteral("png")},
       {QStringLiteral("Рисунок SVG (*.svg)"), QStringLiteral("svg")},
+      {QStringLiteral("Чертёж DXF (*.dxf)"), QStringLiteral("dxf")},
+      {QStringLiteral("Страница печати PDF (*.pdf)"), QStringLiteral("pdf")},
   };
   return formats;
 }
 
-bool IsSvg(const std::string& path) {
+// The lower-case extension of the name; a name without one is saved as PNG.
+std::string Extension(const std::string& path) {
   const std::size_t dot = path.rfind('.');
-  if (dot == std::string::npos) return false;
+  const std::size_t slash = path.rfind('/');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return "png";
   std::string ext = path.substr(dot + 1);
   for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return ext == "svg";
+  return ext;
+}
+
+// The page "Печать схемы" prints for the current scheme, with a fresh
+// dialog's settings, on A4 upright.
+bool PrintedPage(TSVObject& scheme, const TIniFile* config, std::string& bytes) {
+  // Printing steps the clock through the printed phases; the window gets
+  // its phase, program and layers back.
+  TViewStateKeeper keep(scheme);
+  const QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
+  const std::string title = PrintTitle(*scheme.Info, TPrintEntry::CurrentScheme);
+  const std::string date = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString() + " г.";
+  return PrintedPagePdf(
+             scheme, layout, 600, title,
+             [&](TPrintFormModel& print, const TPrinterMetrics& printer) {
+               if (!print.Prepare(scheme, config, printer, date)) return false;
+               print.Content.Mode = PrintEntryRule(TPrintEntry::CurrentScheme).Mode;
+               print.Content.Title = title;
+               return true;
+             },
+             bytes) == TPdfResult::Written;
 }
 
 }  // namespace
@@ -44,7 +75,17 @@ bool TMainForm::SaveShownScheme(const std::string& path) {
   // The window's own view: its origin, zoom, sign scale and layers.
   TDrawContext view = View_;
   std::string bytes;
-  if (IsSvg(path)) {
+  const std::string ext = Extension(path);
+  if (ext == "pdf") {
+    const bool made = PrintedPage(*Scheme_, Config(), bytes);
+    Repaint();
+    if (!made) return false;
+  } else if (ext == "dxf") {
+    // World coordinates, not the window's view: labels laid out with the
+    // window's metrics.
+    TQtTextMeasure measure(&picture);
+    bytes = SchemeDxf(*Scheme_, measure);
+  } else if (ext == "svg") {
     // Laid out with the metrics the window's picture has.
     TQtTextMeasure measure(&picture);
     TSvgCanvas svg(width, height, measure, kSchemeBackground);
