@@ -1,7 +1,9 @@
 #include "DxfGroups.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 #include "platform/Codec1251.h"
 
@@ -31,23 +33,55 @@ std::string DxfText(std::string_view utf8, std::size_t maxBytes) {
   return out;
 }
 
-std::string DxfReal(double value) {
-  if (!std::isfinite(value)) value = 0;
+namespace {
+
+// Appends a real with up to four decimals, no trailing zeros, no exponent.
+// A drawing of ten thousand items has hundreds of thousands of them: whole
+// numbers, most of them, take the short way.
+void AppendReal(std::string& out, double value) {
+  if (!std::isfinite(value) || std::fabs(value) >= 1e15) value = 0;
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.4f", value);
-  std::string s = buf;
-  while (s.back() == '0') s.pop_back();
-  if (s.back() == '.') s.pop_back();
-  if (s == "-0") s = "0";
+  const double whole = std::nearbyint(value);
+  if (std::fabs(value - whole) < 5e-5) {
+    const auto r = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(whole));
+    out.append(buf, r.ptr);
+    return;
+  }
+  auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, 4);
+  char* end = r.ptr;
+  while (end[-1] == '0') --end;
+  if (end[-1] == '.') --end;
+  if (end - buf == 2 && buf[0] == '-' && buf[1] == '0') {
+    out += '0';
+    return;
+  }
+  out.append(buf, end);
+}
+
+// "  0\r\n" … "999\r\n", and wider codes as they come.
+const std::string& CodeLine(int code) {
+  static const std::vector<std::string> lines = [] {
+    std::vector<std::string> v(1072);
+    char buf[16];
+    for (int c = 0; c < 1072; ++c) {
+      std::snprintf(buf, sizeof buf, "%3d", c);
+      v[static_cast<std::size_t>(c)] = std::string(buf) + kEol;
+    }
+    return v;
+  }();
+  static const std::string bad = std::string("999") + kEol;
+  return code >= 0 && code < 1072 ? lines[static_cast<std::size_t>(code)] : bad;
+}
+
+}  // namespace
+
+std::string DxfReal(double value) {
+  std::string s;
+  AppendReal(s, value);
   return s;
 }
 
-void TDxfGroups::Code(int code) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%3d", code);
-  Out_ += buf;
-  Out_ += kEol;
-}
+void TDxfGroups::Code(int code) { Out_ += CodeLine(code); }
 
 void TDxfGroups::Name(int code, std::string_view value) {
   Code(code);
@@ -55,19 +89,38 @@ void TDxfGroups::Name(int code, std::string_view value) {
   Out_ += kEol;
 }
 
-void TDxfGroups::Int(int code, long long value) { Name(code, std::to_string(value)); }
+void TDxfGroups::Int(int code, long long value) {
+  Code(code);
+  char buf[32];
+  const auto r = std::to_chars(buf, buf + sizeof buf, value);
+  Out_.append(buf, r.ptr);
+  Out_ += kEol;
+}
 
-void TDxfGroups::Real(int code, double value) { Name(code, DxfReal(value)); }
+void TDxfGroups::Real(int code, double value) {
+  Code(code);
+  AppendReal(Out_, value);
+  Out_ += kEol;
+}
 
 void TDxfGroups::Handle(int code, std::uint32_t handle) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%X", handle);
-  Name(code, buf);
+  static const char digits[] = "0123456789ABCDEF";
+  char buf[8];
+  int n = 8;
+  do {
+    buf[--n] = digits[handle & 0xF];
+    handle >>= 4;
+  } while (handle != 0);
+  Code(code);
+  Out_.append(buf + n, buf + 8);
+  Out_ += kEol;
 }
 
 void TDxfGroups::Point(int code, double x, double y) {
   Point2(code, x, y);
-  Name(code + 20, "0");
+  Code(code + 20);
+  Out_ += '0';
+  Out_ += kEol;
 }
 
 void TDxfGroups::Point2(int code, double x, double y) {

@@ -2,7 +2,7 @@
 // The drawing surface every scheme item draws on: a small device-context-like
 // interface with a current pen, brush, font, text colour and background mode.
 // Back ends: the raster one for windows and printing (src/qt), the SVG writer
-// (src/core/svg) and a recorder for tests. The rules they share for boxes,
+// (src/core/svg), the DXF writer (src/core/dxf) and a recorder for tests. The rules they share for boxes,
 // arcs and fonts are in CanvasConventions.h; measuring text is TextMeasure.h.
 #include <cstdint>
 #include <memory>
