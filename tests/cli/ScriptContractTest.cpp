@@ -124,10 +124,12 @@ TEST(CliScriptContract, ThePicturesFormatFollowsItsNameOrIsRefused) {
   EXPECT_EQ(gif.Code, 2);
   EXPECT_EQ(gif.Err.substr(0, gif.Err.find('\n')),
             "svpass-cli: render: --out " + tmp.File("a.gif") +
-                ": the picture is written as .png, .jpg or .svg (or - for PNG on standard output)");
+                ": the picture is written as .png, .jpg, .svg or .dxf (or - for PNG on standard output)");
   EXPECT_FALSE(fs::exists(tmp.File("a.gif")));
   ASSERT_EQ(Cli("render " + Q(kSample) + " --out " + Q(tmp.File("a.Svg")) + " --width 64 --height 48").Code, 0);
   EXPECT_EQ(ReadBytes(tmp.File("a.Svg")).substr(0, 5), "<?xml");
+  ASSERT_EQ(Cli("render " + Q(kSample) + " --out " + Q(tmp.File("a.DXF"))).Code, 0);
+  EXPECT_EQ(ReadBytes(tmp.File("a.DXF")).substr(0, 25), "  0\r\nSECTION\r\n  2\r\nHEADER");
   // "-" is standard output for the command log of the export too.
   const TRun log = Cli("export " + Q(kSample) + " --out " + Q(tmp.File("x.doc")) + " --commands-to -");
   EXPECT_EQ(log.Code, 0) << log.Err;
