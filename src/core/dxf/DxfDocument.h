@@ -31,12 +31,12 @@ struct TDxfExtents {
   void Add(double x, double y);
 };
 
-// The layers after layer "0" (at most 0xA0 of them), the ENTITIES section's
-// body and the first handle no entity took.
+// The layers after "0" and "Defpoints" (at most 0xC0 of them), the ENTITIES
+// section's body, the first handle no entity took and the drawing's extents.
 std::string DxfDocument(const std::vector<TDxfLayer>& layers, const std::string& entities,
                         std::uint32_t nextHandle, const TDxfExtents& extents);
 
-// The handle of the dotted line type, and of the layer at `index` of the
-// list given to DxfDocument.
+// The name of the dotted line type (three units on, three off), and the
+// handle of the layer at `index` of the list given to DxfDocument.
 constexpr const char* kDotLineType = "DOT";
 std::uint32_t DxfLayerHandle(std::size_t index);
