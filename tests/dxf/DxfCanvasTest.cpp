@@ -1,4 +1,5 @@
-// The primitives the scheme items use least, each as the entity ezdxf reads
+// Primitives one by one, the ones the scheme items use least among them, each
+// as the entity ezdxf reads
 // back, with coordinates and angles worked out by hand (y turned up).
 #include <gtest/gtest.h>
 
@@ -12,6 +13,14 @@ TEST(DxfCanvas, ArcsPiesHatchesAndAlignedTextsAsEzdxfReadsThem) {
   TTempDir tmp;
   TApproxTextMeasure measure;
   TDxfCanvas c(measure, 0x404040);
+  // A dotted line and a wide one; a line to where the pen stands is nothing.
+  c.Pen.Style = TPenStyle::Dot;
+  c.Line(5, 6, 25, 7);
+  c.Line(25, 7, 25, 7);
+  c.Pen = TPen{};
+  c.Pen.Width = 3;
+  c.Line(5, 60, -15, 60);
+  c.Pen = TPen{};
   c.BeginLayer(7);
   c.Pen.Color = 0x0000FF;  // red
   // A quarter of a circle of radius 20 about (20, 20), from 12 to 9 o'clock.
@@ -50,11 +59,13 @@ TEST(DxfCanvas, ArcsPiesHatchesAndAlignedTextsAsEzdxfReadsThem) {
   EXPECT_EQ(audit.Errors, 0) << Joined(audit.Messages) << err;
   EXPECT_EQ(audit.Fixes, 0) << Joined(audit.Messages);
   EXPECT_EQ(audit.Layers.at("07 Направления движ."), 3);
-  EXPECT_EQ(audit.Layers.at("0"), 6);
+  EXPECT_EQ(audit.Layers.at("0"), 8);
   // Text: em 20, ascent 18, cell 23, 0.55 em a letter: "Abcd" 44 wide; the
   // centred one's baseline 18 below its top, the turned one's 18 to the
   // right of its top-left point.
   const std::vector<std::string> expected = {
+      "LINE|0|color=000000|ltype=DOT|from=5,-6|to=25,-7",
+      "LWPOLYLINE|0|color=000000|points=5,-60 -15,-60|closed=0|width=3",
       "ARC|07 Направления движ.|color=ff0000|center=20,-20|radius=20|angles=90,180",
       "ELLIPSE|07 Направления движ.|color=ff0000|center=20,-10|major=20,0|ratio=0.5|params=0,1.571",
       "ELLIPSE|07 Направления движ.|color=ff0000|center=10,-20|major=0,20|ratio=0.5|params=4.712,0",

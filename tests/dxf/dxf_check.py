@@ -42,6 +42,7 @@ def describe(e):
     if e.dxf.hasattr("true_color"):
         f.append("color=%06x" % e.dxf.true_color)
     if t == "LINE":
+        f.append("ltype=" + e.dxf.linetype)
         f.append("from=" + pt(e.dxf.start))
         f.append("to=" + pt(e.dxf.end))
     elif t == "LWPOLYLINE":
