@@ -1,6 +1,6 @@
-// Primitives one by one, the ones the scheme items use least among them, each
-// as the entity ezdxf reads
-// back, with coordinates and angles worked out by hand (y turned up).
+// Primitives one by one, the ones the scheme items use least among them,
+// each as the entity ezdxf reads back, with coordinates and angles worked
+// out by hand (y turned up).
 #include <gtest/gtest.h>
 
 #include "DxfCheck.h"
