@@ -67,6 +67,10 @@ TEST_F(TDxfBase, EveryEntityIsDrawnWhereItsCoordinatesSayWithYTurnedDown) {
       {K::Arc, {{605, 860}, {685, 940}, {605, 900}, {685, 900}}, ""},
       {K::Polyline, {{685, 900}, {725, 840}}, ""},
       {K::Text, {{105, 700}}, "Улица Ленина"},
+      // MTEXT: two paragraphs, the second 5/3 of the height lower.
+      {K::Text, {{65, 300}}, "Первая"},
+      {K::Text, {{65, 313}}, "Вторая"},
+      // Insertions of the model space come after its own entities.
       // WELL at (500,100): its base point (1,2) lands there.
       {K::Polyline, {{1005, 700}, {1025, 700}}, ""},
       {K::Ellipse, {{997, 692}, {1013, 708}}, ""},
@@ -77,9 +81,6 @@ TEST_F(TDxfBase, EveryEntityIsDrawnWhereItsCoordinatesSayWithYTurnedDown) {
       // (630,250), its line pointing back to (620,250).
       {K::Polyline, {{1265, 400}, {1245, 400}}, ""},
       {K::Ellipse, {{1257, 392}, {1273, 408}}, ""},
-      // MTEXT: two paragraphs, the second 5/3 of the height lower.
-      {K::Text, {{65, 300}}, "Первая"},
-      {K::Text, {{65, 313}}, "Вторая"},
   };
   const auto& ops = canvas.Ops();
   ASSERT_EQ(ops.size(), expected.size());
@@ -105,9 +106,9 @@ TEST_F(TDxfBase, EveryEntityIsDrawnWhereItsCoordinatesSayWithYTurnedDown) {
   EXPECT_EQ(ops[5].Font.Height, -10);
   EXPECT_EQ(ops[5].Font.Escapement, 300);
   EXPECT_EQ(ops[5].Align, TTextAlign::BaselineLeft);
-  EXPECT_EQ(ops[12].Font.Height, -8);
-  EXPECT_EQ(ops[12].Font.Escapement, 0);
-  EXPECT_EQ(ops[12].Align, TTextAlign::LeftTop);
+  EXPECT_EQ(ops[6].Font.Height, -8);
+  EXPECT_EQ(ops[6].Font.Escapement, 0);
+  EXPECT_EQ(ops[6].Align, TTextAlign::LeftTop);
 
   // Moved by the base's placement (world units, times the zoom), hidden
   // when toggled.
@@ -132,6 +133,8 @@ TEST_F(TDxfBase, AFileThatCannotBeReadSaysWhyAndGivesNothing) {
   std::ofstream(binary, std::ios::binary) << std::string("AutoCAD Binary DXF\r\n\x1a\0", 22) << "junk";
   const std::string text = Dir.File("letter.dxf");
   std::ofstream(text, std::ios::binary) << "Dear surveyor,\nthe plan follows.\n";
+  const std::string badCode = Dir.File("badcode.dxf");
+  std::ofstream(badCode, std::ios::binary) << "0\nSECTION\n2\nENTITIES\n0\nLINE\n1O\n5\n0\nENDSEC\n0\nEOF\n";
   const std::string onlySplines = Dir.File("splines.dxf");
   std::ofstream(onlySplines, std::ios::binary)
       << "0\nSECTION\n2\nENTITIES\n0\nSPLINE\n8\n0\n0\nSPLINE\n8\n0\n0\nENDSEC\n0\nEOF\n";
@@ -142,6 +145,7 @@ TEST_F(TDxfBase, AFileThatCannotBeReadSaysWhyAndGivesNothing) {
       {cut, "файл оборван: нет конца чертежа (EOF)"},
       {binary, "двоичный DXF не поддерживается: сохраните чертёж как DXF в текстовом виде"},
       {text, "это не чертёж DXF"},
+      {badCode, "повреждена строка 7: на месте кода группы не число"},
       {onlySplines, "в чертеже нет линий, дуг и текстов (Пропущено объектов: 2 (SPLINE))"},
       {Dir.File("absent.dxf"), "файл не найден или недоступен"},
       {Dir.File("empty.dxf"), "файл пуст"},
@@ -157,6 +161,46 @@ TEST_F(TDxfBase, AFileThatCannotBeReadSaysWhyAndGivesNothing) {
     EXPECT_EQ(drawing.Skipped.size(), 1u);
     EXPECT_TRUE(drawing.Shapes.empty());
   }
+}
+
+// What CAD programs write besides plain model-space entities: paper space
+// (not drawn, not counted), arcs and texts seen from below (extrusion −Z:
+// mirrored in x), attributes of insertions (drawn unless invisible), a
+// POLYLINE with VERTEX records, decimal numbers whatever the locale.
+TEST(DxfEntities, PaperSpaceMirroredArcsAttributesAndOldPolylines) {
+  TTempDir dir;
+  const std::string path = dir.File("misc.dxf");
+  std::ofstream(path, std::ios::binary)
+      << "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\n*Paper_Space\n10\n0\n20\n0\n"
+         "0\nLINE\n10\n0\n20\n0\n11\n9\n21\n9\n0\nENDBLK\n0\nENDSEC\n"
+         "0\nSECTION\n2\nENTITIES\n"
+         "0\nLINE\n67\n1\n10\n0\n20\n0\n11\n5\n21\n5\n"
+         "0\nARC\n10\n10.5\n20\n20\n40\n5\n50\n0\n51\n90\n210\n0\n220\n0\n230\n-1\n"
+         "0\nPOLYLINE\n66\n1\n70\n1\n0\nVERTEX\n10\n1\n20\n2\n0\nVERTEX\n10\n3\n20\n2\n"
+         "0\nVERTEX\n10\n3\n20\n5\n0\nSEQEND\n"
+         "0\nATTRIB\n10\n7\n20\n8\n40\n2\n1\nП-12\n2\nTAG\n70\n0\n"
+         "0\nATTRIB\n10\n7\n20\n8\n40\n2\n1\nhidden\n2\nTAG\n70\n1\n"
+         "0\nVIEWPORT\n10\n0\n20\n0\n0\nHATCH\n67\n1\n"
+         "0\nENDSEC\n0\nEOF\n";
+  TBaseDrawing d;
+  std::string reason;
+  ASSERT_TRUE(ReadDxfBase(path, d, reason)) << reason;
+  EXPECT_EQ(d.SkippedMessage(), "");
+  ASSERT_EQ(d.Shapes.size(), 3u);
+  // The arc about (10.5, 20) seen from below is the arc about (−10.5, 20)
+  // from 90° to 180°: world centre (−10.5, −20).
+  EXPECT_EQ(d.Shapes[0].Kind, TBaseShapeKind::Arc);
+  EXPECT_DOUBLE_EQ(d.Shapes[0].At.x, -10.5);
+  EXPECT_DOUBLE_EQ(d.Shapes[0].At.y, -20);
+  EXPECT_NEAR(d.Shapes[0].Start, 3.14159265358979 / 2, 1e-12);
+  EXPECT_NEAR(d.Shapes[0].End, 3.14159265358979, 1e-12);
+  EXPECT_EQ(d.Shapes[1].Kind, TBaseShapeKind::Polyline);
+  EXPECT_TRUE(d.Shapes[1].Closed);
+  ASSERT_EQ(d.Shapes[1].Count, 3);
+  const TRealPoint* p = d.Points.data() + d.Shapes[1].First;
+  EXPECT_EQ((std::vector<double>{p[0].x, p[0].y, p[1].x, p[1].y, p[2].x, p[2].y}),
+            (std::vector<double>{1, -2, 3, -2, 3, -5}));
+  EXPECT_EQ(d.Shapes[2].Text, "П-12");
 }
 
 TEST(DxfText, CodePagesEscapesAndSpecialSigns) {

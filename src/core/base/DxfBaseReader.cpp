@@ -2,231 +2,378 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <exception>
 #include <fstream>
+#include <iterator>
 #include <set>
+#include <string_view>
 
 #include "DxfFlatten.h"
 #include "DxfRaw.h"
-#include "dl_creationadapter.h"
-#include "dl_dxf.h"
+
+// The groups are read here rather than with dxflib: dxflib converts every
+// number through a string stream and keeps every group in a table of
+// strings, which costs seven times a plain pass over the file, where a
+// plan of fifty thousand entities has to load in three.
 
 namespace {
 
-std::string Upper(std::string s) {
+constexpr double kDegree = 3.14159265358979323846 / 180;
+
+std::string Upper(std::string_view v) {
+  std::string s(v);
   for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   return s;
 }
 
-// Entity types the base draws, and those that are no drawing at all (the
-// structure of blocks and polylines, paper-space viewports, attribute
-// definitions a CAD program does not show either).
-const std::set<std::string>& NotSkipped() {
-  static const std::set<std::string> types{"LINE",   "LWPOLYLINE", "POLYLINE", "VERTEX",   "SEQEND",
-                                           "CIRCLE", "ARC",        "TEXT",     "MTEXT",    "INSERT",
-                                           "ATTRIB", "ATTDEF",     "BLOCK",    "ENDBLK",   "VIEWPORT",
-                                           "ENDSEC", "SECTION",    "EOF"};
-  return types;
+std::string_view Trim(std::string_view v) {
+  while (!v.empty() && (v.front() == ' ' || v.front() == '\t')) v.remove_prefix(1);
+  while (!v.empty() && (v.back() == ' ' || v.back() == '\t' || v.back() == '\r')) v.remove_suffix(1);
+  return v;
 }
 
-class TCollector : public DL_CreationAdapter {
- public:
-  using DL_CreationAdapter::addComment;
-  using DL_CreationAdapter::addMTextChunk;
-  using DL_CreationAdapter::processCodeValuePair;
-  using DL_CreationAdapter::setVariableString;
+// A number as CAD programs write it, whatever the program's locale; NaN
+// when it is none or out of range, so the shape is dropped as damaged.
+double Real(std::string_view v) {
+  v = Trim(v);
+  if (!v.empty() && v.front() == '+') v.remove_prefix(1);
+  double d = 0;
+  const auto r = std::from_chars(v.data(), v.data() + v.size(), d);
+  return r.ec == std::errc() ? d : std::nan("");
+}
 
-  TDxfRaw Raw;
-  std::map<std::string, int> Skipped;
-  bool SawEof = false;
-  bool FirstGroupOk = false;
-  long Groups = 0;
+int Int(std::string_view v) {
+  v = Trim(v);
+  if (!v.empty() && v.front() == '+') v.remove_prefix(1);
+  long n = 0;
+  const auto r = std::from_chars(v.data(), v.data() + v.size(), n);
+  return r.ec == std::errc() ? static_cast<int>(std::clamp(n, -2147483647L, 2147483647L)) : 0;
+}
 
-  // Every group as read: the structure checks and the count of what is skipped.
-  void processCodeValuePair(unsigned int code, const std::string& value) override {
-    if (Groups++ == 0) FirstGroupOk = (code == 0 && value == "SECTION") || code == 999;
-    if (code == 0) {
-      CommitPending();
-      if (value == "SECTION") {
-        ExpectSectionName_ = true;
-      } else if (value == "ENDSEC") {
-        Section_.clear();
-      } else if (value == "EOF") {
-        SawEof = true;
-      } else if (Section_ == "ENTITIES" || Section_ == "BLOCKS") {
-        Pending_ = value;
-        PendingPaper_ = false;
-        if (value == "BLOCK") ExpectBlockName_ = true;
-        if (value == "ENDBLK") PaperBlockRaw_ = false;
-      }
-      return;
-    }
-    if (code == 2 && ExpectSectionName_) {
-      Section_ = value;
-      ExpectSectionName_ = false;
-    } else if (code == 2 && ExpectBlockName_) {
-      PaperBlockRaw_ = Upper(value).rfind("*PAPER_SPACE", 0) == 0;
-      ExpectBlockName_ = false;
-    } else if (code == 67 && std::atoi(value.c_str()) == 1) {
-      PendingPaper_ = true;
-    }
-  }
-
-  void setVariableString(const std::string& key, const std::string& value, int) override {
-    if (key == "$DWGCODEPAGE") CodePage_ = Upper(value);
-    if (key == "$ACADVER") Utf8_ = Upper(value) >= "AC1021";
-  }
-
-  void addBlock(const DL_BlockData& d) override {
-    const std::string name = Upper(d.name);
-    InPaperBlock_ = name.rfind("*PAPER_SPACE", 0) == 0;
-    TDxfRawBlock& b = Raw.Blocks[name];
-    b = TDxfRawBlock{};
-    b.BaseX = d.bpx;
-    b.BaseY = d.bpy;
-    Current_ = InPaperBlock_ ? nullptr : &b;
-    PolyOpen_ = false;
-  }
-  void endBlock() override {
-    Current_ = &Raw.Model;
-    InPaperBlock_ = false;
-    PolyOpen_ = false;
-  }
-
-  void addLine(const DL_LineData& d) override {
-    TDxfRawEntity* e = New(TDxfRawKind::Poly);
-    if (!e) return;
-    e->MirrorX = false;  // a LINE's points are world points
-    e->Vertices = {TDxfVertex{d.x1, d.y1, 0}, TDxfVertex{d.x2, d.y2, 0}};
-  }
-  void addPolyline(const DL_PolylineData& d) override {
-    // Polyface and polygon meshes are surfaces, not lines.
-    if (d.flags & (16 | 64)) {
-      Skip("POLYLINE");
-      return;
-    }
-    TDxfRawEntity* e = New(TDxfRawKind::Poly);
-    if (!e) return;
-    e->Closed = (d.flags & 1) != 0;
-    PolyOpen_ = true;
-  }
-  void addVertex(const DL_VertexData& d) override {
-    if (!PolyOpen_ || !Current_ || Current_->Entities.empty()) return;
-    Current_->Entities.back().Vertices.push_back(TDxfVertex{d.x, d.y, std::isfinite(d.bulge) ? d.bulge : 0});
-  }
-  void endSequence() override { PolyOpen_ = false; }
-  void addCircle(const DL_CircleData& d) override {
-    if (TDxfRawEntity* e = New(TDxfRawKind::Circle)) {
-      e->X = d.cx;
-      e->Y = d.cy;
-      e->Radius = d.radius;
-    }
-  }
-  void addArc(const DL_ArcData& d) override {
-    if (TDxfRawEntity* e = New(TDxfRawKind::Arc)) {
-      e->X = d.cx;
-      e->Y = d.cy;
-      e->Radius = d.radius;
-      e->Start = d.angle1;
-      e->End = d.angle2;
-    }
-  }
-  void addText(const DL_TextData& d) override { Text(d); }
-  void addAttribute(const DL_AttributeData& d) override { Text(d); }
-  void addMTextChunk(const std::string& chunk) override { Chunks_ += chunk; }
-  void addMText(const DL_MTextData& d) override {
-    const std::string raw = Chunks_ + d.text;
-    Chunks_.clear();
-    TDxfRawEntity* e = New(TDxfRawKind::Text);
-    if (!e) return;
-    e->X = d.ipx;
-    e->Y = d.ipy;
-    e->Height = d.height;
-    e->Angle = d.angle;  // radians already
-    // AutoCAD's line pitch: five thirds of the height, times the factor.
-    e->LinePitch = d.height * 5.0 / 3.0 * (d.lineSpacingFactor > 0 ? d.lineSpacingFactor : 1.0);
-    e->Lines = MTextLines(DecodeDxfText(raw, CodePage_, Utf8_));
-    e->TopLeft = true;
-  }
-  void addInsert(const DL_InsertData& d) override {
-    TDxfRawEntity* e = New(TDxfRawKind::Insert);
-    if (!e) return;
-    e->Block = Upper(d.name);
-    e->X = d.ipx;
-    e->Y = d.ipy;
-    e->ScaleX = d.sx;
-    e->ScaleY = d.sy;
-    e->Rotation = d.angle;
-    // A cell count beyond a few thousand is a damaged file, not a plan.
-    e->Columns = std::clamp(d.cols, 1, 4096);
-    e->Rows = std::clamp(d.rows, 1, 4096);
-    e->ColumnSpacing = d.colSp;
-    e->RowSpacing = d.rowSp;
-  }
-
-  void Finish() { CommitPending(); }
-
- private:
-  // A new entity of the block being read (null in paper space).
-  TDxfRawEntity* New(TDxfRawKind kind) {
-    PolyOpen_ = false;
-    if (!Current_ || getAttributes().isInPaperSpace()) return nullptr;
-    TDxfRawEntity e;
-    e.Kind = kind;
-    // Arcs, circles, polylines and texts lie in their own plane; one seen
-    // from below (extrusion −Z) is the drawing mirrored in x.
-    const DL_Extrusion* ex = getExtrusion();
-    e.MirrorX = ex && ex->getDirection()[2] < 0;
-    Current_->Entities.push_back(std::move(e));
-    return &Current_->Entities.back();
-  }
-
-  void Text(const DL_TextData& d) {
-    TDxfRawEntity* e = New(TDxfRawKind::Text);
-    if (!e) return;
-    e->X = d.ipx;
-    e->Y = d.ipy;
-    e->Height = d.height;
-    e->Angle = d.angle;  // radians already
-    e->Lines = {DecodeDxfText(d.text, CodePage_, Utf8_)};
-  }
-
-  void Skip(const std::string& type) { ++Skipped[type]; }
-
-  void CommitPending() {
-    if (!Pending_.empty() && !PendingPaper_ && !PaperBlockRaw_ && !NotSkipped().count(Pending_)) Skip(Pending_);
-    Pending_.clear();
-  }
-
-  TDxfRawBlock* Current_ = &Raw.Model;
-  bool InPaperBlock_ = false;
-  bool PolyOpen_ = false;
-  std::string Chunks_;
-  std::string CodePage_;
-  bool Utf8_ = false;
-  std::string Section_;
-  bool ExpectSectionName_ = false;
-  bool ExpectBlockName_ = false;
-  bool PaperBlockRaw_ = false;
-  std::string Pending_;
-  bool PendingPaper_ = false;
+struct TGroup {
+  int Code = 0;
+  std::string_view Value;
 };
 
-// Why the file cannot be opened as a DXF at all, or "".
-std::string OpenProblem(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (f) std::fclose(f);
-    return f ? "файл не читается" : "файл не найден или недоступен";
+// The file as pairs of lines: a group code, then its value.
+class TGroupReader {
+ public:
+  explicit TGroupReader(const std::string& text) : Text_(text) {}
+  // False at the end of the file or at a code line that is no number
+  // (Bad() then says so).
+  bool Next(TGroup& g) {
+    std::string_view code, value;
+    if (!Line(code)) return false;
+    const std::string_view c = Trim(code);
+    int n = 0;
+    const auto r = std::from_chars(c.data(), c.data() + c.size(), n);
+    if (r.ec != std::errc() || r.ptr != c.data() + c.size()) {
+      if (!c.empty() || Pos_ < Text_.size()) Bad_ = true;
+      return false;
+    }
+    if (!Line(value)) return false;
+    g.Code = n;
+    if (!value.empty() && value.back() == '\r') value.remove_suffix(1);
+    g.Value = value;
+    return true;
   }
-  char head[22] = {};
-  in.read(head, sizeof head);
-  if (std::string(head, static_cast<std::size_t>(in.gcount())).rfind("AutoCAD Binary DXF", 0) == 0)
+  bool Bad() const { return Bad_; }
+  int LineNo() const { return LineNo_; }
+
+ private:
+  bool Line(std::string_view& line) {
+    if (Pos_ >= Text_.size()) return false;
+    std::size_t end = Text_.find('\n', Pos_);
+    if (end == std::string::npos) end = Text_.size();
+    line = std::string_view(Text_).substr(Pos_, end - Pos_);
+    Pos_ = end + 1;
+    ++LineNo_;
+    return true;
+  }
+
+  const std::string& Text_;
+  std::size_t Pos_ = 0;
+  int LineNo_ = 0;
+  bool Bad_ = false;
+};
+
+// Entity types that are no drawing: the structure of blocks and polylines,
+// paper-space viewports, attribute definitions a CAD program does not show.
+bool Structural(const std::string& type) {
+  static const std::set<std::string> types{"VERTEX", "SEQEND", "ATTDEF", "BLOCK", "ENDBLK", "VIEWPORT"};
+  return types.count(type) != 0;
+}
+
+// The entities of one file, group by group: each entity is taken when the
+// next one starts (group 0).
+class TParser {
+ public:
+  TParser() : Flat_(Raw_.Blocks, Out_) {}
+
+  TBaseDrawing Out_;
+  bool SawEof = false;
+
+  void Entity(const std::string& type, const std::vector<TGroup>& g) {
+    if (type == "SECTION") {
+      for (const TGroup& x : g)
+        if (x.Code == 2) {
+          Section_ = Upper(Trim(x.Value));
+          break;
+        }
+      if (Section_ == "HEADER") Header(g);
+      return;
+    }
+    if (type == "ENDSEC") {
+      ClosePoly();
+      Section_.clear();
+      return;
+    }
+    if (type == "EOF") {
+      SawEof = true;
+      return;
+    }
+    if (Section_ != "ENTITIES" && Section_ != "BLOCKS") return;
+    if (type == "BLOCK") return BeginBlock(g);
+    if (type == "ENDBLK") {
+      ClosePoly();
+      Block_ = nullptr;
+      InBlock_ = PaperBlock_ = false;
+      return;
+    }
+    if (type == "VERTEX") return Vertex(g);
+    if (type != "SEQEND" && type != "ATTRIB") ClosePoly();
+    if (type == "SEQEND") return ClosePoly();
+    bool paper = PaperBlock_;
+    TDxfRawEntity e;
+    for (const TGroup& x : g) {
+      if (x.Code == 67) paper = paper || Int(x.Value) == 1;
+      if (x.Code == 230) e.MirrorX = Real(x.Value) < 0;
+    }
+    if (paper) return;
+    if (type == "LINE") {
+      Line(g, e);
+    } else if (type == "LWPOLYLINE") {
+      LwPolyline(g, e);
+    } else if (type == "POLYLINE") {
+      return Polyline(g, e);
+    } else if (type == "CIRCLE" || type == "ARC") {
+      Circle(g, e, type == "ARC");
+    } else if (type == "TEXT" || type == "ATTRIB") {
+      if (!Text(g, e, type == "ATTRIB")) return;
+    } else if (type == "MTEXT") {
+      MText(g, e);
+    } else if (type == "INSERT") {
+      Insert(g, e);
+    } else {
+      if (!Structural(type)) ++Out_.Skipped[type];
+      return;
+    }
+    Add(std::move(e));
+  }
+
+  void Finish() {
+    ClosePoly();
+    // Insertions of the model space wait for every block to be read.
+    for (const TDxfRawEntity& e : Inserts_) Flat_.Entity(e);
+  }
+
+ private:
+  void Header(const std::vector<TGroup>& g) {
+    std::string var;
+    for (const TGroup& x : g) {
+      if (x.Code == 9) var = Upper(Trim(x.Value));
+      if (var == "$DWGCODEPAGE" && x.Code == 3) CodePage_ = Upper(Trim(x.Value));
+      if (var == "$ACADVER" && x.Code == 1) Utf8_ = Upper(Trim(x.Value)) >= "AC1021";
+    }
+  }
+
+  void BeginBlock(const std::vector<TGroup>& g) {
+    ClosePoly();
+    std::string name;
+    double x = 0, y = 0;
+    for (const TGroup& v : g) {
+      if (v.Code == 2) name = Upper(Trim(v.Value));
+      if (v.Code == 10) x = Real(v.Value);
+      if (v.Code == 20) y = Real(v.Value);
+    }
+    InBlock_ = true;
+    PaperBlock_ = name.rfind("*PAPER_SPACE", 0) == 0;
+    Block_ = &Raw_.Blocks[name];
+    *Block_ = TDxfRawBlock{};
+    Block_->BaseX = std::isfinite(x) ? x : 0;
+    Block_->BaseY = std::isfinite(y) ? y : 0;
+  }
+
+  void Add(TDxfRawEntity&& e) {
+    if (InBlock_) {
+      if (Block_) Block_->Entities.push_back(std::move(e));
+    } else if (e.Kind == TDxfRawKind::Insert) {
+      Inserts_.push_back(std::move(e));
+    } else {
+      Flat_.Entity(e);
+    }
+  }
+
+  void Line(const std::vector<TGroup>& g, TDxfRawEntity& e) {
+    e.Kind = TDxfRawKind::Poly;
+    e.MirrorX = false;  // a LINE's points are world points
+    e.Vertices.resize(2);
+    for (const TGroup& x : g) switch (x.Code) {
+        case 10: e.Vertices[0].X = Real(x.Value); break;
+        case 20: e.Vertices[0].Y = Real(x.Value); break;
+        case 11: e.Vertices[1].X = Real(x.Value); break;
+        case 21: e.Vertices[1].Y = Real(x.Value); break;
+        default: break;
+      }
+  }
+
+  void LwPolyline(const std::vector<TGroup>& g, TDxfRawEntity& e) {
+    e.Kind = TDxfRawKind::Poly;
+    for (const TGroup& x : g) switch (x.Code) {
+        case 70: e.Closed = (Int(x.Value) & 1) != 0; break;
+        case 10: e.Vertices.push_back(TDxfVertex{Real(x.Value), 0, 0}); break;
+        case 20: if (!e.Vertices.empty()) e.Vertices.back().Y = Real(x.Value); break;
+        case 42: if (!e.Vertices.empty()) e.Vertices.back().Bulge = Bulge(x.Value); break;
+        default: break;
+      }
+  }
+
+  static double Bulge(std::string_view v) {
+    const double b = Real(v);
+    return std::isfinite(b) ? b : 0;
+  }
+
+  void Polyline(const std::vector<TGroup>& g, TDxfRawEntity& e) {
+    int flags = 0;
+    for (const TGroup& x : g)
+      if (x.Code == 70) flags = Int(x.Value);
+    // Polyface and polygon meshes are surfaces, not lines.
+    if (flags & (16 | 64)) {
+      ++Out_.Skipped["POLYLINE"];
+      return;
+    }
+    e.Kind = TDxfRawKind::Poly;
+    e.Closed = (flags & 1) != 0;
+    Poly_ = std::move(e);
+    PolyOpen_ = true;
+  }
+
+  void Vertex(const std::vector<TGroup>& g) {
+    if (!PolyOpen_) return;
+    TDxfVertex v;
+    for (const TGroup& x : g) switch (x.Code) {
+        case 10: v.X = Real(x.Value); break;
+        case 20: v.Y = Real(x.Value); break;
+        case 42: v.Bulge = Bulge(x.Value); break;
+        default: break;
+      }
+    Poly_.Vertices.push_back(v);
+  }
+
+  void ClosePoly() {
+    if (!PolyOpen_) return;
+    PolyOpen_ = false;
+    Add(std::move(Poly_));
+    Poly_ = TDxfRawEntity{};
+  }
+
+  void Circle(const std::vector<TGroup>& g, TDxfRawEntity& e, bool arc) {
+    e.Kind = arc ? TDxfRawKind::Arc : TDxfRawKind::Circle;
+    for (const TGroup& x : g) switch (x.Code) {
+        case 10: e.X = Real(x.Value); break;
+        case 20: e.Y = Real(x.Value); break;
+        case 40: e.Radius = Real(x.Value); break;
+        case 50: e.Start = Real(x.Value); break;
+        case 51: e.End = Real(x.Value); break;
+        default: break;
+      }
+  }
+
+  // False for an attribute that is not shown.
+  bool Text(const std::vector<TGroup>& g, TDxfRawEntity& e, bool attribute) {
+    e.Kind = TDxfRawKind::Text;
+    std::string_view text;
+    for (const TGroup& x : g) switch (x.Code) {
+        case 10: e.X = Real(x.Value); break;
+        case 20: e.Y = Real(x.Value); break;
+        case 40: e.Height = Real(x.Value); break;
+        case 50: e.Angle = Real(x.Value) * kDegree; break;
+        case 1: text = x.Value; break;
+        case 70: if (attribute && (Int(x.Value) & 1)) return false; break;
+        default: break;
+      }
+    e.Lines = {DecodeDxfText(std::string(text), CodePage_, Utf8_)};
+    return true;
+  }
+
+  void MText(const std::vector<TGroup>& g, TDxfRawEntity& e) {
+    e.Kind = TDxfRawKind::Text;
+    e.TopLeft = true;
+    std::string raw, last;
+    double factor = 1, dx = 0, dy = 0;
+    bool direction = false;
+    for (const TGroup& x : g) switch (x.Code) {
+        case 10: e.X = Real(x.Value); break;
+        case 20: e.Y = Real(x.Value); break;
+        case 40: e.Height = Real(x.Value); break;
+        case 50: e.Angle = Real(x.Value) * kDegree; break;
+        case 11: dx = Real(x.Value), direction = true; break;
+        case 21: dy = Real(x.Value), direction = true; break;
+        case 44: factor = Real(x.Value); break;
+        case 3: raw.append(x.Value); break;
+        case 1: last = std::string(x.Value); break;
+        default: break;
+      }
+    // The MTEXT's own points are world points, whatever its extrusion.
+    e.MirrorX = false;
+    if (direction && (dx != 0 || dy != 0)) e.Angle = std::atan2(dy, dx);
+    // AutoCAD's line pitch: five thirds of the height, times the factor.
+    e.LinePitch = e.Height * 5.0 / 3.0 * (factor > 0 ? factor : 1.0);
+    e.Lines = MTextLines(DecodeDxfText(raw + last, CodePage_, Utf8_));
+  }
+
+  void Insert(const std::vector<TGroup>& g, TDxfRawEntity& e) {
+    e.Kind = TDxfRawKind::Insert;
+    for (const TGroup& x : g) switch (x.Code) {
+        case 2: e.Block = Upper(Trim(x.Value)); break;
+        case 10: e.X = Real(x.Value); break;
+        case 20: e.Y = Real(x.Value); break;
+        case 41: e.ScaleX = Real(x.Value); break;
+        case 42: e.ScaleY = Real(x.Value); break;
+        case 50: e.Rotation = Real(x.Value); break;
+        // A cell count beyond a few thousand is a damaged file, not a plan.
+        case 70: e.Columns = std::clamp(Int(x.Value), 1, 4096); break;
+        case 71: e.Rows = std::clamp(Int(x.Value), 1, 4096); break;
+        case 44: e.ColumnSpacing = Real(x.Value); break;
+        case 45: e.RowSpacing = Real(x.Value); break;
+        default: break;
+      }
+  }
+
+  TDxfRaw Raw_;
+  TDxfFlattener Flat_;
+  std::vector<TDxfRawEntity> Inserts_;
+  std::string Section_;
+  std::string CodePage_;
+  bool Utf8_ = false;
+  bool InBlock_ = false;
+  bool PaperBlock_ = false;
+  TDxfRawBlock* Block_ = nullptr;
+  bool PolyOpen_ = false;
+  TDxfRawEntity Poly_;
+};
+
+// Why the file cannot be opened as a DXF at all, or ""; `text` is its content.
+std::string OpenProblem(const std::string& path, std::string& text) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return "файл не найден или недоступен";
+  text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  if (in.bad()) return "файл не читается";
+  if (text.empty()) return "файл пуст";
+  if (text.rfind("AutoCAD Binary DXF", 0) == 0)
     return "двоичный DXF не поддерживается: сохраните чертёж как DXF в текстовом виде";
-  if (in.gcount() == 0) return "файл пуст";
   return {};
 }
 
@@ -253,37 +400,47 @@ void DropWild(TBaseDrawing& d) {
 }  // namespace
 
 bool ReadDxfBase(const std::string& path, TBaseDrawing& drawing, std::string& reason) {
-  if (std::string why = OpenProblem(path); !why.empty()) {
+  std::string text;
+  if (std::string why = OpenProblem(path, text); !why.empty()) {
     reason = why;
     return false;
   }
-  TCollector collector;
-  try {
-    DL_Dxf dxf;
-    if (!dxf.in(path, &collector)) {
-      reason = "файл не читается";
-      return false;
+  TGroupReader reader(text);
+  TParser parser;
+  std::vector<TGroup> groups;
+  std::string type;
+  bool first = true;
+  TGroup g;
+  while (reader.Next(g)) {
+    if (first && !(g.Code == 0 || g.Code == 999)) break;
+    first = false;
+    if (g.Code != 0) {
+      if (!type.empty()) groups.push_back(g);
+      continue;
     }
-  } catch (const std::exception& e) {
-    reason = std::string("ошибка в данных DXF: ") + e.what();
-    return false;
-  } catch (...) {
-    reason = "ошибка в данных DXF";
-    return false;
+    if (!type.empty()) parser.Entity(type, groups);
+    groups.clear();
+    type = std::string(Trim(g.Value));
+    if (type == "EOF") {
+      parser.Entity(type, groups);
+      break;
+    }
   }
-  collector.Finish();
-  if (!collector.FirstGroupOk) {
+  if (first || (reader.Bad() && reader.LineNo() <= 2)) {
     reason = "это не чертёж DXF";
     return false;
   }
-  if (!collector.SawEof) {
+  if (reader.Bad()) {
+    reason = "повреждена строка " + std::to_string(reader.LineNo()) + ": на месте кода группы не число";
+    return false;
+  }
+  if (!parser.SawEof) {
     reason = "файл оборван: нет конца чертежа (EOF)";
     return false;
   }
-  TBaseDrawing out;
-  FlattenDxf(collector.Raw, out);
+  parser.Finish();
+  TBaseDrawing out = std::move(parser.Out_);
   DropWild(out);
-  out.Skipped = std::move(collector.Skipped);
   if (out.Empty()) {
     reason = "в чертеже нет линий, дуг и текстов";
     if (!out.Skipped.empty()) reason += " (" + out.SkippedMessage() + ")";

@@ -42,19 +42,21 @@ TAffine Scale(double sx, double sy) { return TAffine{sx, 0, 0, sy, 0, 0}; }
 
 class TFlattener {
  public:
-  TFlattener(const TDxfRaw& raw, TBaseDrawing& out) : Raw_(raw), Out_(out) {}
+  TFlattener(const std::map<std::string, TDxfRawBlock>& blocks, TBaseDrawing& out) : Blocks_(blocks), Out_(out) {}
 
   void Block(const TDxfRawBlock& block, const TAffine& m, int depth) {
-    for (const TDxfRawEntity& e : block.Entities) {
-      if (Out_.Shapes.size() >= kMaxShapes) return;
-      const TAffine em = e.MirrorX ? m.After(Scale(-1, 1)) : m;
-      switch (e.Kind) {
-        case TDxfRawKind::Poly: Poly(e, em); break;
-        case TDxfRawKind::Circle: Arc(e.X, e.Y, e.Radius, 0, 360, em, true); break;
-        case TDxfRawKind::Arc: Arc(e.X, e.Y, e.Radius, e.Start, e.End, em, false); break;
-        case TDxfRawKind::Text: Text(e, em); break;
-        case TDxfRawKind::Insert: Insert(e, em, depth); break;
-      }
+    for (const TDxfRawEntity& e : block.Entities) Entity(e, m, depth);
+  }
+
+  void Entity(const TDxfRawEntity& e, const TAffine& m, int depth) {
+    if (Out_.Shapes.size() >= kMaxShapes) return;
+    const TAffine em = e.MirrorX ? m.After(Scale(-1, 1)) : m;
+    switch (e.Kind) {
+      case TDxfRawKind::Poly: Poly(e, em); break;
+      case TDxfRawKind::Circle: Arc(e.X, e.Y, e.Radius, 0, 360, em, true); break;
+      case TDxfRawKind::Arc: Arc(e.X, e.Y, e.Radius, e.Start, e.End, em, false); break;
+      case TDxfRawKind::Text: Text(e, em); break;
+      case TDxfRawKind::Insert: Insert(e, em, depth); break;
     }
   }
 
@@ -193,8 +195,8 @@ class TFlattener {
 
   void Insert(const TDxfRawEntity& e, const TAffine& m, int depth) {
     if (depth >= kMaxDepth) return;
-    const auto it = Raw_.Blocks.find(e.Block);
-    if (it == Raw_.Blocks.end()) return;
+    const auto it = Blocks_.find(e.Block);
+    if (it == Blocks_.end()) return;
     const TDxfRawBlock& block = it->second;
     const double rot = e.Rotation * kDegree;
     // The block's base point goes to the insertion point, scaled, then turned.
@@ -211,10 +213,12 @@ class TFlattener {
       }
   }
 
-  const TDxfRaw& Raw_;
+  const std::map<std::string, TDxfRawBlock>& Blocks_;
   TBaseDrawing& Out_;
 };
 
 }  // namespace
 
-void FlattenDxf(const TDxfRaw& raw, TBaseDrawing& out) { TFlattener(raw, out).Block(raw.Model, TAffine{}, 0); }
+void TDxfFlattener::Entity(const TDxfRawEntity& e) { TFlattener(Blocks_, Out_).Entity(e, TAffine{}, 0); }
+
+void FlattenDxf(const TDxfRaw& raw, TBaseDrawing& out) { TFlattener(raw.Blocks, out).Block(raw.Model, TAffine{}, 0); }
