@@ -203,6 +203,23 @@ TEST(DxfEntities, PaperSpaceMirroredArcsAttributesAndOldPolylines) {
   EXPECT_EQ(d.Shapes[2].Text, "П-12");
 }
 
+// A hostile plan: a block inserting an array of 4096 × 4096 of itself.
+// The reader stops resolving it and keeps what the plan draws.
+TEST(DxfEntities, ABlockInsertingItselfEndsWithTheRestOfThePlan) {
+  TTempDir dir;
+  const std::string path = dir.File("loop.dxf");
+  std::ofstream(path, std::ios::binary)
+      << "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nLOOP\n10\n0\n20\n0\n"
+         "0\nINSERT\n2\nLOOP\n10\n1\n20\n0\n70\n4096\n71\n4096\n0\nENDBLK\n0\nENDSEC\n"
+         "0\nSECTION\n2\nENTITIES\n0\nINSERT\n2\nloop\n10\n0\n20\n0\n"
+         "0\nLINE\n10\n0\n20\n0\n11\n4\n21\n3\n0\nENDSEC\n0\nEOF\n";
+  TBaseDrawing d;
+  std::string reason;
+  ASSERT_TRUE(ReadDxfBase(path, d, reason)) << reason;
+  ASSERT_EQ(d.Shapes.size(), 1u);
+  EXPECT_EQ(d.Shapes[0].Count, 2);
+}
+
 TEST(DxfText, CodePagesEscapesAndSpecialSigns) {
   const struct {
     std::string Raw, CodePage;

@@ -19,6 +19,8 @@ TEST_F(TDxfBaseScript, APlanIsLoadedMovedAndKeptWhenTheNextCannotBeRead) {
   ASSERT_EQ(Session.BaseState(), TBaseState::Shown);
   ASSERT_TRUE(Session.Base().IsDrawing());
   EXPECT_EQ(Session.Base().Drawing().SkippedMessage(), "Пропущено объектов: 3 (SPLINE, 3DFACE)");
+  ASSERT_EQ(Messages.Messages.size(), 1u);
+  EXPECT_EQ(Messages.Messages[0].Text, "Пропущено объектов: 3 (SPLINE, 3DFACE)");
 
   // The DXF line (10,20)-(110,20) is world (10,−20)-(110,−20): screen
   // ((10 + 3)·2 + 10, (−20 + 200)·2 + 20) = (36, 380) to (236, 380).

@@ -110,7 +110,7 @@ bool Structural(const std::string& type) {
 // next one starts (group 0).
 class TParser {
  public:
-  TParser() : Flat_(Raw_.Blocks, Out_) {}
+  TParser() : Flat_(Blocks_, Out_) {}
 
   TBaseDrawing Out_;
   bool SawEof = false;
@@ -200,7 +200,7 @@ class TParser {
     }
     InBlock_ = true;
     PaperBlock_ = name.rfind("*PAPER_SPACE", 0) == 0;
-    Block_ = &Raw_.Blocks[name];
+    Block_ = &Blocks_[name];
     *Block_ = TDxfRawBlock{};
     Block_->BaseX = std::isfinite(x) ? x : 0;
     Block_->BaseY = std::isfinite(y) ? y : 0;
@@ -352,7 +352,7 @@ class TParser {
       }
   }
 
-  TDxfRaw Raw_;
+  std::map<std::string, TDxfRawBlock> Blocks_;
   TDxfFlattener Flat_;
   std::vector<TDxfRawEntity> Inserts_;
   std::string Section_;

@@ -13,6 +13,9 @@ constexpr int kMaxDepth = 16;
 // An insertion array of millions of cells, or insertions multiplying down
 // the nesting, would not fit in memory; the plan is cut off there.
 constexpr std::size_t kMaxShapes = 4'000'000;
+// Nor may a block that inserts an array of itself, with nothing to draw,
+// keep the reader busy for ever: every block visited counts.
+constexpr long kMaxVisits = 4'000'000;
 
 // x' = A x + C y + E, y' = B x + D y + F (DXF coordinates, y up).
 struct TAffine {
@@ -42,7 +45,8 @@ TAffine Scale(double sx, double sy) { return TAffine{sx, 0, 0, sy, 0, 0}; }
 
 class TFlattener {
  public:
-  TFlattener(const std::map<std::string, TDxfRawBlock>& blocks, TBaseDrawing& out) : Blocks_(blocks), Out_(out) {}
+  TFlattener(const std::map<std::string, TDxfRawBlock>& blocks, TBaseDrawing& out, long& visits)
+      : Blocks_(blocks), Out_(out), Visits_(visits) {}
 
   void Block(const TDxfRawBlock& block, const TAffine& m, int depth) {
     for (const TDxfRawEntity& e : block.Entities) Entity(e, m, depth);
@@ -204,6 +208,7 @@ class TFlattener {
     const int cols = std::max(1, e.Columns), rows = std::max(1, e.Rows);
     for (int r = 0; r < rows; ++r)
       for (int c = 0; c < cols; ++c) {
+        if (++Visits_ > kMaxVisits) return;
         // Array cells are spaced along the turned block's axes.
         const double ox = c * e.ColumnSpacing, oy = r * e.RowSpacing;
         const double px = e.X + ox * std::cos(rot) - oy * std::sin(rot);
@@ -215,10 +220,9 @@ class TFlattener {
 
   const std::map<std::string, TDxfRawBlock>& Blocks_;
   TBaseDrawing& Out_;
+  long& Visits_;
 };
 
 }  // namespace
 
-void TDxfFlattener::Entity(const TDxfRawEntity& e) { TFlattener(Blocks_, Out_).Entity(e, TAffine{}, 0); }
-
-void FlattenDxf(const TDxfRaw& raw, TBaseDrawing& out) { TFlattener(raw.Blocks, out).Block(raw.Model, TAffine{}, 0); }
+void TDxfFlattener::Entity(const TDxfRawEntity& e) { TFlattener(Blocks_, Out_, Visits_).Entity(e, TAffine{}, 0); }

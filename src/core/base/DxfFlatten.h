@@ -18,7 +18,5 @@ class TDxfFlattener {
  private:
   const std::map<std::string, TDxfRawBlock>& Blocks_;
   TBaseDrawing& Out_;
+  long Visits_ = 0;
 };
-
-// The whole model space of `raw`.
-void FlattenDxf(const TDxfRaw& raw, TBaseDrawing& out);

@@ -1,7 +1,6 @@
 #pragma once
 // A DXF drawing as read, before its block insertions are resolved: each
 // block's entities in the block's own coordinates (DXF, y up).
-#include <map>
 #include <string>
 #include <vector>
 
@@ -41,9 +40,4 @@ struct TDxfRawEntity {
 struct TDxfRawBlock {
   double BaseX = 0, BaseY = 0;
   std::vector<TDxfRawEntity> Entities;
-};
-
-struct TDxfRaw {
-  TDxfRawBlock Model;
-  std::map<std::string, TDxfRawBlock> Blocks;
 };

@@ -8,6 +8,7 @@
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
 #include "platform/Codec1251.h"
+#include "platform/Messages.h"
 #include "platform/ProgramDir.h"
 
 namespace {
@@ -333,9 +334,12 @@ bool TEditScriptRunner::Command(const std::vector<std::string>& w, int lineNo, s
       TBaseDrawing drawing;
       std::string reason;
       if (!ReadDxfBase(path, drawing, reason)) return Fail(error, "cannot read the drawing " + w[1] + ": " + reason);
+      const std::string skipped = drawing.SkippedMessage();
       Session_.Context().BaseImageX = x;
       Session_.Context().BaseImageY = y;
       Session_.LoadBase(std::move(drawing));
+      // What the window tells after loading, the script's report lists.
+      if (!skipped.empty()) ShowInfo(skipped);
       return true;
     }
     TRasterImage image;
