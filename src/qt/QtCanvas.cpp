@@ -88,6 +88,48 @@ TQtCanvas::~TQtCanvas() {
   if (Painter_.isActive()) Painter_.end();
 }
 
+namespace {
+
+// An RGB32 image and a canvas on it; the image is handed over with its own
+// pixels as the device copy, so drawing it later converts nothing.
+class TQtOffscreenPicture : public TOffscreenPicture {
+ public:
+  TQtOffscreenPicture(int width, int height)
+      : Image_(std::make_shared<QImage>(width, height, QImage::Format_RGB32)),
+        Canvas_(std::make_unique<TQtCanvas>(Image_.get())) {}
+  bool Allocated() const { return !Image_->isNull(); }
+  TCanvas& Canvas() override { return *Canvas_; }
+  TRasterImage TakeImage() override {
+    Canvas_.reset();
+    TRasterImage out;
+    out.Width = Image_->width();
+    out.Height = Image_->height();
+    out.Pixels.resize(static_cast<std::size_t>(out.Width) * static_cast<std::size_t>(out.Height));
+    TColor* dst = out.Pixels.data();
+    for (int y = 0; y < out.Height; ++y) {
+      const auto* line = reinterpret_cast<const QRgb*>(Image_->constScanLine(y));
+      for (int x = 0; x < out.Width; ++x) *dst++ = MakeColor(qRed(line[x]), qGreen(line[x]), qBlue(line[x]));
+    }
+    out.DeviceCopy = std::shared_ptr<const QImage>(Image_);
+    return out;
+  }
+
+ private:
+  std::shared_ptr<QImage> Image_;
+  std::unique_ptr<TQtCanvas> Canvas_;
+};
+
+}  // namespace
+
+std::unique_ptr<TOffscreenPicture> TQtCanvas::NewPicture(int width, int height) {
+  if (width <= 0 || height <= 0) return nullptr;
+  auto picture = std::make_unique<TQtOffscreenPicture>(width, height);
+  // Painting is limited by the allocation: a picture too large for memory
+  // is no picture, and the caller draws on the window itself.
+  if (!picture->Allocated()) return nullptr;
+  return picture;
+}
+
 void TQtCanvas::PreparePath(bool filled) {
   QPen pen;
   const bool thin = Pen.Width <= 1;

@@ -19,6 +19,7 @@
 #include <unordered_map>
 
 #include "platform/Canvas.h"
+#include "platform/OffscreenPicture.h"
 #include "platform/CanvasConventions.h"
 #include "platform/TextMeasure.h"
 
@@ -54,7 +55,7 @@ class TQtTextMeasure : public TTextMeasure {
   std::map<TFontKey, std::unique_ptr<TFont>> Fonts_;
 };
 
-class TQtCanvas : public TCanvas {
+class TQtCanvas : public TCanvas, public TOffscreenPictures {
  public:
   // Paints on `device` (a QImage for windows and files, a printer page).
   explicit TQtCanvas(QPaintDevice* device);
@@ -74,6 +75,7 @@ class TQtCanvas : public TCanvas {
   void StretchDrawPart(const TRect& dest, const TRasterImage& image, const TRect& source) override;
   bool SavePicture() override;
   bool RestorePicture() override;
+  std::unique_ptr<TOffscreenPicture> NewPicture(int width, int height) override;
   void TextOut(int x, int y, const std::string& text) override;
   TSize TextExtent(const std::string& text) override;
   TRect ClipRect() const override { return Clip_; }

@@ -20,6 +20,7 @@
 #include <csignal>
 #include <iostream>
 
+#include "../support/DxfSample.h"
 #include "QtTestSupport.h"
 #include "edit/EditSession.h"
 #include "ui/editor/EditFormUnit.h"
@@ -577,6 +578,57 @@ class EditorWindowTest : public QObject {
     QCOMPARE(f.Session()->BaseImage().Pixels, expected);
     QCOMPARE(f.Session()->BaseState(), TBaseState::Hidden);
     QVERIFY(f.BaseButton()->isEnabled());
+  }
+
+  void ASurveyPlanInDxfIsABaseAndItsSkippedEntitiesAreTold() {
+    TEditForm& f = Opened();
+    const QString dxf = Program_.path() + "/plan.dxf";
+    if (!WriteDxfSample(dxf.toStdString())) QSKIP("python3 with ezdxf is not installed");
+    QString filter;
+    TAnswerer answers([&](QDialog& d) {
+      if (auto* dialog = qobject_cast<QFileDialog*>(&d)) {
+        filter = dialog->nameFilters().join("|");
+        dialog->selectFile(dxf);
+        return int(QDialog::Accepted);
+      }
+      return int(QMessageBox::Ok);
+    });
+    f.LoadBaseAction()->trigger();
+    QVERIFY2(filter.contains("*.dxf)|Чертежи DXF (*.dxf)|Все файлы (*)"), qPrintable(filter));
+    QVERIFY(f.Session()->Base().IsDrawing());
+    QCOMPARE(f.Session()->BaseState(), TBaseState::Shown);
+    QVERIFY(f.BaseButton()->isEnabled() && f.BaseButton()->isChecked());
+    QCOMPARE(answers.Boxes.size(), std::size_t(1));
+    QCOMPARE(answers.Boxes[0], QStringLiteral("Основа|Пропущено объектов: 3 (SPLINE, 3DFACE)"));
+    // With its arc (centre (200, 50), radius 30) under the middle of the
+    // paint box, the plan shows in its colour, and is gone when hidden.
+    TDrawContext& ctx = f.Session()->Context();
+    const TRealPoint middle = ctx.ScreenToWorld(f.Session()->Width() / 2, f.Session()->Height() / 2);
+    ctx.BaseImageX = qRound(middle.x - 200);
+    ctx.BaseImageY = qRound(middle.y + 50);
+    f.Session()->Repaint();
+    const auto planPixels = [&] {
+      const QImage& pic = f.Map()->Picture();
+      int n = 0;
+      for (int y = 0; y < pic.height(); ++y)
+        for (int x = 0; x < pic.width(); ++x) n += (pic.pixel(x, y) & 0xFFFFFF) == 0x788CA0;
+      return n;
+    };
+    QVERIFY2(planPixels() > 50, qPrintable(QString::number(planPixels())));
+    f.BaseButton()->click();
+    QCOMPARE(planPixels(), 0);
+    f.BaseButton()->click();
+
+    // A plan cut short: the error names the file and why; the plan stays.
+    const QString cut = Program_.path() + "/cut.dxf";
+    WriteFile(cut, ReadFile(dxf).left(ReadFile(dxf).size() / 2).toStdString());
+    QVERIFY(!f.LoadBaseFile(cut));
+    QCOMPARE(answers.Boxes.size(), std::size_t(2));
+    QVERIFY2(answers.Boxes[1].contains(QDir::toNativeSeparators(cut)) &&
+                 answers.Boxes[1].endsWith("Причина: файл оборван: нет конца чертежа (EOF)"),
+             qPrintable(answers.Boxes[1]));
+    QVERIFY(f.Session()->Base().IsDrawing());
+    QCOMPARE(f.Session()->BaseState(), TBaseState::Shown);
   }
 
   // Set SVPASS_SHOTS to a directory to keep pictures of the window.

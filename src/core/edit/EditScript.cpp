@@ -4,9 +4,11 @@
 #include <sstream>
 
 #include "EditSession.h"
+#include "base/DxfBaseReader.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
 #include "platform/Codec1251.h"
+#include "platform/Messages.h"
 #include "platform/ProgramDir.h"
 
 namespace {
@@ -325,9 +327,22 @@ bool TEditScriptRunner::Command(const std::vector<std::string>& w, int lineNo, s
     Session_.RefreshEnabling();
     Session_.Repaint();
   } else if (v == "base" && n == 4) {
-    TRasterImage image;
     if (!ParsePixel(w[2], x) || !ParsePixel(w[3], y)) return Fail(error, "bad base position");
     const std::string path = w[1].empty() || w[1][0] == '/' ? w[1] : JoinPath(Env_.ScriptDir, w[1]);
+    if (IsDxfPath(path)) {
+      // A survey plan needs no window to be read.
+      TBaseDrawing drawing;
+      std::string reason;
+      if (!ReadDxfBase(path, drawing, reason)) return Fail(error, "cannot read the drawing " + w[1] + ": " + reason);
+      const std::string skipped = drawing.SkippedMessage();
+      Session_.Context().BaseImageX = x;
+      Session_.Context().BaseImageY = y;
+      Session_.LoadBase(std::move(drawing));
+      // What the window tells after loading, the script's report lists.
+      if (!skipped.empty()) ShowInfo(skipped);
+      return true;
+    }
+    TRasterImage image;
     if (!Env_.LoadImage || !Env_.LoadImage(path, image) || image.Empty())
       return Fail(error, "cannot read the image " + w[1]);
     Session_.Context().BaseImageX = x;

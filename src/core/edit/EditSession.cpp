@@ -9,6 +9,7 @@
 #include "ToolTable.h"
 #include "items/ECable.h"
 #include "model/Geometry.h"
+#include "model/SchemeColors.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
 #include "plan/SVtime.h"
@@ -84,16 +85,14 @@ void TEditSession::Show() {
   Nav_.SetMode(TNavMode::Pointer);
   Cursor_ = Tools()[0].Cursor;
   Active().Start(*this);
-  Base_ = TRasterImage{};
-  BaseState_ = TBaseState::None;
+  Base_->Drop();
   History_.Clear();
   Repaint();
 }
 
 void TEditSession::Close() {
   Cancel();
-  Base_ = TRasterImage{};
-  BaseState_ = TBaseState::None;
+  Base_->Drop();
   // The turn and scale of an alignment fit the scheme to the image just
   // dropped; without it they only distort the scheme.
   Unrotate();
@@ -372,14 +371,18 @@ void TEditSession::ChoosePhase(int index) {
 // ---------------------------------------------------------------------
 
 void TEditSession::LoadBase(TRasterImage image) {
-  Base_ = std::move(image);
-  BaseState_ = Base_.Empty() ? TBaseState::None : TBaseState::Shown;
+  Base_->Load(std::move(image));
+  Repaint();
+}
+
+void TEditSession::LoadBase(TBaseDrawing drawing) {
+  Base_->Load(std::move(drawing));
   Repaint();
 }
 
 void TEditSession::ToggleBase() {
-  if (BaseState_ == TBaseState::None) return;
-  BaseState_ = BaseState_ == TBaseState::Shown ? TBaseState::Hidden : TBaseState::Shown;
+  if (Base_->State() == TBaseState::None) return;
+  Base_->Toggle();
   Repaint();
 }
 
@@ -493,23 +496,9 @@ void TEditSession::Repaint() {
   TCanvas& c = *Canvas_;
   c.SetClipRect(TRect{0, 0, Width_, Height_});
   PaintBackground(c, TSchemeLook::Edit);
-  if (BaseState_ == TBaseState::Shown) DrawBase();
+  Base_->Draw(c, Ctx_, Width_, Height_, kSchemeBackground);
   DrawScheme(Scheme_, Ctx_, Editing_ ? TSchemeLook::Edit : TSchemeLook::View);
   Cache_->Taken(c);
-}
-
-void TEditSession::DrawBase() {
-  const double z = Ctx_.Zoom;
-  const int left = Round(Ctx_.BaseImageX * z + Ctx_.OriginX);
-  const int top = Round(Ctx_.BaseImageY * z + Ctx_.OriginY);
-  const TRect screen{left, top, Round(left + Base_.Width * z), Round(top + Base_.Height * z)};
-  const TRect target = IntersectRects(screen, TRect{0, 0, Width_, Height_});
-  // Only the part of the image on the paint box is drawn: a photograph of
-  // ten thousand pixels a side is never scaled as a whole.
-  TRect source{Round(-left / z), Round(-top / z), Round(Width_ / z - left / z), Round(Height_ / z - top / z)};
-  source = IntersectRects(source, TRect{0, 0, Base_.Width, Base_.Height});
-  if (!IsValidRect(target) || !IsValidRect(source) || RectWidth(source) <= 0 || RectHeight(source) <= 0) return;
-  Canvas_->StretchDrawPart(target, Base_, source);
 }
 
 void TEditSession::ShowRubber(std::function<void()> draw) {

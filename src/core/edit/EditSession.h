@@ -11,6 +11,7 @@
 
 #include "edit/CursorIds.h"
 #include "edit/EditHistory.h"
+#include "base/SchemeBase.h"
 #include "edit/Placement.h"
 #include "model/DrawContext.h"
 #include "platform/Canvas.h"
@@ -36,8 +37,6 @@ struct TToolInfo {
 };
 
 enum class TEditKey { Esc, Delete, CtrlZ, CtrlY, KeypadPlus, KeypadMinus };
-
-enum class TBaseState { None, Hidden, Shown };
 
 class TEditSession {
  public:
@@ -129,14 +128,16 @@ class TEditSession {
 
   // --- base image
   // --------------------------------------------------------------- A loaded
-  // image becomes the base image, shown.
+  // image or survey plan becomes the base, shown.
   void LoadBase(TRasterImage image);
+  void LoadBase(TBaseDrawing drawing);
   // "Показать"/"Спрятать" and the base image button.
   void ToggleBase();
-  TBaseState BaseState() const { return BaseState_; }
-  const TRasterImage& BaseImage() const { return Base_; }
+  TBaseState BaseState() const { return Base_->State(); }
+  const TRasterImage& BaseImage() const { return Base_->Image(); }
+  const TSchemeBase& Base() const { return *Base_; }
   // The caption the "Показать" menu item shows now.
-  std::string BaseMenuCaption() const { return BaseState_ == TBaseState::Shown ? "Спрятать" : "Показать"; }
+  std::string BaseMenuCaption() const { return BaseState() == TBaseState::Shown ? "Спрятать" : "Показать"; }
 
   // --- output
   // ---------------------------------------------------------------------
@@ -203,7 +204,6 @@ class TEditSession {
   // Changes the view by `apply` holding the placement in progress on the
   // scheme.
   void ZoomKeepingPlacement(const std::function<void()>& apply);
-  void DrawBase();
   TEditTool& Active();
 
   TSVObject& Scheme_;
@@ -215,8 +215,7 @@ class TEditSession {
   TCanvas* Canvas_ = nullptr;
   int Width_ = 0;
   int Height_ = 0;
-  TRasterImage Base_;
-  TBaseState BaseState_ = TBaseState::None;
+  std::unique_ptr<TSchemeBase> Base_ = std::make_unique<TSchemeBase>();
   std::vector<std::unique_ptr<TEditTool>> ToolObjects_;
   std::vector<bool> Enabled_;
   int Tool_ = 0;

@@ -60,7 +60,9 @@ QString BaseImageFilter() {
     const QString pattern = QStringLiteral("*.") + QString::fromLatin1(format).toLower();
     if (!patterns.contains(pattern)) patterns << pattern;
   }
-  return QStringLiteral("Графические файлы (%1);;Все файлы (*)").arg(patterns.join(' '));
+  // Survey plans come as DXF drawings; they are offered with the pictures.
+  patterns << QStringLiteral("*.dxf");
+  return QStringLiteral("Графические файлы (%1);;Чертежи DXF (*.dxf);;Все файлы (*)").arg(patterns.join(' '));
 }
 
 QString BaseImageError(const QString& path, const QString& reason) {

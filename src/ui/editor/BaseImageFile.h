@@ -14,7 +14,8 @@ TRasterImage RasterFromImage(const QImage& image);
 // why ("Unsupported image format", a missing file, a damaged one).
 bool ReadBaseImage(const QString& path, TRasterImage& image, QString& error);
 
-// The filter of the open dialog: the picture formats first, then every file.
+// The filter of the open dialog: the picture formats and DXF drawings,
+// the drawings alone, then every file.
 QString BaseImageFilter();
 
 // The message shown when the picture cannot be read.

@@ -1,12 +1,14 @@
-// The editor window's files: the base image, saving the scheme, and the
+// The editor window's files: the base picture or survey plan, saving the scheme, and the
 // question about unsaved edits when the window closes.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 
 #include "BaseImageFile.h"
 #include "EditFormUnit.h"
+#include "base/DxfBaseReader.h"
 #include "edit/EditSession.h"
 #include "model/SVObject.h"
 #include "qt/Modal.h"
@@ -43,6 +45,7 @@ void TEditForm::LoadBaseClick() {
 
 bool TEditForm::LoadBaseFile(const QString& path) {
   if (!Session_) return false;
+  if (IsDxfPath(path.toStdString())) return LoadBaseDrawing(path);
   TRasterImage image;
   QString reason;
   // A photograph of ten thousand pixels a side takes seconds to decode.
@@ -54,6 +57,26 @@ bool TEditForm::LoadBaseFile(const QString& path) {
     return false;
   }
   Run([&](TEditSession& s) { s.LoadBase(std::move(image)); });
+  return true;
+}
+
+bool TEditForm::LoadBaseDrawing(const QString& path) {
+  TBaseDrawing drawing;
+  std::string reason;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const bool read = ReadDxfBase(QFile::encodeName(path).toStdString(), drawing, reason);
+  QApplication::restoreOverrideCursor();
+  if (!read) {
+    MessageBoxOk(this, QMessageBox::Critical, QStringLiteral("Ошибка"),
+                 BaseImageError(path, QString::fromStdString(reason)));
+    return false;
+  }
+  const std::string skipped = drawing.SkippedMessage();
+  Run([&](TEditSession& s) { s.LoadBase(std::move(drawing)); });
+  // What the plan holds beyond lines, arcs and texts is not under the
+  // scheme; the surveyor should know before relying on it.
+  if (!skipped.empty())
+    MessageBoxOk(this, QMessageBox::Information, QStringLiteral("Основа"), QString::fromStdString(skipped));
   return true;
 }
 

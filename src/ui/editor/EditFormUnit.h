@@ -107,6 +107,8 @@ class TEditForm : public QDialog {
   // Reads the picture into the base image; on failure says why and keeps
   // the base image as it was.
   bool LoadBaseFile(const QString& path);
+  // The same for a DXF survey plan; what it skipped is told after loading.
+  bool LoadBaseDrawing(const QString& path);
   void ShowBaseClick();
   void AlignClick();
   void MoveBaseClick();
