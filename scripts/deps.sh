@@ -14,7 +14,7 @@ packages=(cmake ninja-build g++ ccache pkg-config
           librsvg2-bin chromium python3-pil
           # The scheme out to CAD and survey plans in: DXF read and written, checked by
           # two independent clients.
-          libdxflib-dev python3-ezdxf librecad
+          python3-ezdxf librecad
           # Documents in today's formats, checked by a second reader.
           libzip-dev python3-docx
           # The published web pages driven in a real browser.
