@@ -12,6 +12,7 @@
 #include "model/SchemeColors.h"
 #include "plan/SVInfo.h"
 #include "plan/SVtime.h"
+#include "svg/SvgText.h"
 #include "view/SchemeView.h"
 
 namespace {
@@ -188,7 +189,10 @@ std::string Documents(const TPageDocuments& docs) {
 std::string InlineSvg(const std::string& svg) {
   const std::size_t start = svg.find("<svg");
   std::string inner = start == std::string::npos ? svg : svg.substr(start);
-  return "<svg role=\"img\" aria-label=\"Схема перекрёстка\"" + inner.substr(4);
+  // The margins the page's height limit leaves beside the picture are the
+  // scheme's own background.
+  return "<svg role=\"img\" aria-label=\"Схема перекрёстка\" style=\"background:" + SvgColor(kSchemeBackground) +
+         '"' + inner.substr(4);
 }
 
 }  // namespace

@@ -11,7 +11,8 @@ button{font:inherit;min-height:40px;min-width:40px;padding:4px 10px;border:1px s
 button[aria-pressed=true]{background:#1d5fbf;color:#fff;border-color:#1d5fbf}
 .clock{font-variant-numeric:tabular-nums;padding-left:4px}
 .scheme{margin:8px 0}
-.scheme svg{display:block;width:100%;height:auto;border:1px solid #bbb}
+.scheme svg{display:block;width:100%;height:auto;max-height:88vh;border:1px solid #bbb}
+@media (max-width:600px){.bar button{font-size:.85em;min-height:36px;padding:3px 8px}h1{font-size:1.2em}}
 .scroll{overflow-x:auto;-webkit-overflow-scrolling:touch}
 table{border-collapse:collapse;margin:6px 0}
 th,td{border:1px solid #bbb;padding:4px 8px;text-align:left;vertical-align:top}
