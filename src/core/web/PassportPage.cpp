@@ -226,7 +226,8 @@ std::string PassportPageHtml(TSVObject& scheme, const std::string& id, const std
   for (std::size_t p = 0; p < kPresetCaptions.size(); ++p)
     html += "<button type=\"button\" data-preset=\"" + std::to_string(p) + "\" aria-pressed=\"" +
             (p == 0 ? "true" : "false") + "\">" + kPresetCaptions[p] + "</button>\n";
-  html += "</div>\n<div class=\"bar\" role=\"group\" aria-label=\"Программа\">\n<span>Программа:</span>\n";
+  html += "</div>\n<div class=\"controls\">\n<div class=\"bar\" role=\"group\" aria-label=\"Программа\">\n"
+          "<span>Программа:</span>\n";
   for (std::size_t k = 0; k < kProgramNames.size(); ++k)
     html += "<button type=\"button\" data-program=\"" + std::to_string(k) + "\" aria-pressed=\"" +
             (k == 0 ? "true" : "false") + "\" aria-label=\"Программа " + kProgramNames[k] + "\">" +
@@ -238,7 +239,7 @@ std::string PassportPageHtml(TSVObject& scheme, const std::string& id, const std
             "</button>\n";
   html += "<button type=\"button\" id=\"play\" aria-pressed=\"false\">▶ Пуск</button>\n"
           "<span class=\"clock\" aria-live=\"off\">фаза <output id=\"phase\">1</output>, осталось "
-          "<output id=\"left\">—</output> с</span>\n</div>\n";
+          "<output id=\"left\">—</output> с</span>\n</div>\n</div>\n";
   html += "<div class=\"scheme\">\n" + InlineSvg(drawn.Svg) + "</div>\n</section>\n";
   html += "<section aria-labelledby=\"h-phases\">\n<h2 id=\"h-phases\">Фазы</h2>\n" + PhaseTable(scheme) +
           "</section>\n";

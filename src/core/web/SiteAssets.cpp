@@ -6,6 +6,7 @@ h1{font-size:1.35em;margin:.6em 0 .3em}
 h1 .id{color:#555;font-weight:normal}
 h2{font-size:1.15em;margin:1.2em 0 .4em;border-bottom:1px solid #ccc}
 nav{margin-top:.6em}
+.controls{display:flex;flex-wrap:wrap;column-gap:24px}
 .bar{display:flex;flex-wrap:wrap;gap:6px;align-items:center;margin:6px 0}
 button{font:inherit;min-height:40px;min-width:40px;padding:4px 10px;border:1px solid #777;border-radius:6px;background:#f2f2f2;color:#111;cursor:pointer}
 button[aria-pressed=true]{background:#1d5fbf;color:#fff;border-color:#1d5fbf}

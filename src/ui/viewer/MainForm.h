@@ -43,6 +43,7 @@ class TPlanGridDialog;
 struct TMainMenu {
   QAction* LoadPassport = nullptr;
   QAction* SaveSchemeAs = nullptr;
+  QAction* PublishDatabase = nullptr;
   QAction* ExportTables = nullptr;
   QAction* Exit = nullptr;
   QAction* GeneralInfo = nullptr;
@@ -157,6 +158,7 @@ class TMainForm : public QMainWindow {
   // "Сохранить схему как…": the picture as the window shows it, into a PNG
   // image or an SVG drawing the user names.
   void SaveSchemeAsClick();
+  void PublishDatabaseClick();
   // Writes the shown picture to `path`, its format by the extension (.svg,
   // else PNG); false when it could not be written (the old file stays).
   bool SaveShownScheme(const std::string& path);
