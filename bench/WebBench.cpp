@@ -6,6 +6,7 @@
 // once into the temporary directory; the sites go to /dev/shm.
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 
@@ -13,6 +14,7 @@
 #include "model/SVObject.h"
 #include "model/SchemeColors.h"
 #include "plan/SVInfo.h"
+#include "platform/ProgramDir.h"
 #include "platform/TextFile.h"
 #include "platform/TextMeasure.h"
 #include "store/FolderStore.h"
@@ -36,6 +38,8 @@ int PassportCount() {
 
 const std::string& WebDatabase() {
   static const std::string db = [] {
+    // The exported tables start from the program's own template.
+    LocateProgramHome(ExecutableDir());
     const int n = PassportCount();
     const std::string dir =
         (fs::temp_directory_path() / ("svpass-bench-web-" + std::to_string(n) + "x" + std::to_string(kWebItems)))
@@ -60,10 +64,10 @@ TPublishReport Publish(const std::string& out, std::vector<std::string> only = {
   return PublishSite(Store(), options);
 }
 
-// Changes the information of the first ten passports, differently each time.
+// Changes the information of the first ten passports, differently each
+// time, this run or an earlier one.
 std::vector<std::string> ChangeTen() {
-  static int round = 0;
-  ++round;
+  const auto round = std::chrono::steady_clock::now().time_since_epoch().count();
   std::vector<std::string> ids;
   for (int i = 1; i <= kChanged; ++i) {
     const std::string id = "svo" + std::to_string(i);

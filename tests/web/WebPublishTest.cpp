@@ -195,7 +195,7 @@ TEST(WebPlan, EveryProgramRunsThroughEveryPhaseAndEveryHeadHasEveryLook) {
   for (const THeadLook& head : looks.Heads)
     for (const TProgramCycle& cycle : plan.Programs)
       for (const TPlanStep& step : cycle.Steps) {
-        const auto look = head.Looks.find(HeadLookKey(head.Slots, step.States));
+        const auto look = head.Looks.find(HeadLookKey(head, plan, step.States));
         ASSERT_NE(look, head.Looks.end()) << "head " << head.Index << " at phase " << step.Phase;
         const std::string& drawing = looks.Drawings[static_cast<std::size_t>(look->second)];
         if (head.Slots.size() != 1) continue;

@@ -7,6 +7,7 @@
 #include "items/PedHead.h"
 #include "items/TramHead.h"
 #include "json/PassportJson.h"
+#include "model/SVItem.h"
 #include "model/SVObject.h"
 #include "model/TypeCodes.h"
 #include "plan/SVInfo.h"
@@ -64,11 +65,19 @@ TSvgCanvas::TItemTags HeadTags(const TSVObject& scheme, int layer, int index) {
   return {{"data-direction", std::to_string(napr.Number)}, {"data-state", ColorText(napr.SignalColor())}};
 }
 
-std::string HeadLookKey(const std::vector<int>& slots, const std::vector<int>& states) {
+int HeadLookValue(const THeadLook& head, const TSignalPlan& plan, int slot, int state) {
+  if (slot == 0) return -1;
+  return head.GreenOnly ? plan.States[static_cast<std::size_t>(slot - 1)][static_cast<std::size_t>(state)].GreenNow
+                        : state;
+}
+
+std::string HeadLookKey(const THeadLook& head, const TSignalPlan& plan, const std::vector<int>& states) {
   std::string key;
-  for (std::size_t i = 0; i < slots.size(); ++i) {
+  for (std::size_t i = 0; i < head.Slots.size(); ++i) {
     if (i > 0) key += ',';
-    key += slots[i] == 0 ? std::string("-") : std::to_string(states[static_cast<std::size_t>(slots[i] - 1)]);
+    const int slot = head.Slots[i];
+    key += slot == 0 ? std::string("-")
+                     : std::to_string(HeadLookValue(head, plan, slot, states[static_cast<std::size_t>(slot - 1)]));
   }
   return key;
 }
@@ -79,42 +88,65 @@ THeadLooks DrawHeadLooks(TSVObject& scheme, TDrawContext& ctx, const TSignalPlan
   const auto& items = scheme.Layer(layer).Items();
   const std::size_t slotCount = plan.States.size();
   THeadLooks looks;
-  // What each head still needs: the state of each of its slots.
+  // The distinct moments of the plan: most steps repeat another's states.
+  std::set<std::vector<int>> moments;
+  for (const TProgramCycle& cycle : plan.Programs)
+    for (const TPlanStep& step : cycle.Steps) moments.insert(step.States);
+  // What each head still needs: per slot what the head reads of its state.
   std::vector<std::set<std::vector<int>>> pending;
   for (std::size_t i = 0; i < items.size(); ++i) {
-    std::vector<int> slots = HeadDirectionSlots(scheme, *items[i]);
+    THeadLook head{static_cast<int>(i), HeadDirectionSlots(scheme, *items[i]), {},
+                   // A tram head lights its lamps by green-now alone.
+                   dynamic_cast<const TTramHead*>(items[i].get()) != nullptr};
     bool any = false;
-    for (int s : slots) any = any || s != 0;
+    for (int s : head.Slots) any = any || s != 0;
     if (!any) continue;
     std::set<std::vector<int>> needed;
-    for (const TProgramCycle& cycle : plan.Programs)
-      for (const TPlanStep& step : cycle.Steps) {
-        std::vector<int> combo;
-        for (int s : slots) combo.push_back(s == 0 ? -1 : step.States[static_cast<std::size_t>(s - 1)]);
-        needed.insert(combo);
-      }
-    looks.Heads.push_back({static_cast<int>(i), std::move(slots), {}});
+    for (const std::vector<int>& states : moments) {
+      std::vector<int> combo;
+      for (int s : head.Slots)
+        combo.push_back(HeadLookValue(head, plan, s, s == 0 ? 0 : states[static_cast<std::size_t>(s - 1)]));
+      needed.insert(combo);
+    }
+    looks.Heads.push_back(std::move(head));
     pending.push_back(std::move(needed));
   }
   std::map<std::string, int> drawingIds;
   TCanvas* const shown = ctx.Canvas;
   const TNaprSet& directions = scheme.Info->Directions;
   for (;;) {
-    // A round: every head's combination that fits the states chosen so far.
+    // A round: every head's combination that fits the states chosen so far;
+    // a slot read by green-now alone takes its first state of that kind.
     std::vector<int> chosen(slotCount, -1);
+    std::vector<bool> drawNow(looks.Heads.size(), false);
     bool any = false;
-    for (std::size_t h = 0; h < looks.Heads.size(); ++h)
+    for (std::size_t h = 0; h < looks.Heads.size(); ++h) {
+      const THeadLook& head = looks.Heads[h];
       for (const std::vector<int>& combo : pending[h]) {
-        const std::vector<int>& slots = looks.Heads[h].Slots;
+        std::vector<int> pick(head.Slots.size(), -1);
         bool fits = true;
-        for (std::size_t j = 0; j < slots.size() && fits; ++j)
-          if (slots[j] != 0 && chosen[static_cast<std::size_t>(slots[j] - 1)] >= 0)
-            fits = chosen[static_cast<std::size_t>(slots[j] - 1)] == combo[j];
+        for (std::size_t j = 0; j < head.Slots.size() && fits; ++j) {
+          const int slot = head.Slots[j];
+          if (slot == 0) continue;
+          const int now = chosen[static_cast<std::size_t>(slot - 1)];
+          if (now >= 0) {
+            fits = HeadLookValue(head, plan, slot, now) == combo[j];
+            pick[j] = now;
+            continue;
+          }
+          const auto& states = plan.States[static_cast<std::size_t>(slot - 1)];
+          for (std::size_t k = 0; k < states.size() && pick[j] < 0; ++k)
+            if (HeadLookValue(head, plan, slot, static_cast<int>(k)) == combo[j]) pick[j] = static_cast<int>(k);
+          fits = pick[j] >= 0;
+        }
         if (!fits) continue;
-        for (std::size_t j = 0; j < slots.size(); ++j)
-          if (slots[j] != 0) chosen[static_cast<std::size_t>(slots[j] - 1)] = combo[j];
+        for (std::size_t j = 0; j < head.Slots.size(); ++j)
+          if (head.Slots[j] != 0) chosen[static_cast<std::size_t>(head.Slots[j] - 1)] = pick[j];
         any = true;
+        drawNow[h] = true;
+        break;
       }
+    }
     if (!any) break;
     std::vector<int> states(slotCount);
     for (std::size_t s = 0; s < slotCount; ++s) {
@@ -127,18 +159,30 @@ THeadLooks DrawHeadLooks(TSVObject& scheme, TDrawContext& ctx, const TSignalPlan
     TSvgCanvas canvas(width, height, measure, background);
     canvas.ItemTags = [&scheme](int l, std::uint32_t, int index) { return HeadTags(scheme, l, index); };
     ctx.Canvas = &canvas;
-    scheme.DrawLayer(layer, ctx, false);
+    // Only the heads that take a new look in this round, each as the layer
+    // draws it, newest first as there.
+    canvas.BeginLayer(layer);
+    for (std::size_t h = looks.Heads.size(); h-- > 0;) {
+      if (!drawNow[h]) continue;
+      const int index = looks.Heads[h].Index;
+      TSVItem& item = *items[static_cast<std::size_t>(index)];
+      canvas.BeginItem(item.TypeCode, index);
+      DrawItem(item, ctx, false);
+      canvas.EndItem();
+    }
+    canvas.EndLayer();
     ctx.Canvas = shown;
     std::map<int, std::string> drawn;
     for (TGroup& g : ItemGroups(canvas.Document())) drawn[g.Index] = std::move(g.Inner);
     for (std::size_t h = 0; h < looks.Heads.size(); ++h) {
+      if (!drawNow[h]) continue;
       THeadLook& head = looks.Heads[h];
       std::vector<int> combo;
-      for (int s : head.Slots) combo.push_back(s == 0 ? -1 : states[static_cast<std::size_t>(s - 1)]);
-      if (!pending[h].erase(combo)) continue;
+      for (int s : head.Slots) combo.push_back(HeadLookValue(head, plan, s, s == 0 ? 0 : states[static_cast<std::size_t>(s - 1)]));
+      pending[h].erase(combo);
       const auto [it, added] = drawingIds.emplace(drawn[head.Index], static_cast<int>(looks.Drawings.size()));
       if (added) looks.Drawings.push_back(it->first);
-      head.Looks[HeadLookKey(head.Slots, states)] = it->second;
+      head.Looks[HeadLookKey(head, plan, states)] = it->second;
     }
   }
   scheme.CopyTimingToDirections();

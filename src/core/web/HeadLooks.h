@@ -30,9 +30,12 @@ struct THeadLook {
   // The item's place in the heads' layer, as the canvas numbers it.
   int Index = 0;
   std::vector<int> Slots;
-  // Key: the state index of each slot, comma-separated ("-" for none); the
-  // value an index into THeadLooks::Drawings.
+  // Key: what the head reads of each slot's state, comma-separated ("-" for
+  // none); the value an index into THeadLooks::Drawings.
   std::map<std::string, int> Looks;
+  // What it reads: the state's index, or (a tram head) only whether the
+  // direction is green now, 1 or 0.
+  bool GreenOnly = false;
 };
 
 struct THeadLooks {
@@ -41,8 +44,10 @@ struct THeadLooks {
   std::vector<std::string> Drawings;
 };
 
+// What a head reads of direction slot `slot` in state `state` (-1 for no slot).
+int HeadLookValue(const THeadLook& head, const TSignalPlan& plan, int slot, int state);
 // The key of a head's look at one step of the plan.
-std::string HeadLookKey(const std::vector<int>& slots, const std::vector<int>& states);
+std::string HeadLookKey(const THeadLook& head, const TSignalPlan& plan, const std::vector<int>& states);
 
 // Draws the heads' layer with `ctx`'s view (its canvas is put back) as
 // often as the combinations need: a round puts every direction in one of

@@ -20,7 +20,7 @@ std::string IndexPageHtml(const std::vector<TSiteEntry>& entries) {
   for (const TSiteEntry& e : entries) {
     const std::string id = HtmlText(e.Id);
     html += "<tr><th scope=\"row\"><a href=\"" + id + "/index.html\">" + id + "</a></th><td>" + HtmlText(e.Number) +
-            "</td><td>" + HtmlText(e.Address) + "</td><td>" + HtmlText(ObjectTypeCaption(e.ObjectType)) +
+            "</td><td class=\"addr\">" + HtmlText(e.Address) + "</td><td>" + HtmlText(ObjectTypeCaption(e.ObjectType)) +
             "</td><td class=\"n" + (e.Errors ? " bad" : "") + "\">" + std::to_string(e.Errors) + "</td><td class=\"n" +
             (e.Warnings ? " warn" : "") + "\">" + std::to_string(e.Warnings) + "</td></tr>\n";
   }

@@ -1,6 +1,7 @@
 #include "PassportPage.h"
 
 #include <array>
+#include <map>
 
 #include "HeadLooks.h"
 #include "SignalPlan.h"
@@ -91,25 +92,37 @@ std::string PlanJson(const TSVObject& scheme, const TSignalPlan& plan, const THe
   json.BeginObject().Key("directions").BeginArray();
   const TNaprSet& directions = scheme.Info->Directions;
   for (int i = 1; i <= directions.Count; ++i) {
+    const auto& states = plan.States[static_cast<std::size_t>(i - 1)];
     json.BeginObject().Member("number", directions.Item(i)->Number).Key("states").BeginArray();
-    for (const TDirectionState& s : plan.States[static_cast<std::size_t>(i - 1)]) json.String(ColorText(s.Color));
+    for (const TDirectionState& s : states) json.String(ColorText(s.Color));
+    json.EndArray().Key("green").BeginArray();
+    for (const TDirectionState& s : states) json.Int(s.GreenNow ? 1 : 0);
     json.EndArray().EndObject();
   }
+  // Each distinct set of the directions' states once; a step names its set.
+  std::map<std::vector<int>, int> moments;
   json.EndArray().Key("programs").BeginArray();
   for (const TProgramCycle& cycle : plan.Programs) {
     json.BeginObject().Key("phases").BeginArray();
     for (const auto& [phase, step] : cycle.PhaseStarts) json.BeginArray().Int(phase).Int(step).EndArray();
     json.EndArray().Key("steps").BeginArray();
     for (const TPlanStep& step : cycle.Steps) {
-      json.BeginArray().Int(step.Phase).Real(step.Remaining).BeginArray();
-      for (int s : step.States) json.Int(s);
-      json.EndArray().EndArray();
+      const int moment = moments.emplace(step.States, static_cast<int>(moments.size())).first->second;
+      json.BeginArray().Int(step.Phase).Real(step.Remaining).Int(moment).EndArray();
     }
     json.EndArray().EndObject();
   }
+  std::vector<const std::vector<int>*> byId(moments.size());
+  for (const auto& [states, id] : moments) byId[static_cast<std::size_t>(id)] = &states;
+  json.EndArray().Key("moments").BeginArray();
+  for (const std::vector<int>* states : byId) {
+    json.BeginArray();
+    for (int s : *states) json.Int(s);
+    json.EndArray();
+  }
   json.EndArray().Key("heads").BeginArray();
   for (const THeadLook& head : looks.Heads) {
-    json.BeginObject().Member("index", head.Index).Key("slots").BeginArray();
+    json.BeginObject().Member("index", head.Index).Member("green", head.GreenOnly).Key("slots").BeginArray();
     for (int s : head.Slots) json.Int(s);
     json.EndArray().Key("looks").BeginObject();
     for (const auto& [key, id] : head.Looks) json.Member(key, id);
@@ -181,7 +194,9 @@ std::string Documents(const TPageDocuments& docs) {
   };
   link(docs.SchemePdf, "Схема (PDF)");
   link(docs.DiagramPdf, "Временная диаграмма (PDF)");
-  link(docs.Tables, "Таблицы паспорта");
+  const std::size_t dot = docs.Tables.rfind('.');
+  const std::string tables = "Таблицы паспорта (" + docs.Tables.substr(dot == std::string::npos ? 0 : dot) + ")";
+  link(docs.Tables, tables.c_str());
   return items.empty() ? std::string("<p>Документов нет.</p>\n") : "<ul>\n" + items + "</ul>\n";
 }
 

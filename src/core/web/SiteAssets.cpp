@@ -19,6 +19,7 @@ table{border-collapse:collapse;margin:6px 0}
 th,td{border:1px solid #bbb;padding:4px 8px;text-align:left;vertical-align:top}
 thead th{background:#eef1f5;white-space:nowrap}
 td.n{text-align:right}
+td.addr{min-width:12em}
 caption{text-align:left;font-weight:bold;padding:4px 0}
 .bad,li.error strong{color:#b00000;font-weight:bold}
 .warn,li.warning strong{color:#8a5a00}
@@ -66,8 +67,14 @@ const std::string& SiteScript() {
   let program = 0, step = 0, timer = null;
 
   function cycle() { return plan.programs[program]; }
+  // What a head reads of each of its directions: the state, or for a tram
+  // head only whether it is green now.
   function lookOf(h, s) {
-    return h.looks[h.slots.map(function (n) { return n ? s[2][n - 1] : '-'; }).join(',')];
+    const states = plan.moments[s[2]];
+    return h.looks[h.slots.map(function (n) {
+      if (!n) return '-';
+      return h.green ? plan.directions[n - 1].green[states[n - 1]] : states[n - 1];
+    }).join(',')];
   }
   function show() {
     const s = cycle().steps[step];
