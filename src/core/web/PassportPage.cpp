@@ -128,8 +128,6 @@ std::string PlanJson(const TSVObject& scheme, const TSignalPlan& plan, const THe
     for (const auto& [key, id] : head.Looks) json.Member(key, id);
     json.EndObject().EndObject();
   }
-  json.EndArray().Key("drawings").BeginArray();
-  for (const std::string& d : looks.Drawings) json.String(d);
   json.EndArray().Key("presets").BeginArray();
   for (const std::vector<int>& layers : presets) {
     json.BeginArray();
@@ -210,6 +208,16 @@ std::string InlineSvg(const std::string& svg) {
          '"' + inner.substr(4);
 }
 
+// The heads' drawings as markup the page never shows: the script copies
+// look N from group data-look="N" into a head's group.
+std::string LookTemplate(const THeadLooks& looks) {
+  if (looks.Drawings.empty()) return std::string();
+  std::string html = "<template id=\"head-looks\"><svg xmlns=\"http://www.w3.org/2000/svg\">\n";
+  for (std::size_t i = 0; i < looks.Drawings.size(); ++i)
+    html += "<g data-look=\"" + std::to_string(i) + "\">\n" + looks.Drawings[i] + "</g>\n";
+  return html + "</svg></template>\n";
+}
+
 }  // namespace
 
 std::string PassportSchemeSvg(TSVObject& scheme, TTextMeasure& measure) {
@@ -255,7 +263,7 @@ std::string PassportPageHtml(TSVObject& scheme, const std::string& id, const std
   html += "<button type=\"button\" id=\"play\" aria-pressed=\"false\">▶ Пуск</button>\n"
           "<span class=\"clock\" aria-live=\"off\">фаза <output id=\"phase\">1</output>, осталось "
           "<output id=\"left\">—</output> с</span>\n</div>\n</div>\n";
-  html += "<div class=\"scheme\">\n" + InlineSvg(drawn.Svg) + "</div>\n</section>\n";
+  html += "<div class=\"scheme\">\n" + InlineSvg(drawn.Svg) + "</div>\n" + LookTemplate(drawn.Looks) + "</section>\n";
   html += "<section aria-labelledby=\"h-phases\">\n<h2 id=\"h-phases\">Фазы</h2>\n" + PhaseTable(scheme) +
           "</section>\n";
   html += "<section aria-labelledby=\"h-dirs\">\n<h2 id=\"h-dirs\">Направления</h2>\n" + DirectionTable(info) +

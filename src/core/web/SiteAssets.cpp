@@ -56,6 +56,8 @@ const std::string& SiteScript() {
   if (!planElement) { document.documentElement.dataset.ready = '1'; return; }
   const plan = JSON.parse(planElement.textContent);
   const layer = document.getElementById('layer-12');
+  const lookTemplate = document.getElementById('head-looks');
+  const drawings = lookTemplate ? Array.from(lookTemplate.content.querySelectorAll('g[data-look]')) : [];
   const heads = plan.heads.map(function (h) {
     return { head: h, group: layer ? layer.querySelector(':scope > g[data-index="' + h.index + '"]') : null, shown: -1 };
   });
@@ -82,7 +84,7 @@ const std::string& SiteScript() {
     heads.forEach(function (x) {
       const id = lookOf(x.head, s);
       if (!x.group || id === undefined || id === x.shown) return;
-      x.group.innerHTML = plan.drawings[id];
+      x.group.replaceChildren.apply(x.group, Array.from(drawings[id].childNodes, function (n) { return n.cloneNode(true); }));
       x.shown = id;
     });
     phaseOut.textContent = s[0];
