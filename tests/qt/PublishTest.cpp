@@ -34,7 +34,14 @@ class PublishTest : public QObject {
   }
 
  private slots:
-  void init() { EnterProgramDir(Program_, Messages_); }
+  void init() {
+    EnterProgramDir(Program_, Messages_);
+    // The exported tables start from the program's own template.
+    const QDir templates(QStringLiteral(SVPASS_SOURCE_DIR "/resources/template"));
+    QDir().mkpath(Program_.path() + "/template");
+    for (const QString& name : templates.entryList(QDir::Files))
+      QFile::copy(templates.filePath(name), Program_.path() + "/template/" + name);
+  }
   void cleanup() {
     Form_.reset();
     LeaveProgramDir(Program_, Messages_);
@@ -45,9 +52,11 @@ class PublishTest : public QObject {
     const QString site = Program_.path() + "/site";
     QDir().mkpath(site);
     PublishInto(f, site);
+    std::string said;
+    for (const TMessage& m : Messages_->Messages) said += m.Text + "\n";
     for (const char* file : {"index.html", "site.js", "site.css", "svo1/index.html", "svo1/scheme.pdf",
                              "svo4/index.html", "svo4/tables.doc"})
-      QVERIFY2(QFile::exists(site + "/" + file), file);
+      QVERIFY2(QFile::exists(site + "/" + file), (std::string(file) + ": " + said).c_str());
     QVERIFY(ReadFile(site + "/svo1/scheme.pdf").startsWith("%PDF"));
     const QByteArray index = ReadFile(site + "/index.html");
     QVERIFY(index.contains("svo1/index.html") && index.contains("svo4/index.html"));
