@@ -33,7 +33,7 @@ bool ParseArgs(const TArgs& args, TPublishArgs& out, std::string& why) {
       out.Out = args[++i];
     } else if (a == "--only") {
       while (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0) out.Only.push_back(args[++i]);
-      if (out.Only.empty()) return BadValue(why, args, i, "one or more passports (svoN)");
+      if (out.Only.empty()) return BadValue(why, args, i, "one or more passports, svoN");
     } else if (a == "--no-pdf") {
       out.NoPdf = true;
     } else if (a.rfind("--", 0) == 0 || !out.Database.empty()) {
