@@ -238,6 +238,23 @@ const std::vector<TCommandUsage> kUsages = {
      "\nOptions:\n"
      "  --json          one JSON object instead of text\n",
      {{"--json", 0}}},
+    {"publish",
+     "publish <database-dir> --out DIR [--only svoN ...] [--no-pdf]",
+     "the database as a static web site: an index and a page per passport",
+     "Writes a web site that needs no server and nothing from elsewhere: DIR/index.html lists\n"
+     "every passport (number, address, object type, the check's errors and warnings) with a\n"
+     "search field; DIR/svoN/index.html shows the scheme with the layer presets, the phase\n"
+     "and program buttons and the plan played second by second, the phase and direction\n"
+     "tables, the check's findings and links to the printed scheme and time diagram (PDF)\n"
+     "and the exported tables. Publishing again writes only the passports whose files\n"
+     "changed since (DIR/.svpass-site keeps their hashes) and removes the pages of passports\n"
+     "that are gone.\n"
+     "\nOptions:\n"
+     "  --out DIR       the site's directory (made when missing)\n"
+     "  --only svoN ... only these passports; a named passport gone from the database has\n"
+     "                  its page removed\n"
+     "  --no-pdf        no printed pages beside the passports' pages\n",
+     {{"--out", 1}, {"--only", 1}, {"--no-pdf", 0}}},
     {"summary",
      "summary <database-dir|passport-dir> [--csv|--json]",
      "one row per passport of a database: number, address, size, check, file dates",

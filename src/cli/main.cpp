@@ -28,6 +28,7 @@ int main(int argc, char** argv) {
       {"export", CmdExport},
       {"check", CmdCheck},
       {"summary", CmdSummary},
+      {"publish", CmdPublish},
 #ifdef SVPASS_HAVE_RENDER
       {"render", CmdRender},
       {"print", CmdPrint},

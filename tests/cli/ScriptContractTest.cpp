@@ -181,6 +181,8 @@ TEST(CliScriptContract, UsageErrorsNameTheArgumentAndTheReason) {
        "svpass-cli: resave: " + std::string(kSample) + ": one folder only (it is " + std::string(kSample) + ")"},
       {"check", "svpass-cli: check: the passport or database folder is missing"},
       {"summary", "svpass-cli: summary: the database folder is missing"},
+      {"publish", "svpass-cli: publish: the database folder is missing"},
+      {"publish " + Q(kSample) + " --only", "svpass-cli: publish: --only: a value is missing (one or more passports, svoN)"},
   };
   for (const auto& c : cases) {
     const TRun r = Cli(c.Args);

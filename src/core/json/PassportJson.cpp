@@ -22,12 +22,6 @@ void WriteTable(TJsonWriter& json, const std::string& key, const TSVTable& table
   json.EndArray().EndObject();
 }
 
-std::string ColorText(TColor c) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "0x%06X", static_cast<unsigned>(c & 0xFFFFFF));
-  return buf;
-}
-
 // The same colour as a web colour: "#RRGGBB" (red 0x5050FF is "#FF5050").
 std::string RgbText(TColor c) {
   char buf[16];
@@ -84,6 +78,12 @@ void WriteTram(TJsonWriter& json, const TTramscheme& tram) {
 
 
 }  // namespace
+
+std::string ColorText(TColor c) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "0x%06X", static_cast<unsigned>(c & 0xFFFFFF));
+  return buf;
+}
 
 void WritePassportMembers(TJsonWriter& json, TSVObject& scheme) {
   TSVInfo& info = *scheme.Info;

@@ -68,12 +68,16 @@ void TSvgCanvas::BeginItem(std::uint32_t typeCode, int index) {
   InItem_ = true;
   ItemType_ = typeCode;
   ItemIndex_ = index;
+  if (!ItemTags) return;
+  for (const auto& [name, value] : ItemTags(Layer_, typeCode, index))
+    ItemAttrs_ += ' ' + name + "=\"" + XmlEscape(value) + '"';
 }
 
 void TSvgCanvas::EndItem() {
   if (ItemOpen_) Body_ += "</g>\n";
   ItemOpen_ = false;
   InItem_ = false;
+  ItemAttrs_.clear();
 }
 
 std::string& TSvgCanvas::Out() {
@@ -86,6 +90,14 @@ std::string& TSvgCanvas::Out() {
     ItemOpen_ = true;
   }
   return Body_;
+}
+
+std::string& TSvgCanvas::Element(const char* tag) {
+  std::string& out = Out();
+  out += '<';
+  out += tag;
+  out += ItemAttrs_;
+  return out;
 }
 
 TColor TSvgCanvas::Seen(TColor c) const {
@@ -119,19 +131,19 @@ void TSvgCanvas::LineTo(int x, int y) {
   const TPoint from = PenPos;
   PenPos = TPoint{x, y};
   if (from.x == x && from.y == y) return;
-  Out() += "<line x1=\"" + At(from.x) + "\" y1=\"" + At(from.y) + "\" x2=\"" + At(x) + "\" y2=\"" + At(y) + '"' +
+  Element("line") += " x1=\"" + At(from.x) + "\" y1=\"" + At(from.y) + "\" x2=\"" + At(x) + "\" y2=\"" + At(y) + '"' +
            StrokeAttrs() + "/>\n";
 }
 
 void TSvgCanvas::Polyline(const TPoint* pts, int count) {
   if (!pts || count < 2) return;
-  Out() += "<polyline points=\"" + Points(pts, count) + "\" fill=\"none\"" + StrokeAttrs() + "/>\n";
+  Element("polyline") += " points=\"" + Points(pts, count) + "\" fill=\"none\"" + StrokeAttrs() + "/>\n";
 }
 
 void TSvgCanvas::Polygon(const TPoint* pts, int count) {
   if (!pts || count < 2) return;
   const std::string fill = FillAttrs();
-  Out() += "<polygon points=\"" + Points(pts, count) + '"' + fill + " fill-rule=\"evenodd\"" + StrokeAttrs() +
+  Element("polygon") += " points=\"" + Points(pts, count) + '"' + fill + " fill-rule=\"evenodd\"" + StrokeAttrs() +
            "/>\n";
 }
 
@@ -139,7 +151,7 @@ void TSvgCanvas::Ellipse(int l, int t, int r, int b) {
   const auto box = ExclusiveBox(l, t, r, b);
   if (!box) return;
   const std::string fill = FillAttrs();
-  Out() += "<ellipse cx=\"" + SvgNumber(box->Left + box->Width * 0.5 + kPixelCentre) + "\" cy=\"" +
+  Element("ellipse") += " cx=\"" + SvgNumber(box->Left + box->Width * 0.5 + kPixelCentre) + "\" cy=\"" +
            SvgNumber(box->Top + box->Height * 0.5 + kPixelCentre) + "\" rx=\"" + SvgNumber(box->Width * 0.5) +
            "\" ry=\"" + SvgNumber(box->Height * 0.5) + '"' + fill + StrokeAttrs() + "/>\n";
 }
@@ -148,7 +160,7 @@ void TSvgCanvas::Rectangle(int l, int t, int r, int b) {
   const auto box = ExclusiveBox(l, t, r, b);
   if (!box) return;
   const std::string fill = FillAttrs();
-  Out() += "<rect x=\"" + At(box->Left) + "\" y=\"" + At(box->Top) + "\" width=\"" + Int(box->Width) +
+  Element("rect") += " x=\"" + At(box->Left) + "\" y=\"" + At(box->Top) + "\" width=\"" + Int(box->Width) +
            "\" height=\"" + Int(box->Height) + '"' + fill + StrokeAttrs() + "/>\n";
 }
 
@@ -175,7 +187,7 @@ void TSvgCanvas::WriteArc(int l, int t, int r, int b, int x3, int y3, int x4, in
   }
   if (pie) d += "Z";
   const std::string fill = pie ? FillAttrs() : std::string(" fill=\"none\"");
-  Out() += "<path d=\"" + d + '"' + fill + StrokeAttrs() + "/>\n";
+  Element("path") += " d=\"" + d + '"' + fill + StrokeAttrs() + "/>\n";
 }
 
 void TSvgCanvas::Arc(int l, int t, int r, int b, int x3, int y3, int x4, int y4) {
@@ -190,7 +202,7 @@ void TSvgCanvas::FillRect(const TRect& r) {
   if (r.Right <= r.Left || r.Bottom <= r.Top || Brush.Style == TBrushStyle::Clear) return;
   // A fill is always a copy, whatever the pen's mode.
   const std::string paint = BrushPaint(Brush.Color & 0xFFFFFFu, Brush.Style);
-  Out() += "<rect x=\"" + Int(r.Left) + "\" y=\"" + Int(r.Top) + "\" width=\"" + Int(r.Right - r.Left) +
+  Element("rect") += " x=\"" + Int(r.Left) + "\" y=\"" + Int(r.Top) + "\" width=\"" + Int(r.Right - r.Left) +
            "\" height=\"" + Int(r.Bottom - r.Top) + "\" fill=\"" + paint + "\"/>\n";
 }
 
@@ -205,7 +217,7 @@ void TSvgCanvas::StretchDraw(const TRect& dest, const TRasterImage& image) {
   }
   const auto mean = [n](double sum) { return static_cast<int>(std::lround(sum / static_cast<double>(n))); };
   const int l = std::min(dest.Left, dest.Right), t = std::min(dest.Top, dest.Bottom);
-  Out() += "<rect x=\"" + Int(l) + "\" y=\"" + Int(t) + "\" width=\"" + Int(std::abs(dest.Right - dest.Left)) +
+  Element("rect") += " x=\"" + Int(l) + "\" y=\"" + Int(t) + "\" width=\"" + Int(std::abs(dest.Right - dest.Left)) +
            "\" height=\"" + Int(std::abs(dest.Bottom - dest.Top)) + "\" fill=\"" +
            SvgColor(MakeColor(mean(r), mean(g), mean(b))) + "\"/>\n";
 }
@@ -219,14 +231,14 @@ void TSvgCanvas::TextOut(int x, int y, const std::string& text) {
   const double turn = TextRotation(font.Escapement);
   const std::string rotate =
       turn != 0 ? " transform=\"rotate(" + SvgNumber(turn) + ' ' + Int(x) + ' ' + Int(y) + ")\"" : std::string();
-  std::string& out = Out();
   if (!TextTransparent)
-    out += "<rect x=\"" + Int(x + offset.Dx) + "\" y=\"" + Int(y + offset.BaselineDy - m.Ascent) + "\" width=\"" +
+    Element("rect") += " x=\"" + Int(x + offset.Dx) + "\" y=\"" + Int(y + offset.BaselineDy - m.Ascent) + "\" width=\"" +
            Int(extent.cx) + "\" height=\"" + Int(extent.cy) + "\" fill=\"" + SvgColor(BackColor & 0xFFFFFFu) + '"' +
            rotate + "/>\n";
   const bool centred = TextAlign == TTextAlign::CenterTop;
   const std::string face = StandInFace(font.FaceName);
-  out += "<text x=\"" + Int(centred ? x : x + offset.Dx) + "\" y=\"" + Int(y + offset.BaselineDy) + '"';
+  std::string& out = Element("text");
+  out += " x=\"" + Int(centred ? x : x + offset.Dx) + "\" y=\"" + Int(y + offset.BaselineDy) + '"';
   if (centred) out += " text-anchor=\"middle\"";
   out += " font-family=\"" + XmlEscape(face) + ", " + GenericFamily(face) + "\" font-size=\"" + Int(m.PixelSize) +
          '"';

@@ -23,9 +23,17 @@
 // into a <g> carrying data-type (the item's type code) and data-index (its
 // place in the layer's chain, 0 the first read from the file). A layer or an
 // item that draws nothing leaves no group.
+//
+// Whoever draws may tag the elements of some items: ItemTags is asked once
+// as each item begins and every element the item draws carries the
+// attributes it gives (a published page finds the signal heads of a
+// direction so, without the items knowing of pages).
 #include <cstdint>
+#include <functional>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/Canvas.h"
 #include "platform/TextMeasure.h"
@@ -58,6 +66,11 @@ class TSvgCanvas : public TCanvas {
   using TCanvas::Polygon;
   using TCanvas::Polyline;
 
+  // Attribute names and values (escaped by the canvas) for the elements of
+  // item `index` of type `typeCode` in `layer`; nothing for most items.
+  using TItemTags = std::vector<std::pair<std::string, std::string>>;
+  std::function<TItemTags(int layer, std::uint32_t typeCode, int index)> ItemTags;
+
   // The whole file as drawn so far, groups still open closed.
   std::string Document() const;
 
@@ -65,6 +78,8 @@ class TSvgCanvas : public TCanvas {
   // Opens the groups a primitive drawn now belongs to, then returns the
   // body to write it into.
   std::string& Out();
+  // Out() with the start tag of an element begun: "<tag" and the item's tags.
+  std::string& Element(const char* tag);
   // stroke, fill and dash attributes of the current pen and brush.
   std::string StrokeAttrs() const;
   std::string FillAttrs();
@@ -86,4 +101,5 @@ class TSvgCanvas : public TCanvas {
   bool ItemOpen_ = false;
   std::uint32_t ItemType_ = 0;
   int ItemIndex_ = 0;
+  std::string ItemAttrs_;
 };

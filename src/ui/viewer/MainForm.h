@@ -43,6 +43,7 @@ class TPlanGridDialog;
 struct TMainMenu {
   QAction* LoadPassport = nullptr;
   QAction* SaveSchemeAs = nullptr;
+  QAction* PublishDatabase = nullptr;
   QAction* ExportTables = nullptr;
   QAction* Exit = nullptr;
   QAction* GeneralInfo = nullptr;
@@ -158,6 +159,7 @@ class TMainForm : public QMainWindow {
   // image or an SVG drawing, the scheme as a DXF drawing, or its printed
   // page as PDF, in the file the user names.
   void SaveSchemeAsClick();
+  void PublishDatabaseClick();
   // Writes the scheme to `path`, its format by the extension (.svg, .dxf,
   // .pdf, else PNG); false when it could not be written (the old file stays).
   bool SaveShownScheme(const std::string& path);

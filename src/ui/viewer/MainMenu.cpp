@@ -48,6 +48,7 @@ void TMainForm::CreateMenus() {
   m.LoadPassport = Entry(file, "&Загрузить паспорт");
   m.LoadPassport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
   m.SaveSchemeAs = Entry(file, "&Сохранить схему как…");
+  m.PublishDatabase = Entry(file, "&Опубликовать базу…");
   m.ExportTables = Entry(file, "&Экспорт таблиц в Word", false);
   file->addSeparator();
   m.Exit = Entry(file, "&Выход");
@@ -105,6 +106,7 @@ void TMainForm::CreateMenus() {
   connect(m.Edit, &QAction::triggered, this, &TMainForm::EditClick);
   connect(m.LoadPassport, &QAction::triggered, this, &TMainForm::LoadPassportClick);
   connect(m.SaveSchemeAs, &QAction::triggered, this, &TMainForm::SaveSchemeAsClick);
+  connect(m.PublishDatabase, &QAction::triggered, this, &TMainForm::PublishDatabaseClick);
   connect(m.Exit, &QAction::triggered, this, &QWidget::close);
   connect(m.SetScale, &QAction::triggered, this, &TMainForm::ScaleClick);
   connect(m.ShowWhole, &QAction::triggered, this, &TMainForm::FitWhole);

@@ -1,0 +1,31 @@
+#include "WebText.h"
+
+#include "svg/SvgText.h"
+
+std::string HtmlText(std::string_view text) {
+  // The XML escaping is HTML's too: entities for markup characters and
+  // quotes, references for line ends, U+FFFD for what no page may hold.
+  return XmlEscape(text);
+}
+
+std::string ScriptJson(std::string_view json) {
+  std::string out;
+  out.reserve(json.size() + json.size() / 16);
+  for (std::size_t i = 0; i < json.size(); ++i) {
+    const char c = json[i];
+    if (c == '<') {
+      out += "\\u003c";
+    } else if (c == '>') {
+      out += "\\u003e";
+    } else if (c == '&') {
+      out += "\\u0026";
+    } else if (c == '\xE2' && i + 2 < json.size() && json[i + 1] == '\x80' &&
+               (json[i + 2] == '\xA8' || json[i + 2] == '\xA9')) {
+      out += json[i + 2] == '\xA8' ? "\\u2028" : "\\u2029";
+      i += 2;
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
