@@ -79,6 +79,8 @@ TEST(DatabaseRun, WritesAFilePerPassportReportsEachInOrderAndExitsWithTheWorst) 
       {"print", "--format png --dpi 40", "png"},
       {"export", "", "doc"},
       {"export", "--format rtf", "rtf"},
+      {"export", "--format DOCX", "docx"},
+      {"export", "--format odt", "odt"},
       {"export", "--format pdf", "pdf"},
   };
   for (const TCase& c : cases) {
@@ -152,7 +154,7 @@ TEST(DatabaseRun, RefusesWhatADatabaseCannotTakeNamingTheOption) {
       {"render " + dbArg + outArg + " --jobs two", "svpass-cli: render: --jobs two: "},
       {"render " + dbArg + outArg + " --jobs 2 --jobs 3", "svpass-cli: render: --jobs 3: "},
       {"print " + dbArg + outArg + " --format svg", "svpass-cli: print: --format svg: one of pdf, png"},
-      {"export " + dbArg + outArg + " --format png", "svpass-cli: export: --format png: one of doc, rtf, pdf"},
+      {"export " + dbArg + outArg + " --format png", "svpass-cli: export: --format png: one of doc, docx, odt, rtf, pdf"},
       {"export " + dbArg + outArg + " --print --format doc", "svpass-cli: export: --format doc: one of pdf"},
       {"render " + dbArg + outArg + " --primitives p.jsonl", "svpass-cli: render: --primitives: not for a database"},
       {"export " + dbArg + outArg + " --commands-to log.txt", "svpass-cli: export: --commands-to: not for a database"},

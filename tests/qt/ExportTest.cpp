@@ -97,9 +97,10 @@ class ExportTest : public QObject {
       if (auto* save = qobject_cast<QFileDialog*>(&d)) {
         [&] {
           QCOMPARE(save->windowTitle(), QStringLiteral("Выберите файл для экспорта таблиц"));
-          QCOMPARE(save->defaultSuffix(), QStringLiteral("doc"));
-          QCOMPARE(save->nameFilters(), (QStringList{"Документы MSWord (*.doc)", "Все файлы (*.*)",
-                                                     "Документ RTF (*.rtf)", "PDF (*.pdf)"}));
+          QCOMPARE(save->defaultSuffix(), QStringLiteral("docx"));
+          QCOMPARE(save->nameFilters(),
+                   (QStringList{"Документ Word (*.docx)", "Все файлы (*.*)", "Документ ODF (*.odt)", "RTF (*.rtf)",
+                                "Документ Word 97 (*.doc)", "PDF (*.pdf)"}));
         }();
         save->selectFile(out);
         return int(QDialog::Accepted);

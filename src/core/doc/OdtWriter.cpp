@@ -89,7 +89,8 @@ class TOdtStory {
   }
 
   // The row and cell styles every table shares: a row is never split
-  // between pages; a cell has a thin border and the RTF tables' padding.
+  // between pages; a cell has a thin border (shared with its neighbour: the
+  // tables collapse borders) and the RTF tables' padding.
   void RowAndCellStyles() {
     if (HaveRowStyles_) return;
     HaveRowStyles_ = true;
@@ -152,7 +153,7 @@ class TOdtStory {
     const std::string name = Name("Table", ++Tables_);
     Styles_ += "<style:style style:name=\"" + name +
                "\" style:family=\"table\"><style:table-properties style:width=\"" + TwipsAsPoints(grid.Width()) +
-               "\" table:align=\"left\"/></style:style>";
+               "\" table:align=\"left\" table:border-model=\"collapsing\"/></style:style>";
     Text_ += "<table:table table:name=\"" + name + "\" table:style-name=\"" + name + "\">";
     for (const int w : grid.Columns) Text_ += "<table:table-column table:style-name=\"" + ColumnStyle(w) + "\"/>";
     for (std::size_t r = 0; r < grid.Rows.size(); ++r) {
@@ -173,17 +174,15 @@ class TOdtStory {
   std::size_t Tables_ = 0;
 };
 
-// Twips of space between the page header and the body.
-constexpr int kHeaderSpacing = 144;
 
 std::string StylesXml(const TDocument& doc) {
   const TPageSetup& pg = doc.Page;
   const bool header = !doc.Header.Blocks.empty();
   TOdtStory story("Header");
   story.Story(doc.Header);
-  // The page's top margin runs to the header, which with the space under it
-  // fills the rest of the word processor's top margin (and grows when the
-  // header is taller).
+  // The page's top margin runs to the header, which fills the rest of the
+  // word processor's top margin and grows when its lines need more: the
+  // body starts where the RTF's does.
   std::string out = std::string(kXmlDecl) + "<office:document-styles" + kNamespaces +
                     "><office:font-face-decls><style:font-face style:name=\"Times New Roman\" "
                     "svg:font-family=\"&apos;Times New Roman&apos;\" style:font-family-generic=\"roman\" "
@@ -201,8 +200,7 @@ std::string StylesXml(const TDocument& doc) {
                     "\" fo:margin-right=\"" + TwipsAsPoints(pg.Right) + "\"/>";
   if (header)
     out += "<style:header-style><style:header-footer-properties fo:min-height=\"" +
-           TwipsAsPoints(pg.Top - pg.HeaderDistance - kHeaderSpacing) + "\" fo:margin-bottom=\"" +
-           TwipsAsPoints(kHeaderSpacing) + "\"/></style:header-style>";
+           TwipsAsPoints(pg.Top - pg.HeaderDistance) + "\" fo:margin-bottom=\"0pt\"/></style:header-style>";
   out += "</style:page-layout>" + story.Styles() +
          "</office:automatic-styles><office:master-styles><style:master-page style:name=\"Standard\" "
          "style:page-layout-name=\"Page\">";
