@@ -90,7 +90,10 @@ class TOdtStory {
 
   // The row and cell styles every table shares: a row is never split
   // between pages; a cell has a thin border (shared with its neighbour: the
-  // tables collapse borders) and the RTF tables' padding.
+  // tables collapse borders) and the RTF tables' text width. Word measures
+  // the 108 twips of a cell's margin from the middle of the border line,
+  // OpenDocument its padding from the inside of the cell's half of the line:
+  // a quarter point (5 twips) less, or a word that fits the RTF's cell wraps.
   void RowAndCellStyles() {
     if (HaveRowStyles_) return;
     HaveRowStyles_ = true;
@@ -98,7 +101,7 @@ class TOdtStory {
                "Row\" style:family=\"table-row\"><style:table-row-properties fo:keep-together=\"always\"/>"
                "</style:style><style:style style:name=\"" + Prefix_ +
                "Cell\" style:family=\"table-cell\"><style:table-cell-properties fo:border=\"0.5pt solid #000000\" "
-               "fo:padding-left=\"" + TwipsAsPoints(108) + "\" fo:padding-right=\"" + TwipsAsPoints(108) +
+               "fo:padding-left=\"" + TwipsAsPoints(108 - 5) + "\" fo:padding-right=\"" + TwipsAsPoints(108 - 5) +
                "\" fo:padding-top=\"0pt\" fo:padding-bottom=\"0pt\"/></style:style>";
   }
 
