@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "LibreOfficeSupport.h"
 #include "TestSupport.h"
 #include "doc/DocFiles.h"
 #include "doc/Docx.h"
@@ -182,6 +183,100 @@ TEST(OfficeWriters, export_writes_each_format_by_its_name_and_names_a_file_it_ca
   for (const auto& e : std::filesystem::directory_iterator(dir.Path())) left.push_back(e.path().filename().string());
   std::sort(left.begin(), left.end());
   EXPECT_EQ(left, (std::vector<std::string>{"a.DOCX", "a.doc", "a.odt", "a.rtf", "taken.docx"}));
+}
+
+}  // namespace
+
+namespace {
+
+// LibreOffice opens the hostile document in both formats and gives its
+// texts back literally, line by line as the word processor shows them.
+TEST(OfficeWriters, libreoffice_reads_the_hostile_texts_back_literally) {
+  if (!HaveSoffice()) GTEST_SKIP() << "LibreOffice (soffice) is not installed";
+  TTempDir dir;
+  const TDocument doc = HostileDocument();
+  WriteDocFile(dir.File("h-docx.docx"), WriteDocx(doc, "h.docx"));
+  WriteDocFile(dir.File("h-odt.odt"), WriteOdt(doc, "h.odt"));
+  ASSERT_TRUE(SofficeConvert(dir, "txt:Text", {"h-docx.docx", "h-odt.odt"}));
+  const std::vector<std::string> expected = {"Заголовок ]]> <script>alert(1)</script>",
+                                             "  два  пробела\tтабxyz",
+                                             "Фаза", "Длительность", "З", "К", "1 & 2", "<9>", "a", "б", "x", "y",
+                                             "конец"};
+  for (const char* file : {"h-docx.txt", "h-odt.txt"}) {
+    SCOPED_TRACE(file);
+    std::string text = ReadBytes(dir.File(file));
+    if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t nl; (nl = text.find('\n', start)) != std::string::npos; start = nl + 1) {
+      std::string line = text.substr(start, nl - start);
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      if (!line.empty()) lines.push_back(line);
+    }
+    EXPECT_EQ(lines, expected);
+  }
+}
+
+std::string PdfPage(const std::string& pdf, int page) {
+  const std::string cmd = "pdftotext -f " + std::to_string(page) + " -l " + std::to_string(page) + " '" + pdf + "' -";
+  std::string out;
+  if (FILE* p = popen(cmd.c_str(), "r")) {
+    char buf[4096];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
+    pclose(p);
+  }
+  return out;
+}
+
+// A table three pages long: LibreOffice lays out the .docx and the .odt
+// with the page header and the table's two header rows on every page, and
+// never splits a row of three lines between two pages.
+TEST(OfficeWriters, libreoffice_repeats_the_header_rows_and_the_page_header_on_every_page_and_keeps_rows_whole) {
+  if (!HaveSoffice()) GTEST_SKIP() << "LibreOffice (soffice) is not installed";
+  if (std::system("command -v pdftotext >/dev/null 2>&1") != 0) GTEST_SKIP() << "pdftotext is not installed";
+  TTempDir dir;
+  TDocument doc;
+  doc.Header.Blocks.push_back(Block(Para({Text("Адрес: ул. \"Мира\" & <пр.>", true)}, TAlign::Center)));
+  doc.Body.Blocks.push_back(Block(Para({Text("Таблица направлений", true, 14)}, TAlign::Center, true)));
+  TBlock table;
+  table.IsTable = true;
+  table.Table.Rows.push_back(TRow{{Cell(2000, {"Направление"}), Cell(6000, {"Сигналы"})}, true});
+  table.Table.Rows.push_back(TRow{{Cell(2000, {""}), Cell(4000, {"Зелёный"}), Cell(6000, {"Красный"})}, true});
+  const int rows = 70;
+  for (int i = 1; i <= rows; ++i) {
+    const std::string n = std::to_string(i);
+    table.Table.Rows.push_back(
+        TRow{{Cell(2000, {"строка " + n}), Cell(4000, {n + "-а", n + "-б", n + "-в"}), Cell(6000, {n})}, false});
+  }
+  doc.Body.Blocks.push_back(table);
+  doc.Body.Blocks.push_back(Block(Para({Text("Конец")})));
+  WriteDocFile(dir.File("long-docx.docx"), WriteDocx(doc, "long.docx"));
+  WriteDocFile(dir.File("long-odt.odt"), WriteOdt(doc, "long.odt"));
+  ASSERT_TRUE(SofficeConvert(dir, "pdf", {"long-docx.docx", "long-odt.odt"}));
+  for (const char* file : {"long-docx.pdf", "long-odt.pdf"}) {
+    SCOPED_TRACE(file);
+    int row = 1;
+    int page = 1;
+    for (; row <= rows && page <= 10; ++page) {
+      const std::string text = PdfPage(dir.File(file), page);
+      ASSERT_FALSE(text.empty()) << "page " << page << " before row " << row;
+      EXPECT_EQ(text.rfind("Адрес: ул. \"Мира\" & <пр.>\n", 0), 0u) << "page " << page;
+      for (const char* head : {"Направление", "Сигналы", "Зелёный", "Красный"})
+        EXPECT_NE(text.find(head), std::string::npos) << head << " on page " << page;
+      // Every row that starts on this page ends on it.
+      const int first = row;
+      for (; row <= rows; ++row) {
+        const std::string n = std::to_string(row);
+        const bool starts = text.find(n + "-а\n") != std::string::npos;
+        if (!starts) break;
+        EXPECT_NE(text.find(n + "-в\n"), std::string::npos) << "row " << n << " split after page " << page;
+      }
+      ASSERT_GT(row, first) << "no row on page " << page;
+    }
+    EXPECT_GT(row, rows);
+    EXPECT_GE(page - 1, 3) << "the table was meant to fill three pages";
+  }
 }
 
 }  // namespace
