@@ -36,18 +36,25 @@ class TDocxStory {
   explicit TDocxStory(int& bookmarkId) : BookmarkId_(bookmarkId) {}
 
   void Story(std::string& out, const TStory& story) {
-    for (std::size_t i = 0; i < story.Blocks.size(); ++i) {
-      const TBlock& b = story.Blocks[i];
+    // Word joins two tables with nothing between them into one, and a story
+    // (like a cell) must end with a paragraph.
+    bool afterTable = false;
+    bool empty = true;
+    for (const TBlock& b : story.Blocks) {
       if (!b.IsTable) {
         Para(out, b.Para);
+        afterTable = false;
+        empty = false;
         continue;
       }
-      Table(out, b.Table);
-      // Word joins two tables with nothing between them into one, and a
-      // story (or a cell) must end with a paragraph.
-      if (i + 1 == story.Blocks.size() || story.Blocks[i + 1].IsTable) out += "<w:p/>";
+      std::string table;
+      if (!Table(table, b.Table)) continue;
+      if (afterTable) out += "<w:p/>";
+      out += table;
+      afterTable = true;
+      empty = false;
     }
-    if (story.Blocks.empty()) out += "<w:p/>";
+    if (afterTable || empty) out += "<w:p/>";
   }
 
  private:
@@ -94,8 +101,10 @@ class TDocxStory {
     if (open) out += "</w:t>";
   }
 
-  void Table(std::string& out, const TTable& t) {
+  // False when the table has no cells to write.
+  bool Table(std::string& out, const TTable& t) {
     const TTableGrid grid = GridOf(t);
+    if (grid.Rows.empty()) return false;
     out += "<w:tbl><w:tblPr><w:tblW w:w=\"" + Num(grid.Width()) +
            "\" w:type=\"dxa\"/><w:tblBorders>";
     for (const char* side : {"top", "left", "bottom", "right", "insideH", "insideV"})
@@ -125,6 +134,7 @@ class TDocxStory {
       out += "</w:tr>";
     }
     out += "</w:tbl>";
+    return true;
   }
 
   int& BookmarkId_;

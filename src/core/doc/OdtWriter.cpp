@@ -151,8 +151,9 @@ class TOdtStory {
   }
 
   void Table(const TTable& t) {
-    RowAndCellStyles();
     const TTableGrid grid = GridOf(t);
+    if (grid.Rows.empty()) return;
+    RowAndCellStyles();
     const std::string name = Name("Table", ++Tables_);
     Styles_ += "<style:style style:name=\"" + name +
                "\" style:family=\"table\"><style:table-properties style:width=\"" + TwipsAsPoints(grid.Width()) +

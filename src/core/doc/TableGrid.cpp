@@ -31,8 +31,13 @@ TTableGrid GridOf(const TTable& table) {
   TTableGrid grid;
   std::vector<std::vector<int>> rowEdges;
   std::vector<int> edges;
-  for (const TRow& row : table.Rows) {
-    rowEdges.push_back(RightEdges(row));
+  // A row without cells has nothing to show, and neither format can hold
+  // it: it is left out.
+  std::vector<const TRow*> rows;
+  for (const TRow& row : table.Rows)
+    if (!row.Cells.empty()) rows.push_back(&row);
+  for (const TRow* row : rows) {
+    rowEdges.push_back(RightEdges(*row));
     edges.insert(edges.end(), rowEdges.back().begin(), rowEdges.back().end());
   }
   std::sort(edges.begin(), edges.end());
@@ -43,16 +48,16 @@ TTableGrid GridOf(const TTable& table) {
     left = e;
   }
   bool header = true;
-  for (std::size_t r = 0; r < table.Rows.size(); ++r) {
-    header = header && table.Rows[r].Header;
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    header = header && rows[r]->Header;
     if (header) grid.HeaderRows = r + 1;
     std::vector<TGridCell> cells;
     int cellLeft = 0;
-    for (std::size_t c = 0; c < table.Rows[r].Cells.size(); ++c) {
+    for (std::size_t c = 0; c < rows[r]->Cells.size(); ++c) {
       const int right = rowEdges[r][c];
       const auto first = std::upper_bound(edges.begin(), edges.end(), cellLeft);
       const auto last = std::lower_bound(edges.begin(), edges.end(), right);
-      cells.push_back({&table.Rows[r].Cells[c], static_cast<int>(first - edges.begin()),
+      cells.push_back({&rows[r]->Cells[c], static_cast<int>(first - edges.begin()),
                        static_cast<int>(last - first) + 1, right - cellLeft});
       cellLeft = right;
     }

@@ -17,7 +17,8 @@ struct TGridCell {
 struct TTableGrid {
   // Width of each grid column, twips.
   std::vector<int> Columns;
-  // The cells of each row on the grid.
+  // The cells of each row on the grid; rows without cells are left out,
+  // so a table of none has no rows and is not written at all.
   std::vector<std::vector<TGridCell>> Rows;
   // The rows repeated on every page: those marked so at the top of the table.
   std::size_t HeaderRows = 0;
