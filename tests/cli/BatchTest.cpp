@@ -113,6 +113,10 @@ TEST(DatabaseRun, WritesAFilePerPassportReportsEachInOrderAndExitsWithTheWorst) 
           EXPECT_TRUE(IsPng(bytes, render ? 120 : 331, render ? 90 : 468)) << file;
         } else if (c.Extension == "pdf") {
           EXPECT_TRUE(IsPdf(bytes)) << file;
+        } else if (c.Extension == "docx" || c.Extension == "odt") {
+          // Zipped: the Office Open XML main part, the OpenDocument mimetype first.
+          EXPECT_EQ(bytes.substr(0, 4), std::string("PK\x03\x04", 4)) << file;
+          EXPECT_NE(bytes.find(c.Extension == "docx" ? "word/document.xml" : "mimetype"), std::string::npos) << file;
         } else {
           EXPECT_TRUE(IsRtf(bytes)) << file;
         }

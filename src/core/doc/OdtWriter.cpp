@@ -155,8 +155,12 @@ class TOdtStory {
     if (grid.Rows.empty()) return;
     RowAndCellStyles();
     const std::string name = Name("Table", ++Tables_);
+    // As in the word processors, the text of the first column lines up with
+    // the page's margin and the table's border stands out left of it by the
+    // cell's padding.
     Styles_ += "<style:style style:name=\"" + name +
                "\" style:family=\"table\"><style:table-properties style:width=\"" + TwipsAsPoints(grid.Width()) +
+               "\" fo:margin-left=\"-" + TwipsAsPoints(108) +
                "\" table:align=\"left\" table:border-model=\"collapsing\"/></style:style>";
     Text_ += "<table:table table:name=\"" + name + "\" table:style-name=\"" + name + "\">";
     for (const int w : grid.Columns) Text_ += "<table:table-column table:style-name=\"" + ColumnStyle(w) + "\"/>";
