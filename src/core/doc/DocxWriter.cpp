@@ -25,10 +25,14 @@ const char* AlignValue(TAlign a) {
   return "left";
 }
 
+// Nothing for the document's default (12 pt, not bold, as styles.xml says):
+// most cells of a passport are, and the part stays small.
 void RunProps(std::string& out, const TRunFormat& f) {
+  if (f == TRunFormat{}) return;
   out += "<w:rPr>";
-  if (f.Bold) out += "<w:b/><w:bCs/>";
-  out += "<w:sz w:val=\"" + Num(f.Size * 2) + "\"/><w:szCs w:val=\"" + Num(f.Size * 2) + "\"/></w:rPr>";
+  if (f.Bold) out += "<w:b/>";
+  if (f.Size != TRunFormat{}.Size) out += "<w:sz w:val=\"" + Num(f.Size * 2) + "\"/>";
+  out += "</w:rPr>";
 }
 
 class TDocxStory {
@@ -61,9 +65,11 @@ class TDocxStory {
   void Para(std::string& out, const TParagraph& p) {
     out += "<w:p><w:pPr>";
     if (p.KeepNext) out += "<w:keepNext/>";
-    out += "<w:jc w:val=\"";
-    out += AlignValue(p.Align);
-    out += "\"/>";
+    if (p.Align != TAlign::Left) {
+      out += "<w:jc w:val=\"";
+      out += AlignValue(p.Align);
+      out += "\"/>";
+    }
     RunProps(out, p.Mark);
     out += "</w:pPr>";
     for (const TRun& r : p.Runs) {
@@ -144,7 +150,7 @@ std::string Styles() {
   return std::string(kXmlDecl) + "<w:styles" + kNamespaces +
          "><w:docDefaults><w:rPrDefault><w:rPr>"
          "<w:rFonts w:ascii=\"Times New Roman\" w:hAnsi=\"Times New Roman\" w:eastAsia=\"Times New Roman\" "
-         "w:cs=\"Times New Roman\"/><w:sz w:val=\"24\"/><w:szCs w:val=\"24\"/>"
+         "w:cs=\"Times New Roman\"/><w:sz w:val=\"24\"/>"
          "<w:lang w:val=\"ru-RU\" w:eastAsia=\"ru-RU\" w:bidi=\"ar-SA\"/></w:rPr></w:rPrDefault>"
          "<w:pPrDefault><w:pPr><w:spacing w:after=\"0\" w:line=\"240\" w:lineRule=\"auto\"/></w:pPr></w:pPrDefault>"
          "</w:docDefaults>"

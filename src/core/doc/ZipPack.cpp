@@ -14,6 +14,7 @@
 namespace {
 
 constexpr zip_uint32_t kDeflateLevel = 1;
+constexpr std::size_t kSmallestDeflated = 4096;
 
 // Every entry gets the same date, so the same document packs to the same
 // bytes: 1 January 2000, 00:00 local time.
@@ -65,9 +66,12 @@ std::string PackZip(const std::vector<TZipEntry>& entries, const std::string& pa
       const zip_int64_t index = data ? zip_file_add(archive, e.Name.c_str(), data, ZIP_FL_ENC_UTF_8) : -1;
       // The fastest deflate level: the XML of a passport is repetitive and
       // shrinks to a few per cent anyway, and libzip's default (the best
-      // compression) made the export half as slow again to save about a kilobyte.
+      // compression) made the export half as slow again to save about a
+      // kilobyte. Parts of a few hundred bytes are stored: deflating each
+      // costs more (a fresh compressor's tables) than the bytes it saves.
+      const bool store = e.Stored || e.Bytes.size() < kSmallestDeflated;
       if (index < 0 ||
-          zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), e.Stored ? ZIP_CM_STORE : ZIP_CM_DEFLATE,
+          zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), store ? ZIP_CM_STORE : ZIP_CM_DEFLATE,
                                    kDeflateLevel) < 0 ||
           zip_file_set_mtime(archive, static_cast<zip_uint64_t>(index), when, 0) < 0) {
         if (data && index < 0) zip_source_free(data);

@@ -8,7 +8,8 @@ struct TZipEntry {
   std::string Name;
   std::string Bytes;
   // Kept uncompressed: the OpenDocument `mimetype`, which readers look for
-  // as plain bytes at a fixed offset of the file.
+  // as plain bytes at a fixed offset of the file. Small parts are stored
+  // anyway.
   bool Stored = false;
 };
 
