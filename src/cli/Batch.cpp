@@ -21,9 +21,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// A database's passports are written as .doc unless a format is named, as
+// they always were; the save dialog's default is a user's choice, not this.
 std::vector<std::string> DocumentExtensions() {
-  std::vector<std::string> extensions;
-  for (const TDocFormat& f : DocFormats()) extensions.push_back(f.Extension);
+  std::vector<std::string> extensions = {"doc"};
+  for (const TDocFormat& f : DocFormats())
+    if (extensions.front() != f.Extension) extensions.push_back(f.Extension);
   return extensions;
 }
 

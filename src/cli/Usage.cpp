@@ -195,16 +195,17 @@ const std::vector<TCommandUsage> kUsages = {
       {"--jobs", 1},
       {"--format", 1}}},
     {"export",
-     "export <passport-dir> --out FILE.doc|FILE.rtf|FILE.pdf [--print] "
+     "export <passport-dir> --out FILE.docx|.odt|.rtf|.doc|.pdf [--print] "
      "[--sections LIST]\n"
      "         [--word-visible] [--commands-to LOG|-] [--open] [--strict]\n"
-     "       export <database-dir> --out DIR [--format doc|rtf|pdf] [--jobs N] [--print]\n"
+     "       export <database-dir> --out DIR [--format doc|docx|odt|rtf|pdf] [--jobs N] [--print]\n"
      "         [--sections LIST] [--word-visible] [--strict]",
      "export the passport's tables as a document",
      "Writes the passport document the export dialog writes, with its "
      "sections.\n"
      "\nOptions:\n"
-     "  --out FILE          FILE.doc, FILE.rtf or FILE.pdf\n"
+     "  --out FILE          FILE.docx (Word), FILE.odt (OpenDocument), FILE.rtf, FILE.doc\n"
+     "                      (RTF under the Word 97 name) or FILE.pdf\n"
      "  --print             take the print path (FILE is the PDF printed to)\n"
      "  --sections LIST     comma-separated: phases, directions, exo, comment, "
      "equipment,\n"
@@ -216,7 +217,7 @@ const std::vector<TCommandUsage> kUsages = {
      "  --strict            any message of reading: exit 1 and write nothing\n"
      "\nWith a database instead of a passport, writes DIR/svoN.doc (or the format asked\n"
      "for) for every passport svoN of it (see \"Whole databases\" below).\n"
-     "  --format F          doc (default), rtf or pdf; pdf alone with --print\n"
+     "  --format F          doc (default), docx, odt, rtf or pdf; pdf alone with --print\n"
      "  --jobs N            passports exported at once (default: the number of processors)\n",
      {{"--out", 1},
       {"--print", 0},

@@ -79,6 +79,8 @@ TEST(DatabaseRun, WritesAFilePerPassportReportsEachInOrderAndExitsWithTheWorst) 
       {"print", "--format png --dpi 40", "png"},
       {"export", "", "doc"},
       {"export", "--format rtf", "rtf"},
+      {"export", "--format DOCX", "docx"},
+      {"export", "--format odt", "odt"},
       {"export", "--format pdf", "pdf"},
   };
   for (const TCase& c : cases) {
@@ -111,6 +113,10 @@ TEST(DatabaseRun, WritesAFilePerPassportReportsEachInOrderAndExitsWithTheWorst) 
           EXPECT_TRUE(IsPng(bytes, render ? 120 : 331, render ? 90 : 468)) << file;
         } else if (c.Extension == "pdf") {
           EXPECT_TRUE(IsPdf(bytes)) << file;
+        } else if (c.Extension == "docx" || c.Extension == "odt") {
+          // Zipped: the Office Open XML main part, the OpenDocument mimetype first.
+          EXPECT_EQ(bytes.substr(0, 4), std::string("PK\x03\x04", 4)) << file;
+          EXPECT_NE(bytes.find(c.Extension == "docx" ? "word/document.xml" : "mimetype"), std::string::npos) << file;
         } else {
           EXPECT_TRUE(IsRtf(bytes)) << file;
         }
@@ -152,7 +158,7 @@ TEST(DatabaseRun, RefusesWhatADatabaseCannotTakeNamingTheOption) {
       {"render " + dbArg + outArg + " --jobs two", "svpass-cli: render: --jobs two: "},
       {"render " + dbArg + outArg + " --jobs 2 --jobs 3", "svpass-cli: render: --jobs 3: "},
       {"print " + dbArg + outArg + " --format svg", "svpass-cli: print: --format svg: one of pdf, png"},
-      {"export " + dbArg + outArg + " --format png", "svpass-cli: export: --format png: one of doc, rtf, pdf"},
+      {"export " + dbArg + outArg + " --format png", "svpass-cli: export: --format png: one of doc, docx, odt, rtf, pdf"},
       {"export " + dbArg + outArg + " --print --format doc", "svpass-cli: export: --format doc: one of pdf"},
       {"render " + dbArg + outArg + " --primitives p.jsonl", "svpass-cli: render: --primitives: not for a database"},
       {"export " + dbArg + outArg + " --commands-to log.txt", "svpass-cli: export: --commands-to: not for a database"},

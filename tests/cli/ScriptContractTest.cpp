@@ -170,7 +170,7 @@ TEST(CliScriptContract, UsageErrorsNameTheArgumentAndTheReason) {
        "svpass-cli: export: --sections phases,bogus: \"bogus\" is none of "},
       {"export " + Q(kSample), "svpass-cli: export: --out is missing"},
       {"export " + Q(kSample) + " --out " + Q(tmp.File("e.txt")),
-       "svpass-cli: export: --out " + tmp.File("e.txt") + ": the document is written as .doc, .rtf, .pdf"},
+       "svpass-cli: export: --out " + tmp.File("e.txt") + ": the document is written as .docx, .odt, .rtf, .doc, .pdf"},
       {"export " + Q(kSample) + " --print --out " + Q(tmp.File("e.doc")),
        "svpass-cli: export: --out " + tmp.File("e.doc") + ": the document is written as .pdf with --print"},
       {"edit " + Q(kSample) + " --script x --out " + Q(tmp.File("ed")) + " --size 10x500",

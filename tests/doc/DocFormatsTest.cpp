@@ -2,6 +2,7 @@
 // writer each gets.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 
 #include "doc/DocFormats.h"
@@ -17,7 +18,10 @@ TEST(DocFormats, AFileIsKnownByTheExtensionOfItsNameAlone) {
       {"a.b/x.Rtf", "rtf", TDocWriter::Rtf},
       {"out/svo7.pdf", "pdf", TDocWriter::Pdf},
       {"report.PdF", "pdf", TDocWriter::Pdf},
-      {"svo1.docx", nullptr, TDocWriter::Rtf},
+      {"svo1.docx", "docx", TDocWriter::Docx},
+      {"Перекрёсток.ODT", "odt", TDocWriter::Odt},
+      {"svo1.docm", nullptr, TDocWriter::Rtf},
+      {"svo1.odt.bak", nullptr, TDocWriter::Rtf},
       {"archive.pdf/readme", nullptr, TDocWriter::Rtf},
       {"doc", nullptr, TDocWriter::Rtf},
       {"trailing.", nullptr, TDocWriter::Rtf},
@@ -37,13 +41,22 @@ TEST(DocFormats, AFileIsKnownByTheExtensionOfItsNameAlone) {
 
 TEST(DocFormats, TheDefaultComesFirstAndOnlyThePdfTakesAPrintedPassport) {
   const auto& formats = DocFormats();
-  ASSERT_EQ(formats.size(), 3u);
-  EXPECT_STREQ(formats[0].Extension, "doc");
-  EXPECT_STREQ(formats[0].Caption, "Документы MSWord (*.doc)");
-  EXPECT_STREQ(formats[1].Caption, "Документ RTF (*.rtf)");
-  EXPECT_STREQ(formats[2].Caption, "PDF (*.pdf)");
-  EXPECT_FALSE(formats[0].Printable);
-  EXPECT_FALSE(formats[1].Printable);
-  EXPECT_TRUE(formats[2].Printable);
-  EXPECT_EQ(DocFormatNamed("RTF"), &formats[1]);
+  const struct {
+    const char* Extension;
+    const char* Caption;
+    TDocWriter Writer;
+  } expected[] = {{"docx", "Документ Word (*.docx)", TDocWriter::Docx},
+                  {"odt", "Документ ODF (*.odt)", TDocWriter::Odt},
+                  {"rtf", "RTF (*.rtf)", TDocWriter::Rtf},
+                  {"doc", "Документ Word 97 (*.doc)", TDocWriter::Rtf},
+                  {"pdf", "PDF (*.pdf)", TDocWriter::Pdf}};
+  ASSERT_EQ(formats.size(), std::size(expected));
+  for (std::size_t i = 0; i < formats.size(); ++i) {
+    SCOPED_TRACE(expected[i].Extension);
+    EXPECT_STREQ(formats[i].Extension, expected[i].Extension);
+    EXPECT_STREQ(formats[i].Caption, expected[i].Caption);
+    EXPECT_EQ(formats[i].Writer, expected[i].Writer);
+    EXPECT_EQ(formats[i].Printable, expected[i].Writer == TDocWriter::Pdf);
+  }
+  EXPECT_EQ(DocFormatNamed("RTF"), &formats[2]);
 }

@@ -97,9 +97,10 @@ class ExportTest : public QObject {
       if (auto* save = qobject_cast<QFileDialog*>(&d)) {
         [&] {
           QCOMPARE(save->windowTitle(), QStringLiteral("Выберите файл для экспорта таблиц"));
-          QCOMPARE(save->defaultSuffix(), QStringLiteral("doc"));
-          QCOMPARE(save->nameFilters(), (QStringList{"Документы MSWord (*.doc)", "Все файлы (*.*)",
-                                                     "Документ RTF (*.rtf)", "PDF (*.pdf)"}));
+          QCOMPARE(save->defaultSuffix(), QStringLiteral("docx"));
+          QCOMPARE(save->nameFilters(),
+                   (QStringList{"Документ Word (*.docx)", "Все файлы (*.*)", "Документ ODF (*.odt)", "RTF (*.rtf)",
+                                "Документ Word 97 (*.doc)", "PDF (*.pdf)"}));
         }();
         save->selectFile(out);
         return int(QDialog::Accepted);
@@ -158,6 +159,45 @@ class ExportTest : public QObject {
       QCOMPARE(QString::fromStdString(Messages_->Messages[0].Text),
                "Документ сохранён в файл " + out + ". Программа для его просмотра не найдена.");
     }
+  }
+
+  // The file type chosen in the save dialog names a bare file, and the file
+  // is written in that format whatever the type: .docx and .odt zipped,
+  // .doc as RTF.
+  void TheChosenFileTypeNamesABareFileAndTheNameDecidesTheFormat() {
+    TMainForm& f = Started(1);
+    const struct {
+      QString Filter;
+      QString Name;
+      QString Written;
+      QByteArray Starts;
+    } cases[] = {
+        {"Документ ODF (*.odt)", "bare", "bare.odt", QByteArray("PK\x03\x04", 4)},
+        {"Документ Word 97 (*.doc)", "old", "old.doc", "{\\rtf1"},
+        {"Документ Word (*.docx)", "new", "new.docx", QByteArray("PK\x03\x04", 4)},
+        {"Документ Word (*.docx)", "named.odt", "named.odt", QByteArray("PK\x03\x04", 4)},
+    };
+    for (const auto& c : cases) {
+      TAnswerer answers([&](QDialog& d) {
+        if (auto* save = qobject_cast<QFileDialog*>(&d)) {
+          save->selectNameFilter(c.Filter);
+          emit save->filterSelected(c.Filter);
+          save->selectFile(ProgramPath() + c.Name);
+          return int(QDialog::Accepted);
+        }
+        auto* form = qobject_cast<TExportForm*>(&d);
+        if (!form) return int(QDialog::Rejected);
+        form->DocOutput().OnShow = [](const std::string&) { return true; };
+        form->ExportB()->click();
+        return form->result();
+      });
+      f.Menu().ExportTables->trigger();
+      const QByteArray bytes = ReadFile(ProgramPath() + c.Written);
+      QVERIFY2(bytes.startsWith(c.Starts), qPrintable(c.Written));
+      if (c.Written.endsWith(".odt")) QCOMPARE(bytes.mid(30, 8), QByteArray("mimetype"));
+      if (c.Written.endsWith(".docx")) QVERIFY(bytes.contains("word/document.xml"));
+    }
+    QVERIFY(Messages_->Messages.empty());
   }
 
   // A heading (and the empty line under it) that keeps with the next block

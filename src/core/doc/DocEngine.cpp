@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "DocFormats.h"
+#include "Docx.h"
 #include "Rtf.h"
 #include "platform/UserNumbers.h"
 
@@ -229,11 +230,14 @@ void TDocEngine::FileOpen(const TWordArgs& args) {
 
 void TDocEngine::FileSave(const TWordArgs&) {
   const TDocFormat* format = DocFormatOfPath(Path_);
-  if (format && format->Writer == TDocWriter::Pdf) {
-    if (!Output_) throw TDocError("Не удалось записать файл " + Path_ + ": вёрстка в PDF недоступна");
-    Output_->WritePdf(*Doc_, Path_);
-  } else {
-    WriteDocFile(Path_, WriteRtf(*Doc_));
+  switch (format ? format->Writer : TDocWriter::Rtf) {
+    case TDocWriter::Pdf:
+      if (!Output_) throw TDocError("Не удалось записать файл " + Path_ + ": вёрстка в PDF недоступна");
+      Output_->WritePdf(*Doc_, Path_);
+      break;
+    case TDocWriter::Docx: WriteDocFile(Path_, WriteDocx(*Doc_, Path_)); break;
+    case TDocWriter::Odt: WriteDocFile(Path_, WriteOdt(*Doc_, Path_)); break;
+    case TDocWriter::Rtf: WriteDocFile(Path_, WriteRtf(*Doc_)); break;
   }
   Staged_.erase(Path_);
   Saved_ = true;

@@ -12,11 +12,14 @@ std::string Lower(std::string s) {
 }  // namespace
 
 const std::vector<TDocFormat>& DocFormats() {
-  // A .doc is the rich text the word processors of the department open as a
-  // Word document, as the passports always were.
+  // Offices file and exchange .docx today, public bodies often .odt. A .doc
+  // is the rich text the word processors open as a Word document, as the
+  // passports always were.
   static const std::vector<TDocFormat> formats = {
-      {"doc", "Документы MSWord (*.doc)", TDocWriter::Rtf, false},
-      {"rtf", "Документ RTF (*.rtf)", TDocWriter::Rtf, false},
+      {"docx", "Документ Word (*.docx)", TDocWriter::Docx, false},
+      {"odt", "Документ ODF (*.odt)", TDocWriter::Odt, false},
+      {"rtf", "RTF (*.rtf)", TDocWriter::Rtf, false},
+      {"doc", "Документ Word 97 (*.doc)", TDocWriter::Rtf, false},
       {"pdf", "PDF (*.pdf)", TDocWriter::Pdf, true},
   };
   return formats;

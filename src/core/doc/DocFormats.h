@@ -6,7 +6,7 @@
 #include <vector>
 
 // Which writer makes the file.
-enum class TDocWriter { Rtf, Pdf };
+enum class TDocWriter { Rtf, Docx, Odt, Pdf };
 
 struct TDocFormat {
   // The extension without the dot, lower case: "doc".
@@ -19,7 +19,7 @@ struct TDocFormat {
   bool Printable;
 };
 
-// Every format, the default first.
+// Every format in the order the save dialog offers them, its default first.
 const std::vector<TDocFormat>& DocFormats();
 // The format of a file by its extension (any case), nullptr when none.
 const TDocFormat* DocFormatOfPath(const std::string& path);
