@@ -55,7 +55,7 @@ class PublishTest : public QObject {
     std::string said;
     for (const TMessage& m : Messages_->Messages) said += m.Text + "\n";
     for (const char* file : {"index.html", "site.js", "site.css", "svo1/index.html", "svo1/scheme.pdf",
-                             "svo4/index.html", "svo4/tables.doc"})
+                             "svo4/index.html", "svo4/tables.docx"})
       QVERIFY2(QFile::exists(site + "/" + file), (std::string(file) + ": " + said).c_str());
     QVERIFY(ReadFile(site + "/svo1/scheme.pdf").startsWith("%PDF"));
     const QByteArray index = ReadFile(site + "/index.html");

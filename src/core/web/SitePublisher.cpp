@@ -21,14 +21,14 @@
 
 namespace fs = std::filesystem;
 
-const char* const kWebTablesFormat = "doc";
+const char* const kWebTablesFormat = "docx";
 const char* const kSiteManifest = ".svpass-site";
 
 namespace {
 
 // Changes whenever the pages would come out differently from the same
 // passport: every page is then written again.
-constexpr const char* kGeneration = "svpass-site 1";
+constexpr const char* kGeneration = "svpass-site 2";
 constexpr const char* kSchemePdf = "scheme.pdf";
 constexpr const char* kDiagramPdf = "diagram.pdf";
 
@@ -128,7 +128,9 @@ void MakeDirectory(const std::string& path) {
 // The files the publisher puts in a passport's directory, and nothing else.
 void RemovePage(const std::string& dir) {
   std::error_code ec;
-  const std::string names[] = {"index.html", kSchemePdf, kDiagramPdf, std::string("tables.") + kWebTablesFormat};
+  // tables.doc: the tables' document before sites carried .docx.
+  const std::string names[] = {"index.html", kSchemePdf, kDiagramPdf, std::string("tables.") + kWebTablesFormat,
+                               "tables.doc"};
   for (const std::string& name : names) fs::remove(fs::path(dir) / name, ec);
   fs::remove(dir, ec);  // only when empty
 }
@@ -238,6 +240,8 @@ TPublishReport PublishSite(const std::shared_ptr<TPassportStore>& store, const T
       if (options.Tables) {
         docs.Tables = std::string("tables.") + kWebTablesFormat;
         WriteTables(scheme, (fs::path(dir) / docs.Tables).string());
+        std::error_code ec;  // the older site's .doc, if any, would only mislead
+        if (docs.Tables != "tables.doc") fs::remove(fs::path(dir) / "tables.doc", ec);
       }
       WriteFileAtomically(page, PassportPageHtml(scheme, id, findings, docs, measure));
       manifest[id] = {hash, EntryOf(id, scheme, findings)};
