@@ -7,6 +7,7 @@
 #include "SchemeMatch.h"
 #include "items/SignCatalog.h"
 #include "model/TypeCodes.h"
+#include "platform/Codec1251.h"
 
 namespace {
 
@@ -98,10 +99,19 @@ bool OnlyMoved(const TChangedItem& c) {
   return true;
 }
 
+// A text value on one line, and short: a summary is one line.
+std::string ShortText(const std::string& text) {
+  constexpr std::size_t kLongest = 40;
+  std::string line;
+  for (char c : text) line += c == '\r' || c == '\n' || c == '\t' ? ' ' : c;
+  if (Utf8Length(line) > kLongest) line = Utf8Left(line, kLongest - 1) + "…";
+  return line;
+}
+
 std::string ValueText(const TJsonValue& v) {
   switch (v.Kind) {
     case TJsonValue::TKind::Null: return "—";
-    case TJsonValue::TKind::String: return "«" + v.Text + "»";
+    case TJsonValue::TKind::String: return "«" + ShortText(v.Text) + "»";
     case TJsonValue::TKind::Number: return v.Text;
     case TJsonValue::TKind::Bool: return v.Flag ? "да" : "нет";
     default: return JsonText(v);
