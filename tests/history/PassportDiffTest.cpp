@@ -199,6 +199,14 @@ std::vector<TCase> Cases() {
     cases.push_back(c);
   }
   {
+    // A file written by hand spells numbers its own way: what the items
+    // store is the same. Only the well that really moved is named.
+    TCase c{"spelling of numbers is no change", info, Map({Well("100.0 100"), Well("+5 0.50")}), info,
+            Map({Well("5 0.5"), Well("100 100.00"), Well("7 7")}), {}, "схема: добавлен колодец"};
+    c.Expected.Scheme.Added = {Item(5, Well("7 7"))};
+    cases.push_back(c);
+  }
+  {
     TCase c{"order in a layer is no change", info, Map({Well("1 1"), Well("2 2"), Curb("0 0", "5 5")}), info,
             Map({Curb("0 0", "5 5"), Well("2 2"), Well("1 1")}), {}, ""};
     cases.push_back(c);

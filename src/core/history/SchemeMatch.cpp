@@ -19,32 +19,108 @@
 
 namespace {
 
-// One item of a layer on one side, with the bytes it stores.
+// One item of a layer on one side, with the bytes of its entry: as read
+// from the file while they are known, else as the item writes them.
 struct TEntry {
   TSVItem* Item = nullptr;
   int Order = 0;  // its place in the layer's file order
-  std::string Key;
+  // A view of the entry read from the file, or of Stored.
+  std::string_view Key;
+  std::string Stored;
+  bool Raw = false;
   bool Matched = false;
   bool HasPoint = false;
   double X = 0, Y = 0;
   std::vector<std::string> Lines;
 };
 
-std::vector<TEntry> LayerEntries(const TLayer& layer) {
+// The entry as map.txt keeps it: the type code line, then the item's lines.
+std::string StoredEntry(TSVItem& item) {
+  TTextWriter w;
+  w.WriteIntLine(item.TypeCode);
+  item.SaveToText(w);
+  return w.Bytes();
+}
+
+std::vector<TEntry> LayerEntries(int n, const TLayer& layer, const TItemSources* sources) {
   std::vector<TEntry> entries;
   entries.reserve(layer.Items().size());
   int order = 0;
+  static const std::vector<std::pair<const TSVItem*, std::string_view>> kNone;
+  const auto& read = sources && n < static_cast<int>(sources->Layers.size()) ? sources->Layers[static_cast<std::size_t>(n)] : kNone;
+  std::size_t next = 0;
   for (const auto& item : layer.Items()) {
     if (item->Hidden) continue;
     TEntry e;
     e.Item = item.get();
     e.Order = order++;
-    TTextWriter w;
-    item->SaveToText(w);
-    e.Key = std::to_string(item->TypeCode) + '\n' + w.Bytes();
     entries.push_back(std::move(e));
+    TEntry& added = entries.back();
+    // The items read stand in the layer in the order they were read; an
+    // item the layer got otherwise has no bytes read.
+    while (next < read.size() && read[next].first != item.get() && next + 1 < read.size() &&
+           read[next + 1].first == item.get())
+      ++next;
+    if (next < read.size() && read[next].first == item.get()) {
+      added.Key = read[next++].second;
+      added.Raw = true;
+    } else {
+      added.Stored = StoredEntry(*item);
+      added.Key = added.Stored;
+    }
   }
   return entries;
+}
+
+// Walks both layers in file order, pairing equal entries as it goes and
+// stepping over an entry added, removed or changed: two versions of one
+// passport keep most of a layer in its order, and this finds those entries
+// without hashing them.
+void MatchInOrder(std::vector<TEntry>& before, std::vector<TEntry>& after) {
+  std::size_t i = 0, j = 0;
+  const auto same = [&](std::size_t b, std::size_t a) {
+    return b < before.size() && a < after.size() && before[b].Key == after[a].Key;
+  };
+  while (i < before.size() && j < after.size()) {
+    if (same(i, j)) {
+      before[i++].Matched = after[j++].Matched = true;
+      continue;
+    }
+    // Which side to step over is decided alike whichever side is earlier,
+    // so comparing the other way round pairs the same entries.
+    const bool removed = same(i + 1, j), added = same(i, j + 1);
+    if (removed && !added) {
+      ++i;
+    } else if (added && !removed) {
+      ++j;
+    } else {
+      ++i, ++j;
+    }
+  }
+}
+
+// Pairs equal entries, as multisets: each later entry still free takes the
+// first earlier one of the same bytes still free.
+void MatchEqual(std::vector<TEntry>& before, std::vector<TEntry>& after) {
+  // The free earlier entries of each content, chained in file order.
+  std::unordered_map<std::string_view, int> first;
+  first.reserve(before.size());
+  std::vector<int> next(before.size(), -1);
+  for (int i = static_cast<int>(before.size()) - 1; i >= 0; --i) {
+    if (before[static_cast<std::size_t>(i)].Matched) continue;
+    const auto [it, inserted] = first.try_emplace(before[static_cast<std::size_t>(i)].Key, i);
+    if (!inserted) {
+      next[static_cast<std::size_t>(i)] = it->second;
+      it->second = i;
+    }
+  }
+  for (TEntry& a : after) {
+    if (a.Matched) continue;
+    const auto it = first.find(a.Key);
+    if (it == first.end() || it->second < 0) continue;
+    before[static_cast<std::size_t>(it->second)].Matched = a.Matched = true;
+    it->second = next[static_cast<std::size_t>(it->second)];
+  }
 }
 
 TMatchedItem Matched(TEntry& e, int layer) {
@@ -58,8 +134,8 @@ TMatchedItem Matched(TEntry& e, int layer) {
 
 // The stored lines and first point of an item left without an equal twin.
 void Describe(TEntry& e) {
-  const std::size_t cut = e.Key.find('\n');
-  e.Lines = StoredLinesOf(e.Key.substr(cut + 1));
+  const std::size_t cut = e.Key.find("\r\n");
+  e.Lines = StoredLinesOf(cut == std::string_view::npos ? std::string() : std::string(e.Key.substr(cut + 2)));
   e.HasPoint = FirstPoint(e.Lines, e.X, e.Y);
 }
 
@@ -116,16 +192,21 @@ void PairType(std::vector<TEntry*>& before, std::vector<TEntry*>& after,
 }
 
 void MatchLayer(int layer, std::vector<TEntry>& before, std::vector<TEntry>& after, TSchemeMatch& out) {
-  // Equal items first, as multisets: each later item takes the first
-  // earlier one of the same bytes still free.
-  std::unordered_map<std::string_view, std::vector<int>> byKey;
-  for (int i = static_cast<int>(before.size()) - 1; i >= 0; --i) byKey[before[i].Key].push_back(i);
-  for (TEntry& a : after) {
-    const auto it = byKey.find(a.Key);
-    if (it == byKey.end() || it->second.empty()) continue;
-    before[it->second.back()].Matched = a.Matched = true;
-    it->second.pop_back();
-  }
+  // Entries of equal bytes in the files first; then, of the rest, entries
+  // the items write alike (a file written by hand may spell a number
+  // otherwise than the program does).
+  MatchInOrder(before, after);
+  MatchEqual(before, after);
+  bool raw = false;
+  for (std::vector<TEntry>* side : {&before, &after})
+    for (TEntry& e : *side)
+      if (!e.Matched && e.Raw) {
+        e.Stored = StoredEntry(*e.Item);
+        e.Key = e.Stored;
+        e.Raw = false;
+        raw = true;
+      }
+  if (raw) MatchEqual(before, after);
   std::map<std::uint32_t, std::pair<std::vector<TEntry*>, std::vector<TEntry*>>> byType;
   for (TEntry& b : before)
     if (!b.Matched) Describe(b), byType[b.Item->TypeCode].first.push_back(&b);
@@ -228,11 +309,12 @@ bool FirstPoint(const std::vector<std::string>& lines, double& x, double& y) {
   return false;
 }
 
-TSchemeMatch MatchSchemes(const TSVObject& before, const TSVObject& after) {
+TSchemeMatch MatchSchemes(const TSVObject& before, const TSVObject& after, const TItemSources* beforeSources,
+                          const TItemSources* afterSources) {
   TSchemeMatch out;
   for (int n = 1; n <= kLayerCount; ++n) {
-    std::vector<TEntry> b = LayerEntries(*before.Layers[static_cast<std::size_t>(n)]);
-    std::vector<TEntry> a = LayerEntries(*after.Layers[static_cast<std::size_t>(n)]);
+    std::vector<TEntry> b = LayerEntries(n, *before.Layers[static_cast<std::size_t>(n)], beforeSources);
+    std::vector<TEntry> a = LayerEntries(n, *after.Layers[static_cast<std::size_t>(n)], afterSources);
     MatchLayer(n, b, a, out);
   }
   return out;
@@ -257,12 +339,19 @@ TPassportDiff DiffSchemes(TSVObject& before, TSVObject& after) {
   return DiffOf(DiffInformation(before, after), MatchSchemes(before, after));
 }
 
-std::unique_ptr<TSVObject> ReadPassportFiles(const TPassportFiles& files) {
+std::unique_ptr<TSVObject> ReadPassportFiles(const TPassportFiles& files, TItemSources* sources) {
   TThreadMessageCapture quiet;
   auto scheme = std::make_unique<TSVObject>(files.id);
   scheme->Info->FileName = scheme->Dir + "info.txt";
   scheme->Info->FileMissing = !files.info;
-  scheme->LoadFrom([&files] { return files.info; }, [&files] { return files.map; });
+  TSVObject::TEntryRead noted;
+  if (sources && files.map)
+    noted = [sources, &map = *files.map](const TSVItem& item, std::size_t begin, std::size_t end) {
+      const int n = TSVObject::LayerOf(item.TypeCode);
+      if (n > 0 && n < static_cast<int>(sources->Layers.size()))
+        sources->Layers[static_cast<std::size_t>(n)].emplace_back(&item, std::string_view(map).substr(begin, end - begin));
+    };
+  scheme->LoadFrom([&files] { return files.info; }, [&files] { return files.map; }, noted);
   return scheme;
 }
 
@@ -271,15 +360,16 @@ TPassportDiff DiffPassports(const TPassportFiles& before, const TPassportFiles& 
   constexpr std::size_t kWorthAThread = 128 * 1024;
   const std::size_t size = before.map ? before.map->size() : 0;
   std::unique_ptr<TSVObject> a, b;
+  TItemSources aSources, bSources;
   if (size >= kWorthAThread) {
-    auto later = std::async(std::launch::async, [&after] { return ReadPassportFiles(after); });
-    a = ReadPassportFiles(before);
+    auto later = std::async(std::launch::async, [&] { return ReadPassportFiles(after, &bSources); });
+    a = ReadPassportFiles(before, &aSources);
     b = later.get();
   } else {
-    a = ReadPassportFiles(before);
-    b = ReadPassportFiles(after);
+    a = ReadPassportFiles(before, &aSources);
+    b = ReadPassportFiles(after, &bSources);
   }
-  return DiffSchemes(*a, *b);
+  return DiffOf(DiffInformation(*a, *b), MatchSchemes(*a, *b, &aSources, &bSources));
 }
 
 bool IsEmpty(const TPassportDiff& diff) {

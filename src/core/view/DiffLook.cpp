@@ -11,6 +11,8 @@ namespace {
 
 // Outlines stand this far off the item, so a thin item is still seen.
 constexpr int kOutlineGap = 4;
+// The fit keeps the outlines of the outermost items inside the picture.
+constexpr int kFitMargin = kOutlineGap + 8;
 
 TRect Unite(const TRect& a, const TRect& b) {
   if (a.Right <= a.Left || a.Bottom <= a.Top) return b;
@@ -36,7 +38,7 @@ void Outline(TDrawContext& ctx, TSVItem& item, TColor color, TPenStyle style) {
 
 void FitDiff(TSVObject& before, TSVObject& after, TDrawContext& ctx, int width, int height) {
   ctx.FitSettled([&] { return Unite(before.BoundsShown(ctx), after.BoundsShown(ctx)); }, TRect{0, 0, width, height},
-                 TRect{5, 5, width - 5, height - 5});
+                 TRect{kFitMargin, kFitMargin, width - kFitMargin, height - kFitMargin});
 }
 
 void PaintDiff(TSVObject& after, const TSchemeMatch& match, TDrawContext& ctx) {

@@ -84,9 +84,10 @@ void TComparePanel::Clear() {
 }
 
 void TComparePanel::Compare(const TPassportFiles& before, const TPassportFiles& after) {
-  Before_ = ReadPassportFiles(before);
-  After_ = ReadPassportFiles(after);
-  Match_ = MatchSchemes(*Before_, *After_);
+  TItemSources beforeSources, afterSources;
+  Before_ = ReadPassportFiles(before, &beforeSources);
+  After_ = ReadPassportFiles(after, &afterSources);
+  Match_ = MatchSchemes(*Before_, *After_, &beforeSources, &afterSources);
   Diff_ = DiffOf(DiffInformation(*Before_, *After_), Match_);
   Summary_->setText(IsEmpty(Diff_) ? QStringLiteral("Паспорта совпадают.") : Qs(SummarizeDiff(Diff_)));
   FillTable();
