@@ -40,6 +40,7 @@ const std::vector<TCommand> kCommands = {
     {"export", {"--out", "--print", "--sections", "--word-visible", "--commands-to", "--open", "--jobs", "--format"}},
     {"check", {"--json"}},
     {"summary", {"--csv", "--json"}},
+    {"diff", {"--json"}},
 };
 
 const TCommand* Known(const std::string& name) {
