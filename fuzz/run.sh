@@ -12,7 +12,7 @@ seconds=${1:?usage: fuzz/run.sh SECONDS [TARGET...]}
 shift
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=(fuzz_map_load fuzz_info_load fuzz_ini fuzz_map_roundtrip fuzz_edit_script
-  fuzz_export_template)
+  fuzz_export_template fuzz_diff)
 build="$root/build-fuzz"
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja \

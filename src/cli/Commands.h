@@ -14,6 +14,7 @@ int CmdEdit(const TArgs& args);
 int CmdCheck(const TArgs& args);
 int CmdSummary(const TArgs& args);
 int CmdPublish(const TArgs& args);
+int CmdDiff(const TArgs& args);
 // Only in builds with the Qt canvas.
 int CmdRender(const TArgs& args);
 int CmdPrint(const TArgs& args);

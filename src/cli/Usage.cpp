@@ -29,6 +29,14 @@ const char* const kCheckExitStatus =
 
 
 
+// diff's exit status tells whether the passports differ.
+const char* const kDiffExitStatus =
+    "\nExit status:\n"
+    "  0  the passports are the same\n"
+    "  1  they differ\n"
+    "  2  wrong arguments, a passport that cannot be read, or output that cannot be\n"
+    "     written\n";
+
 const char* const kDatabaseRuns =
     "\nWhole databases: dump, render, print and export take a database folder instead of\n"
     "a passport, with --out DIR, and run for every svo* passport of it, --jobs N at a time\n"
@@ -272,6 +280,21 @@ const std::vector<TCommandUsage> kUsages = {
      "                  mapDate (strings, null for a missing file)\n"
      "\nExit status 1 also when the folder holds no passport.\n",
      {{"--csv", 0}, {"--json", 0}}},
+    {"diff",
+     "diff <passport-dir> <passport-dir> [--json]",
+     "what changed between two passports: information and scheme",
+     "Reads both passports and compares them: the stored fields of the information\n"
+     "(as dump writes them, without what is computed from the plan and the clock) and\n"
+     "the scheme layer by layer. Items equal in type and stored lines are unchanged;\n"
+     "of the rest, items of one type at most 100 units apart (first points, nearest\n"
+     "first) are one item changed; the others are added or removed. Writes a summary\n"
+     "line and the differences.\n"
+     "\nOptions:\n"
+     "  --json          one JSON object: {\"info\":[{\"path\",\"before\",\"after\"}...],\n"
+     "                  \"scheme\":{\"added\":[item...],\"removed\":[item...],\n"
+     "                  \"changed\":[{\"before\":item,\"after\":item}...]}}; path is a JSON\n"
+     "                  Pointer into dump's JSON, an item {\"layer\",\"type\",\"lines\"}\n",
+     {{"--json", 0}}},
 };
 
 // "-" alone names standard output; "-5" and "-.5" are values, not options.
@@ -313,7 +336,7 @@ std::string CommandHelp(const TCommandUsage& usage) {
   const std::string name = usage.Name;
   const bool batch = name == "dump" || name == "render" || name == "print" || name == "export";
   return std::string("usage: svpass-cli ") + usage.Synopsis + "\n\n" + usage.Details + (batch ? kDatabaseRuns : "") +
-         (name == "check" ? kCheckExitStatus : kExitStatus);
+         (name == "check" ? kCheckExitStatus : name == "diff" ? kDiffExitStatus : kExitStatus);
 }
 
 std::string VersionText() { return std::string("svpass-cli ") + SVPASS_VERSION + "\n"; }

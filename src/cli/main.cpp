@@ -29,6 +29,7 @@ int main(int argc, char** argv) {
       {"check", CmdCheck},
       {"summary", CmdSummary},
       {"publish", CmdPublish},
+      {"diff", CmdDiff},
 #ifdef SVPASS_HAVE_RENDER
       {"render", CmdRender},
       {"print", CmdPrint},
@@ -76,7 +77,8 @@ int main(int argc, char** argv) {
   const int code = it->second(args);
   // What went to standard output must have arrived: a full disk behind a
   // redirection is a failure, not a success.
-  // The check's 1 means warnings; its failures to run are 2.
-  if (!CloseStandardOutput(first)) return first == "check" ? 2 : code != 0 ? code : 1;
+  // The check's 1 means warnings and diff's 1 a difference; their failures
+  // to run are 2.
+  if (!CloseStandardOutput(first)) return first == "check" || first == "diff" ? 2 : code != 0 ? code : 1;
   return code;
 }

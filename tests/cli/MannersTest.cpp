@@ -41,6 +41,7 @@ const std::vector<TCommand> kCommands = {
     {"check", {"--json"}},
     {"summary", {"--csv", "--json"}},
     {"publish", {"--out", "--only", "--no-pdf"}},
+    {"diff", {"--json"}},
 };
 
 const TCommand* Known(const std::string& name) {

@@ -86,6 +86,11 @@ std::string ColorText(TColor c) {
 }
 
 void WritePassportMembers(TJsonWriter& json, TSVObject& scheme) {
+  WritePassportInformation(json, scheme);
+  WriteSchemeLayers(json, scheme);
+}
+
+void WritePassportInformation(TJsonWriter& json, TSVObject& scheme) {
   TSVInfo& info = *scheme.Info;
   TSVtime& time = *scheme.Time;
   json.Member("address", info.AddressText())
@@ -108,7 +113,6 @@ void WritePassportMembers(TJsonWriter& json, TSVObject& scheme) {
       .Member("program", time.Program)
       .Member("remaining", time.Remaining)
       .EndObject();
-  WriteSchemeLayers(json, scheme);
 }
 
 void WriteMessages(TJsonWriter& json, const std::vector<TMessage>& messages) {

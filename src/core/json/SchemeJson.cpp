@@ -8,13 +8,14 @@
 #include "platform/Codec1251.h"
 #include "platform/TextFile.h"
 
-namespace {
-
-// The stored lines of one item, decoded from the file's code page.
 std::vector<std::string> StoredLines(TSVItem& item) {
   TTextWriter w;
   item.SaveToText(w);
-  const std::string text = Decode1251(w.Bytes());
+  return StoredLinesOf(w.Bytes());
+}
+
+std::vector<std::string> StoredLinesOf(const std::string& bytes) {
+  const std::string text = Decode1251(bytes);
   std::vector<std::string> lines;
   std::size_t start = 0;
   while (start < text.size()) {
@@ -28,8 +29,6 @@ std::vector<std::string> StoredLines(TSVItem& item) {
   }
   return lines;
 }
-
-}  // namespace
 
 void WriteSchemeLayers(TJsonWriter& json, const TSVObject& scheme) {
   json.Key("layers").BeginArray();

@@ -169,7 +169,9 @@ void TSVObject::LoadAll() {
            [this] { return ReadFolderFile(Dir + "map.txt", TMissingFile::ReadEmpty); });
 }
 
-void TSVObject::LoadFrom(const TFileSource& info, const TFileSource& map) {
+void TSVObject::LoadFrom(const TFileSource& info, const TFileSource& map) { LoadFrom(info, map, TEntryRead()); }
+
+void TSVObject::LoadFrom(const TFileSource& info, const TFileSource& map, const TEntryRead& entryRead) {
   ClearAll();
   Info->LoadFrom(info);
   const std::string path = Dir + "map.txt";
@@ -185,6 +187,7 @@ void TSVObject::LoadFrom(const TFileSource& info, const TFileSource& map) {
   try {
     TTextReader f = TTextReader::FromBytes(map().value_or(std::string()));
     while (!OnlyBlanksLeft(f)) {
+      const std::size_t begin = f.Position();
       const std::uint32_t code = ReadTypeCode(f);
       std::unique_ptr<TSVItem> item = CreateItem(code);
       if (!item) {
@@ -199,7 +202,10 @@ void TSVObject::LoadFrom(const TFileSource& info, const TFileSource& map) {
       readingLayer = &Layer(n);
       const std::size_t before = readingLayer->Items().size();
       added->LoadFromText(f);
-      if (readingLayer->Items().size() < before) ++dropped;
+      if (readingLayer->Items().size() < before)
+        ++dropped;
+      else if (entryRead)
+        entryRead(*added, begin, f.Position());
       reading = nullptr;
     }
   } catch (const TInOutError& e) {

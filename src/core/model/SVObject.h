@@ -4,6 +4,7 @@
 // over the layers in the fixed order 1 to 12.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -47,6 +48,11 @@ class TSVObject : public TpreObject {
   // The same from the bytes of the two sources (Info->FileName and Dir +
   // "map.txt" name them in messages; Info->FileMissing is the caller's).
   void LoadFrom(const TFileSource& info, const TFileSource& map);
+  // The same, saying for every entry kept where in the map's bytes it was
+  // read from (its type code line to its end): a comparison takes entries
+  // of equal bytes as equal without writing them out again.
+  using TEntryRead = std::function<void(const TSVItem& item, std::size_t begin, std::size_t end)>;
+  void LoadFrom(const TFileSource& info, const TFileSource& map, const TEntryRead& entryRead);
   // The factory: a new item of the class of the code, nullptr when none.
   static std::unique_ptr<TSVItem> CreateItem(std::uint32_t code);
   // The layer of the type code, 0 when it has none.

@@ -21,6 +21,7 @@
 class QAction;
 class QMenu;
 class TComplForm;
+class TCompareForm;
 class TTramSForm;
 class TtexForm;
 class TChooseObjectForm;
@@ -255,6 +256,8 @@ class TMainForm : public QMainWindow {
   void WireTableExport();
   // "База светофорных объектов" and "Проверка паспорта…" with their windows.
   void CreateCheckEntries(QMenu* file, QMenu* object);
+  // "Сравнить с паспортом…" and its window.
+  void CreateCompareEntry(QMenu* object);
   void DrawMark();
   bool FindDatabase();
   void CanvasChanged(TQtCanvas* canvas);
@@ -297,6 +300,7 @@ class TMainForm : public QMainWindow {
   TDialogHolder Dialogs_{*this};
   TInfoFileStamp InfoStamp_;
   std::vector<TItemRef> Marked_;
+  TCompareForm* CompareForm_ = nullptr;
 };
 
 // Remaining seconds as the label shows them: up to 5 significant digits,

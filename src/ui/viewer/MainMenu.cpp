@@ -101,6 +101,7 @@ void TMainForm::CreateMenus() {
   m.About = Entry(help, "&О программе ");
 
   CreateCheckEntries(file, object);
+  CreateCompareEntry(object);
   CreateViewKeys();
 
   connect(m.Edit, &QAction::triggered, this, &TMainForm::EditClick);
