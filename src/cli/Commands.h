@@ -13,6 +13,9 @@ int CmdExport(const TArgs& args);
 int CmdEdit(const TArgs& args);
 int CmdCheck(const TArgs& args);
 int CmdSummary(const TArgs& args);
+int CmdDb(const TArgs& args);
+int CmdHistory(const TArgs& args);
+int CmdRestore(const TArgs& args);
 // Only in builds with the Qt canvas.
 int CmdRender(const TArgs& args);
 int CmdPrint(const TArgs& args);

@@ -28,6 +28,9 @@ int main(int argc, char** argv) {
       {"export", CmdExport},
       {"check", CmdCheck},
       {"summary", CmdSummary},
+      {"db", CmdDb},
+      {"history", CmdHistory},
+      {"restore", CmdRestore},
 #ifdef SVPASS_HAVE_RENDER
       {"render", CmdRender},
       {"print", CmdPrint},
