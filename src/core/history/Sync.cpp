@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <functional>
 #include <cstdio>
 #include <ctime>
 #include <map>
@@ -50,7 +51,7 @@ std::optional<git_oid> ParseOid(const std::string& hex) {
 // (each through a rename), the branch, the index, in that order. `keep`
 // names passports whose working files are left as they are.
 void Advance(const TDbRepository& repo, const std::optional<git_oid>& from, const git_oid& to,
-             const std::set<std::string>& keep = {}) {
+             const std::set<std::string>& keep = {}, const std::function<void(TSyncStage, int)>& progress = {}) {
   TTreePtr a = repo.RootTree(from);
   TTreePtr b = repo.RootTree(to);
   const std::vector<std::string> names = DifferentEntries(a.get(), b.get());
@@ -58,8 +59,12 @@ void Advance(const TDbRepository& repo, const std::optional<git_oid>& from, cons
   std::vector<std::string> write;
   for (const std::string& n : names)
     if (!keep.count(n)) write.push_back(n);
-  WriteEntries(repo, a.get(), b.get(), write);
+  for (std::size_t i = 0; i < write.size(); ++i) {
+    WriteEntries(repo, a.get(), b.get(), {write[i]});
+    if (progress) progress(TSyncStage::Writing, static_cast<int>(i + 1));
+  }
   repo.MoveBranch(from, to);
+  if (progress) progress(TSyncStage::Moved, 0);
   repo.RefreshIndex(names);
   std::remove(JournalPath(repo).c_str());
 }
@@ -410,10 +415,9 @@ TSyncResult DbSync(const std::string& database, const TSyncOptions& options) {
         for (TSyncConflict& c : m.Conflicts) conflicts[c.Passport] = c;
       }
       if (next) {
-        progress(TSyncStage::Writing, attempt);
         TTreePtr a = repo.RootTree(mine), b = repo.RootTree(*next);
         AddSorted(result.Received, PassportsOnly(DifferentEntries(a.get(), b.get())));
-        Advance(repo, mine, *next);
+        Advance(repo, mine, *next, {}, progress);
       }
     }
     const std::optional<git_oid> tip = repo.Tip();

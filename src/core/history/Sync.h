@@ -23,15 +23,18 @@ struct TSyncConflict {
   std::string OtherDate;
 };
 
-enum class TSyncStage { Recording, Fetching, Merging, Writing, Pushing, Done };
+// Writing is told after each passport written into the working folder (with
+// how many so far), Moved once the branch holds the merge.
+enum class TSyncStage { Recording, Fetching, Merging, Writing, Moved, Pushing, Done };
 
 struct TSyncOptions {
   TRecordOptions Record;
   TPrefer Prefer = TPrefer::Mine;
   // Decides each conflict when set (the window's question); else Prefer does.
   std::function<TPrefer(const TSyncConflict&)> Decide;
-  // Told as the sync goes on (the window's progress bar).
-  std::function<void(TSyncStage, int attempt)> Progress;
+  // Told as the sync goes on (the window's progress bar); the number is the
+  // attempt, or for Writing the passports written so far.
+  std::function<void(TSyncStage, int)> Progress;
 };
 
 struct TSyncResult {
