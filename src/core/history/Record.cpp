@@ -34,14 +34,14 @@ std::optional<git_oid> RecordPassport(const TDbRepository& repo, const std::stri
   const std::optional<git_oid> after = repo.WorkingPassportTree(id, root.get());
   if (SameEntry(before, after)) return std::nullopt;
   const git_oid tree = repo.ReplaceEntry(root.get(), id, after);
-  const std::string summary = options.Summarizer(repo.FilesAt(tip, id), WorkingFiles(repo, id));
+  const std::string summary = options.Summarizer(repo.FilesIn(root.get(), id), WorkingFiles(repo, id));
   std::vector<git_oid> parents;
   if (tip) parents.push_back(*tip);
   const git_oid commit = repo.MakeCommit(parents, tree, VersionMessage(summary, options.Comment), options.Author);
   // The branch moves last: until then the new version is an object nobody
   // names, and the working files are what they were.
   repo.MoveBranch(tip, commit);
-  repo.RefreshIndex({id});
+  repo.IndexPassport(id, after);
   return commit;
 }
 

@@ -3,7 +3,9 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <set>
@@ -30,8 +32,12 @@ std::set<std::string> VersionedFiles(git_repository* repo, const std::string& di
     if (name == "." || name == ".." || TDbRepository::Unversioned(name)) continue;
     struct stat st {};
     if (::stat((dir + name).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+    // The passport's own files are always versioned; anything else beside
+    // them as git's ignore rules say.
     int ignored = 0;
-    if (git_ignore_path_is_ignored(&ignored, repo, (id + "/" + name).c_str()) == 0 && ignored) continue;
+    if (name != "map.txt" && name != "info.txt" &&
+        git_ignore_path_is_ignored(&ignored, repo, (id + "/" + name).c_str()) == 0 && ignored)
+      continue;
     names.insert(name);
   }
   ::closedir(d);
@@ -141,12 +147,16 @@ std::optional<git_oid> TDbRepository::EntryId(const git_tree* root, const std::s
 }
 
 TPassportFiles TDbRepository::FilesAt(const std::optional<git_oid>& commit, const std::string& id) const {
+  TTreePtr root = RootTree(commit);
+  return FilesIn(root.get(), id);
+}
+
+TPassportFiles TDbRepository::FilesIn(const git_tree* root, const std::string& id) const {
   TPassportFiles files;
   files.id = id;
-  TTreePtr root = RootTree(commit);
   auto read = [&](const char* name) -> std::optional<std::string> {
     git_tree_entry* raw = nullptr;
-    if (git_tree_entry_bypath(&raw, root.get(), (id + "/" + name).c_str()) != 0) return std::nullopt;
+    if (git_tree_entry_bypath(&raw, root, (id + "/" + name).c_str()) != 0) return std::nullopt;
     TTreeEntryPtr entry(raw);
     if (git_tree_entry_type(raw) != GIT_OBJECT_BLOB) return std::nullopt;
     git_blob* blob = nullptr;
@@ -196,39 +206,89 @@ std::optional<git_oid> TDbRepository::WorkingPassportTree(const std::string& id,
   return tree;
 }
 
+namespace {
+
+// git's order of tree entries: by name, a folder's name as if it ended in '/'.
+int EntryOrder(const char* a, std::size_t alen, bool adir, const char* b, std::size_t blen, bool bdir) {
+  const std::size_t common = std::min(alen, blen);
+  if (const int c = std::memcmp(a, b, common)) return c;
+  const unsigned char ca = alen > common ? static_cast<unsigned char>(a[common]) : (adir ? '/' : '\0');
+  const unsigned char cb = blen > common ? static_cast<unsigned char>(b[common]) : (bdir ? '/' : '\0');
+  return ca - cb;
+}
+
+}  // namespace
+
 git_oid TDbRepository::ReplaceEntry(const git_tree* root, const std::string& name, const std::optional<git_oid>& entry,
                                     git_filemode_t mode) const {
-  git_treebuilder* raw = nullptr;
-  GitCheck(git_treebuilder_new(&raw, Get(), root), "cannot build the database tree");
-  TTreeBuilderPtr bld(raw);
-  if (entry)
-    GitCheck(git_treebuilder_insert(nullptr, raw, name.c_str(), &*entry, mode), "cannot build the database tree");
-  else if (git_treebuilder_get(raw, name.c_str()))
-    GitCheck(git_treebuilder_remove(raw, name.c_str()), "cannot build the database tree");
+  // The root tree is spliced as it is stored, one entry swapped, rather than
+  // built again entry by entry: a save of one passport in a database of
+  // thousands costs the same as in a small one, but for the copying.
+  git_odb* odbRaw = nullptr;
+  GitCheck(git_repository_odb(&odbRaw, Get()), "cannot open the object store");
+  TGitPtr<git_odb, git_odb_free> odb(odbRaw);
+  std::string data;
+  if (root) {
+    git_odb_object* obj = nullptr;
+    GitCheck(git_odb_read(&obj, odbRaw, git_tree_id(root)), "cannot read the database tree");
+    data.assign(static_cast<const char*>(git_odb_object_data(obj)), git_odb_object_size(obj));
+    git_odb_object_free(obj);
+  }
+  const bool dir = mode == GIT_FILEMODE_TREE;
+  std::size_t at = data.size(), skip = 0;
+  for (std::size_t pos = 0; pos < data.size();) {
+    const std::size_t space = data.find(' ', pos);
+    const std::size_t nul = data.find('\0', space);
+    if (space == std::string::npos || nul == std::string::npos || nul + 21 > data.size())
+      throw TGitError(GIT_EINVALID, "the database tree is damaged");
+    const bool entryDir = data.compare(pos, space - pos, "40000") == 0;
+    const int order = EntryOrder(data.data() + space + 1, nul - space - 1, entryDir, name.data(), name.size(), dir);
+    const std::size_t next = nul + 21;
+    if (data.compare(space + 1, nul - space - 1, name) == 0) {
+      at = pos;
+      skip = next - pos;
+      break;
+    }
+    if (order > 0) {
+      at = pos;
+      break;
+    }
+    pos = next;
+  }
+  std::string record;
+  if (entry) {
+    char modeText[16];
+    std::snprintf(modeText, sizeof modeText, "%o", static_cast<unsigned>(mode));
+    record = std::string(modeText) + " " + name + '\0' + std::string(reinterpret_cast<const char*>(entry->id), GIT_OID_RAWSZ);
+  }
+  data.replace(at, skip, record);
   git_oid tree;
-  GitCheck(git_treebuilder_write(&tree, raw), "cannot write the database tree");
+  GitCheck(git_odb_write(&tree, odbRaw, data.data(), data.size(), GIT_OBJECT_TREE), "cannot write the database tree");
   return tree;
 }
 
 git_oid TDbRepository::MakeCommit(const std::vector<git_oid>& parents, const git_oid& tree, const std::string& message,
                                   const TAuthor& author) const {
+  // The signature checks the name and the address (no angle brackets, no
+  // line ends) and takes the time and the zone.
   git_signature* sigRaw = nullptr;
   GitCheck(git_signature_now(&sigRaw, author.Name.empty() ? "svpass" : author.Name.c_str(), author.Email.c_str()),
            "cannot name the author " + author.Name);
   TSignaturePtr sig(sigRaw);
-  git_tree* treeRaw = nullptr;
-  GitCheck(git_tree_lookup(&treeRaw, Get(), &tree), "cannot read a new tree");
-  TTreePtr t(treeRaw);
-  std::vector<TCommitPtr> owned;
-  std::vector<const git_commit*> ptrs;
-  for (const git_oid& p : parents) {
-    owned.push_back(Commit(p));
-    ptrs.push_back(owned.back().get());
-  }
+  const int offset = sigRaw->when.offset;
+  char zone[16];
+  std::snprintf(zone, sizeof zone, "%c%02d%02d", offset < 0 ? '-' : '+', std::abs(offset) / 60, std::abs(offset) % 60);
+  const std::string who =
+      std::string(sigRaw->name) + " <" + sigRaw->email + "> " + std::to_string(sigRaw->when.time) + " " + zone + "\n";
+  // Written as the object's text, so that the new root tree is not read back.
+  std::string text = "tree " + OidHex(tree) + "\n";
+  for (const git_oid& p : parents) text += "parent " + OidHex(p) + "\n";
+  text += "author " + who + "committer " + who + "\n" + message;
+  git_odb* odbRaw = nullptr;
+  GitCheck(git_repository_odb(&odbRaw, Get()), "cannot open the object store");
+  TGitPtr<git_odb, git_odb_free> odb(odbRaw);
   git_oid id;
-  GitCheck(git_commit_create(&id, Get(), nullptr, sig.get(), sig.get(), "UTF-8", message.c_str(), treeRaw, ptrs.size(),
-                             ptrs.data()),
-           "cannot record a version");
+  GitCheck(git_odb_write(&id, odbRaw, text.data(), text.size(), GIT_OBJECT_COMMIT), "cannot record a version");
   return id;
 }
 
@@ -239,6 +299,63 @@ void TDbRepository::MoveBranch(const std::optional<git_oid>& from, const git_oid
                       : git_reference_create(&raw, Get(), ref.c_str(), &to, 0, "svpass");
   TRefPtr r(raw);
   GitCheck(rc, "the database changed meanwhile; nothing was lost, try again");
+}
+
+namespace {
+
+// Adds a working file whose blob is known to the index, with its stat data,
+// so that git's tools see it unchanged without reading it again.
+void IndexFile(git_index* index, const std::string& path, const std::string& full, const git_oid& blob) {
+  struct stat st {};
+  if (::stat(full.c_str(), &st) != 0) return;
+  git_index_entry e{};
+  e.ctime.seconds = static_cast<int32_t>(st.st_ctim.tv_sec);
+  e.ctime.nanoseconds = static_cast<uint32_t>(st.st_ctim.tv_nsec);
+  e.mtime.seconds = static_cast<int32_t>(st.st_mtim.tv_sec);
+  e.mtime.nanoseconds = static_cast<uint32_t>(st.st_mtim.tv_nsec);
+  e.dev = static_cast<uint32_t>(st.st_dev);
+  e.ino = static_cast<uint32_t>(st.st_ino);
+  e.mode = GIT_FILEMODE_BLOB;
+  e.uid = st.st_uid;
+  e.gid = st.st_gid;
+  e.file_size = static_cast<uint32_t>(st.st_size);
+  e.id = blob;
+  e.path = path.c_str();
+  GitCheck(git_index_add(index, &e), "cannot index " + path);
+}
+
+}  // namespace
+
+void TDbRepository::IndexPassport(const std::string& id, const std::optional<git_oid>& passportTree) const {
+  git_index* raw = nullptr;
+  GitCheck(git_repository_index(&raw, Get()), "cannot read the index");
+  TIndexPtr index(raw);
+  GitCheck(git_index_read(raw, 0), "cannot read the index");
+  git_tree* sub = nullptr;
+  if (!passportTree || git_tree_lookup(&sub, Get(), &*passportTree) != 0) {
+    RefreshIndex({id});
+    return;
+  }
+  TTreePtr tree(sub);
+  const std::string prefix = id + "/";
+  std::vector<std::string> gone;
+  std::size_t pos = 0;
+  git_index_find_prefix(&pos, raw, prefix.c_str());
+  for (std::size_t n = git_index_entrycount(raw); pos < n; ++pos) {
+    const git_index_entry* ie = git_index_get_byindex(raw, pos);
+    const std::string p = ie->path;
+    if (p.compare(0, prefix.size(), prefix) != 0) break;
+    const std::string rest = p.substr(prefix.size());
+    if (rest.find('/') == std::string::npos && !git_tree_entry_byname(sub, rest.c_str())) gone.push_back(p);
+  }
+  for (const std::string& p : gone) git_index_remove_bypath(raw, p.c_str());
+  for (std::size_t i = 0, n = git_tree_entrycount(sub); i < n; ++i) {
+    const git_tree_entry* f = git_tree_entry_byindex(sub, i);
+    if (git_tree_entry_type(f) != GIT_OBJECT_BLOB) continue;
+    const std::string name = git_tree_entry_name(f);
+    IndexFile(raw, prefix + name, Database_ + prefix + name, *git_tree_entry_id(f));
+  }
+  GitCheck(git_index_write(raw), "cannot write the index");
 }
 
 void TDbRepository::RefreshIndex(const std::vector<std::string>& names) const {

@@ -41,6 +41,7 @@ class TDbRepository {
   static std::optional<git_oid> EntryId(const git_tree* root, const std::string& name);
   // The files of passport `id` as they are in `commit`.
   TPassportFiles FilesAt(const std::optional<git_oid>& commit, const std::string& id) const;
+  TPassportFiles FilesIn(const git_tree* root, const std::string& id) const;
 
   // The tree of passport `id` as it is in the working folder: its regular
   // files (but the editing lock and unfinished writes) over what `root` has
@@ -59,6 +60,9 @@ class TDbRepository {
   // Brings the index entries of the given root entries in line with the
   // working folder, so that git's own tools see the folder clean.
   void RefreshIndex(const std::vector<std::string>& names) const;
+  // The same for one passport just recorded as the tree `passportTree`,
+  // from the ids already known (its files are not read again).
+  void IndexPassport(const std::string& id, const std::optional<git_oid>& passportTree) const;
 
   // Whether the working folder file `name` (inside a passport) is left out
   // of its versions.
