@@ -150,6 +150,8 @@ TMerged MergePassports(const TDbRepository& repo, const git_oid& mine, const git
       c.Kept = options.Prefer;
       if (IsPassport(name)) {
         LastChange(repo, theirs, base, name, c.OtherAuthor, c.OtherDate);
+        // What the question may compare: the shared database's side.
+        c.Other = OidHex(theirs);
         if (options.Decide) c.Kept = options.Decide(c);
       } else {
         c.Kept = TPrefer::Mine;

@@ -100,6 +100,7 @@ void TMainForm::CreateMenus() {
   m.About = Entry(help, "&О программе ");
 
   CreateCheckEntries(file, object);
+  CreateSyncEntries(file);
   CreateViewKeys();
 
   connect(m.Edit, &QAction::triggered, this, &TMainForm::EditClick);
