@@ -262,14 +262,17 @@ const std::vector<TCommandUsage> kUsages = {
      "Lists every version that changed the passport folder PASSPORT, on every side of\n"
      "every sync: its id, date (ISO 8601), author and summary.\n"
      "\nOptions:\n"
-     "  --json          {\"passport\", \"versions\": [{\"rev\",\"date\",\"author\",\"summary\"}]}\n",
+     "  --json          {\"passport\", \"versions\": [{\"rev\",\"date\",\"author\",\"summary\"}]}\n"
+     "\nExit status: 0; 1 when the folder is no passport of a versioned database; 2 on usage errors.\n",
      {{"--json", 0}}},
     {"restore",
      "restore PASSPORT --rev R",
      "bring back a version of a passport as a new version",
      "Writes map.txt and info.txt of the passport folder PASSPORT as version R holds them,\n"
      "byte for byte, and records them as a new version; the history is never rewritten.\n"
-     "Prints the new version's id (nothing when the folder already held them).\n",
+     "Prints the new version's id (nothing when the folder already held them).\n"
+     "\nExit status: 0; 1 when the version or the database cannot be read or the files written;\n"
+     "2 on usage errors.\n",
      {{"--rev", 1}}},
     {"summary",
      "summary <database-dir|passport-dir> [--csv|--json]",

@@ -40,6 +40,9 @@ const std::vector<TCommand> kCommands = {
     {"export", {"--out", "--print", "--sections", "--word-visible", "--commands-to", "--open", "--jobs", "--format"}},
     {"check", {"--json"}},
     {"summary", {"--csv", "--json"}},
+    {"db", {"--remote", "--prefer", "--json", "--message"}},
+    {"history", {"--json"}},
+    {"restore", {"--rev"}},
 };
 
 const TCommand* Known(const std::string& name) {

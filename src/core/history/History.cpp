@@ -1,5 +1,6 @@
 #include "History.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -110,6 +111,8 @@ std::optional<git_oid> RestorePassport(const TDbRepository& repo, const std::str
   const TPassportFiles files = repo.FilesAt(commit, id);
   if (!files.map && !files.info) throw TGitError(GIT_ENOTFOUND, "version " + rev + " has no passport " + id);
   const std::string dir = repo.Database() + id + "/";
+  // A passport removed since comes back with its folder.
+  if (::mkdir(dir.c_str(), 0777) != 0 && errno != EEXIST) throw TInOutError(kIoWriteFault, "cannot create " + dir);
   auto put = [&](const char* name, const std::optional<std::string>& bytes) {
     if (bytes)
       WriteFileAtomically(dir + name, *bytes);

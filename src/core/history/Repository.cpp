@@ -235,25 +235,36 @@ git_oid TDbRepository::ReplaceEntry(const git_tree* root, const std::string& nam
     git_odb_object_free(obj);
   }
   const bool dir = mode == GIT_FILEMODE_TREE;
-  std::size_t at = data.size(), skip = 0;
-  for (std::size_t pos = 0; pos < data.size();) {
+  // Each entry: "<mode> <name>\0<20 bytes of id>". The entry of the same
+  // name goes first (a passport folder may become a file or the other way
+  // round, which sorts elsewhere), then the new one goes in its place.
+  struct TSpan {
+    std::size_t Begin, NameBegin, NameEnd, End;
+    bool Folder;
+  };
+  auto next = [&](std::size_t pos) {
     const std::size_t space = data.find(' ', pos);
-    const std::size_t nul = data.find('\0', space);
-    if (space == std::string::npos || nul == std::string::npos || nul + 21 > data.size())
+    const std::size_t nul = space == std::string::npos ? space : data.find('\0', space);
+    if (nul == std::string::npos || nul + 1 + GIT_OID_RAWSZ > data.size())
       throw TGitError(GIT_EINVALID, "the database tree is damaged");
-    const bool entryDir = data.compare(pos, space - pos, "40000") == 0;
-    const int order = EntryOrder(data.data() + space + 1, nul - space - 1, entryDir, name.data(), name.size(), dir);
-    const std::size_t next = nul + 21;
-    if (data.compare(space + 1, nul - space - 1, name) == 0) {
-      at = pos;
-      skip = next - pos;
+    return TSpan{pos, space + 1, nul, nul + 1 + GIT_OID_RAWSZ, data.compare(pos, space - pos, "40000") == 0};
+  };
+  for (std::size_t pos = 0; pos < data.size();) {
+    const TSpan e = next(pos);
+    if (data.compare(e.NameBegin, e.NameEnd - e.NameBegin, name) == 0) {
+      data.erase(e.Begin, e.End - e.Begin);
       break;
     }
-    if (order > 0) {
-      at = pos;
+    pos = e.End;
+  }
+  std::size_t at = data.size();
+  for (std::size_t pos = 0; pos < data.size();) {
+    const TSpan e = next(pos);
+    if (EntryOrder(data.data() + e.NameBegin, e.NameEnd - e.NameBegin, e.Folder, name.data(), name.size(), dir) > 0) {
+      at = e.Begin;
       break;
     }
-    pos = next;
+    pos = e.End;
   }
   std::string record;
   if (entry) {
@@ -261,7 +272,7 @@ git_oid TDbRepository::ReplaceEntry(const git_tree* root, const std::string& nam
     std::snprintf(modeText, sizeof modeText, "%o", static_cast<unsigned>(mode));
     record = std::string(modeText) + " " + name + '\0' + std::string(reinterpret_cast<const char*>(entry->id), GIT_OID_RAWSZ);
   }
-  data.replace(at, skip, record);
+  data.insert(at, record);
   git_oid tree;
   GitCheck(git_odb_write(&tree, odbRaw, data.data(), data.size(), GIT_OBJECT_TREE), "cannot write the database tree");
   return tree;
