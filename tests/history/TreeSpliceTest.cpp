@@ -58,7 +58,9 @@ TEST(TreeSplice, EntriesInsertedReplacedAndRemovedInGitsOrder) {
     EXPECT_EQ(Git(db, "mktree < " + Quoted(tmp.Path() + "mktree.txt")), OidHex(id) + "\n") << "after " << s.Name;
   }
   git_tree_free(root);
-  EXPECT_EQ(Shell("git -C " + Quoted(db) + " fsck --no-progress --no-dangling 2>&1").Out, "");
+  const TShellRun fsck = Shell("git -C " + Quoted(db) + " fsck --no-progress --no-dangling --strict 2>&1");
+  EXPECT_EQ(fsck.Code, 0) << fsck.Out;
+  EXPECT_EQ(fsck.Out.find("error"), std::string::npos) << fsck.Out;
 }
 
 }  // namespace
