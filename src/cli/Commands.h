@@ -15,6 +15,9 @@ int CmdCheck(const TArgs& args);
 int CmdSummary(const TArgs& args);
 int CmdPublish(const TArgs& args);
 int CmdDiff(const TArgs& args);
+int CmdDb(const TArgs& args);
+int CmdHistory(const TArgs& args);
+int CmdRestore(const TArgs& args);
 // Only in builds with the Qt canvas.
 int CmdRender(const TArgs& args);
 int CmdPrint(const TArgs& args);

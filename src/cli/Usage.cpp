@@ -264,6 +264,45 @@ const std::vector<TCommandUsage> kUsages = {
      "                  its page removed\n"
      "  --no-pdf        no printed pages beside the passports' pages\n",
      {{"--out", 1}, {"--only", 1}, {"--no-pdf", 0}}},
+    {"db",
+     "db init DIR [--remote URL] | db clone URL DIR | db sync DIR [--prefer mine|theirs] [--json] | "
+     "db commit DIR [--message TEXT]",
+     "keep versions of a database's passports and share the database",
+     "init    makes the database folder DIR versioned: a repository, map.txt and info.txt\n"
+     "        never merged line by line, one first version of every passport; with\n"
+     "        --remote publishes it there (an empty bare repository or a server URL)\n"
+     "clone   makes DIR a working copy of the shared database at URL\n"
+     "sync    records every changed passport as a version, takes the others' versions,\n"
+     "        merges passport by passport and sends its own; a passport changed on both\n"
+     "        sides keeps one version whole (--prefer, default mine), the other stays in\n"
+     "        its history\n"
+     "commit  records the passports changed outside the program, one version each\n"
+     "\nOptions:\n"
+     "  --remote URL    where init publishes the database\n"
+     "  --prefer WHICH  mine or theirs: the version kept when both sides changed a passport\n"
+     "  --json          sync: {\"recorded\",\"received\",\"sent\",\"conflicts\"}\n"
+     "  --message TEXT  commit: a comment after each version's summary\n"
+     "\nExit status: 0; 3 when sync met conflicts (resolved by --prefer); 1 on failure,\n"
+     "with nothing lost; 2 on usage errors.\n",
+     {{"--remote", 1}, {"--prefer", 1}, {"--json", 0}, {"--message", 1}}},
+    {"history",
+     "history PASSPORT [--json]",
+     "the versions of a passport of a versioned database, newest first",
+     "Lists every version that changed the passport folder PASSPORT, on every side of\n"
+     "every sync: its id, date (ISO 8601), author and summary.\n"
+     "\nOptions:\n"
+     "  --json          {\"passport\", \"versions\": [{\"rev\",\"date\",\"author\",\"summary\"}]}\n"
+     "\nExit status: 0; 1 when the folder is no passport of a versioned database; 2 on usage errors.\n",
+     {{"--json", 0}}},
+    {"restore",
+     "restore PASSPORT --rev R",
+     "bring back a version of a passport as a new version",
+     "Writes map.txt and info.txt of the passport folder PASSPORT as version R holds them,\n"
+     "byte for byte, and records them as a new version; the history is never rewritten.\n"
+     "Prints the new version's id (nothing when the folder already held them).\n"
+     "\nExit status: 0; 1 when the version or the database cannot be read or the files written;\n"
+     "2 on usage errors.\n",
+     {{"--rev", 1}}},
     {"summary",
      "summary <database-dir|passport-dir> [--csv|--json]",
      "one row per passport of a database: number, address, size, check, file dates",

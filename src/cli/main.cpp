@@ -30,6 +30,9 @@ int main(int argc, char** argv) {
       {"summary", CmdSummary},
       {"publish", CmdPublish},
       {"diff", CmdDiff},
+      {"db", CmdDb},
+      {"history", CmdHistory},
+      {"restore", CmdRestore},
 #ifdef SVPASS_HAVE_RENDER
       {"render", CmdRender},
       {"print", CmdPrint},

@@ -42,6 +42,9 @@ const std::vector<TCommand> kCommands = {
     {"summary", {"--csv", "--json"}},
     {"publish", {"--out", "--only", "--no-pdf"}},
     {"diff", {"--json"}},
+    {"db", {"--remote", "--prefer", "--json", "--message"}},
+    {"history", {"--json"}},
+    {"restore", {"--rev"}},
 };
 
 const TCommand* Known(const std::string& name) {

@@ -16,6 +16,7 @@
 #include "ProgramInfo.h"
 #include "ToolPanel.h"
 #include "MainForm.h"
+#include "history/VersionedStore.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
 #include "plan/SVtime.h"
@@ -132,7 +133,10 @@ bool TMainForm::OpenPassport(const QString& number) {
   }
   Marked_.clear();
   Scheme_.reset();
-  Scheme_ = ::OpenPassport(std::make_shared<TFolderStore>(DatabaseDir_, QtLockMaker()), "svo" + number.toStdString(),
+  // A versioned database records every save of the passport as its version.
+  TRecordOptions versions;
+  versions.Author = AuthorFromConfig(TIniFile(ConfigFilePath()));
+  Scheme_ = ::OpenPassport(OpenDatabaseStore(DatabaseDir_, QtLockMaker(), versions), "svo" + number.toStdString(),
                            TMissingFile::CreateEmpty)
                 .Scheme;
   InfoRead();

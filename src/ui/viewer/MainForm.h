@@ -28,6 +28,8 @@ class TChooseObjectForm;
 class TDataPathForm;
 class TExportForm;
 class TIniFile;
+enum class TPrefer;
+struct TSyncConflict;
 class TPaintBox;
 class TQtCanvas;
 class TSVObject;
@@ -165,6 +167,12 @@ class TMainForm : public QMainWindow {
   // .pdf, else PNG); false when it could not be written (the old file stays).
   bool SaveShownScheme(const std::string& path);
   void DataPathClick();
+  // "Синхронизировать базу", "Сделать базу общей…".
+  void SyncDatabaseClick();
+  void ShareDatabaseClick();
+  // What "Сравнить…" of the sync's conflict question opens: the passport and
+  // the shared database's version of it.
+  void SetVersionComparer(std::function<void(const std::string&, const std::string&)> compare);
   void AboutClick();
   void HelpClick();
   // "Печать схемы расстановки ТСРД" and its two siblings: the preset
@@ -258,6 +266,10 @@ class TMainForm : public QMainWindow {
   void CreateCheckEntries(QMenu* file, QMenu* object);
   // "Сравнить с паспортом…" and its window.
   void CreateCompareEntry(QMenu* object);
+  void CreateSyncEntries(QMenu* file);
+  // The question of a passport changed on both sides.
+  TPrefer AskConflict(const TSyncConflict& conflict);
+  std::function<void(const std::string&, const std::string&)> CompareVersions_;
   void DrawMark();
   bool FindDatabase();
   void CanvasChanged(TQtCanvas* canvas);

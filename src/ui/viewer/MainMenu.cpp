@@ -102,6 +102,7 @@ void TMainForm::CreateMenus() {
 
   CreateCheckEntries(file, object);
   CreateCompareEntry(object);
+  CreateSyncEntries(file);
   CreateViewKeys();
 
   connect(m.Edit, &QAction::triggered, this, &TMainForm::EditClick);
