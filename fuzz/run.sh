@@ -12,7 +12,7 @@ seconds=${1:?usage: fuzz/run.sh SECONDS [TARGET...]}
 shift
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=(fuzz_map_load fuzz_info_load fuzz_ini fuzz_map_roundtrip fuzz_edit_script
-  fuzz_export_template fuzz_diff)
+  fuzz_export_template fuzz_diff fuzz_dxf_base)
 build="$root/build-fuzz"
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja \
@@ -33,6 +33,7 @@ for t in "${targets[@]}"; do
     fuzz_info_*) seeds=("$root/fuzz/corpus/info") ;;
     fuzz_ini) seeds=("$root/fuzz/corpus/ini") ;;
     fuzz_export_template) seeds=("$root/fuzz/corpus/template") ;;
+    fuzz_dxf_base) seeds=("$root/fuzz/corpus/dxf") ;;
   esac
   echo "== $t for ${seconds}s"
   if ! "$build/fuzz/$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=16384 \

@@ -9,6 +9,8 @@
 #include "Usage.h"
 #include "history/Author.h"
 #include "history/History.h"
+#include "history/PassportDiff.h"
+#include "history/Record.h"
 #include "history/Sync.h"
 #include "json/Json.h"
 #include "platform/IniFile.h"
@@ -20,6 +22,11 @@ namespace {
 TRecordOptions RecordOptions() {
   TRecordOptions o;
   o.Author = AuthorFromConfig(TIniFile(JoinPath(ProgramDir(), "config.ini")));
+  // A version's message says what changed in the passport's own words.
+  o.Summarizer = [](const TPassportFiles& before, const TPassportFiles& after) {
+    const std::string summary = SummarizeDiff(DiffPassports(before, after));
+    return summary.empty() ? PlainSummary(before, after) : summary;
+  };
   return o;
 }
 

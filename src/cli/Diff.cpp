@@ -7,8 +7,12 @@
 #include "DiffReport.h"
 #include "Output.h"
 #include "Usage.h"
+#include "history/GitHandles.h"
+#include "history/History.h"
 #include "history/PassportDiff.h"
 #include "history/PassportFolder.h"
+#include "history/Repository.h"
+#include "platform/TextFile.h"
 
 namespace {
 
@@ -57,16 +61,50 @@ int ReportDiff(const TPassportFiles& before, const TPassportFiles& after, bool j
   return IsEmpty(diff) ? 0 : 1;
 }
 
+namespace {
+
+// diff PASSPORT --rev R1 [--rev R2]: two versions of one passport of a versioned
+// database, the second by default its working folder.
+int DiffVersions(const std::string& passport, const std::vector<std::string>& revs, bool json) {
+  TPassportFiles sides[2];
+  try {
+    const TPassportPlace place = PassportPlace(passport);
+    const TDbRepository repo = TDbRepository::OpenExisting(place.Database);
+    sides[0] = ReadPassportAt(repo, place.Id, revs[0]);
+    sides[1] = revs.size() > 1 ? ReadPassportAt(repo, place.Id, revs[1]) : ReadWorkingPassport(repo, place.Id);
+  } catch (const TGitError& e) {
+    CliError("diff") << e.what() << '\n';
+    return 2;
+  } catch (const TInOutError& e) {
+    CliError("diff") << e.what() << '\n';
+    return 2;
+  }
+  return ReportDiff(sides[0], sides[1], json);
+}
+
+}  // namespace
+
 int CmdDiff(const TArgs& args) {
   std::vector<std::string> dirs;
+  std::vector<std::string> revs;
   bool json = false;
-  for (const std::string& a : args) {
-    if (a == "--json")
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--json") {
       json = true;
-    else if (a.rfind("--", 0) == 0)
+    } else if (a == "--rev") {
+      if (i + 1 >= args.size()) return UsageError("diff", "--rev needs a version");
+      revs.push_back(args[++i]);
+    } else if (a.rfind("--", 0) == 0) {
       return UsageError("diff", a + ": no such option");
-    else
+    } else {
       dirs.push_back(a);
+    }
+  }
+  if (!revs.empty()) {
+    if (dirs.size() != 1) return UsageError("diff", "--rev compares versions of one passport directory");
+    if (revs.size() > 2) return UsageError("diff", "at most two --rev");
+    return DiffVersions(dirs[0], revs, json);
   }
   if (dirs.size() != 2) return UsageError("diff", "two passport directories are needed");
   TPassportFiles sides[2];

@@ -320,20 +320,22 @@ const std::vector<TCommandUsage> kUsages = {
      "\nExit status 1 also when the folder holds no passport.\n",
      {{"--csv", 0}, {"--json", 0}}},
     {"diff",
-     "diff <passport-dir> <passport-dir> [--json]",
+     "diff <passport-dir> <passport-dir> [--json] | diff <passport-dir> --rev R1 [--rev R2] [--json]",
      "what changed between two passports: information and scheme",
      "Reads both passports and compares them: the stored fields of the information\n"
      "(as dump writes them, without what is computed from the plan and the clock) and\n"
      "the scheme layer by layer. Items equal in type and stored lines are unchanged;\n"
      "of the rest, items of one type at most 100 units apart (first points, nearest\n"
      "first) are one item changed; the others are added or removed. Writes a summary\n"
-     "line and the differences.\n"
+     "line and the differences. With --rev, compares versions of one passport of a\n"
+     "versioned database: R1 against R2, or against the working folder.\n"
      "\nOptions:\n"
+     "  --rev R         a version (full or short id, HEAD~n) of the passport; twice for two\n"
      "  --json          one JSON object: {\"info\":[{\"path\",\"before\",\"after\"}...],\n"
      "                  \"scheme\":{\"added\":[item...],\"removed\":[item...],\n"
      "                  \"changed\":[{\"before\":item,\"after\":item}...]}}; path is a JSON\n"
      "                  Pointer into dump's JSON, an item {\"layer\",\"type\",\"lines\"}\n",
-     {{"--json", 0}}},
+     {{"--json", 0}, {"--rev", 1}}},
 };
 
 // "-" alone names standard output; "-5" and "-.5" are values, not options.

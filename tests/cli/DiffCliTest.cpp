@@ -94,7 +94,8 @@ TEST(DiffCli, ExitStatus) {
       {"diff " + Q(p.A) + " " + Q(p.B), 1, ""},
       {"diff " + Q(p.A), 2, "two passport directories"},
       {"diff " + Q(p.A) + " " + Q(p.B) + " " + Q(p.B), 2, "two passport directories"},
-      {"diff " + Q(p.A) + " " + Q(p.B) + " --rev", 2, "unknown option"},
+      {"diff " + Q(p.A) + " " + Q(p.B) + " --rev", 2, "--rev needs a version"},
+      {"diff " + Q(p.A) + " " + Q(p.B) + " --rev HEAD", 2, "one passport directory"},
       {"diff " + Q(p.A) + " " + Q(empty.Path() + "none"), 2, "no such passport directory"},
       {"diff " + Q(empty.Path() + "svo3") + " " + Q(p.A), 2, "not a passport"},
       // A folder where the scheme file should be is no file of a passport.

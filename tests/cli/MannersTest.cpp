@@ -41,7 +41,7 @@ const std::vector<TCommand> kCommands = {
     {"check", {"--json"}},
     {"summary", {"--csv", "--json"}},
     {"publish", {"--out", "--only", "--no-pdf"}},
-    {"diff", {"--json"}},
+    {"diff", {"--json", "--rev"}},
     {"db", {"--remote", "--prefer", "--json", "--message"}},
     {"history", {"--json"}},
     {"restore", {"--rev"}},
