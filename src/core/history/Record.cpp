@@ -66,7 +66,8 @@ bool PassportName(const std::string& name) { return PassportNumber(name) >= 0; }
 }  // namespace
 
 std::vector<std::string> ChangedPassports(const TDbRepository& repo) {
-  git_status_options opts = GIT_STATUS_OPTIONS_INIT;
+  git_status_options opts{};
+  git_status_options_init(&opts, GIT_STATUS_OPTIONS_VERSION);
   opts.show = GIT_STATUS_SHOW_INDEX_AND_WORKDIR;
   opts.flags = GIT_STATUS_OPT_INCLUDE_UNTRACKED | GIT_STATUS_OPT_RECURSE_UNTRACKED_DIRS |
                GIT_STATUS_OPT_EXCLUDE_SUBMODULES;

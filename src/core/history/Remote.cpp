@@ -98,7 +98,8 @@ bool CredentialFromHelpers(const std::string& url, const std::string& userFromUr
 }
 
 git_remote_callbacks RemoteCallbacks(TCredentialState& state) {
-  git_remote_callbacks cb = GIT_REMOTE_CALLBACKS_INIT;
+  git_remote_callbacks cb{};
+  git_remote_init_callbacks(&cb, GIT_REMOTE_CALLBACKS_VERSION);
   cb.credentials = Credentials;
   cb.push_update_reference = PushRefusal;
   cb.payload = &state;

@@ -80,7 +80,8 @@ std::optional<TDbRepository> TDbRepository::Open(const std::string& database) {
 TDbRepository TDbRepository::OpenOrInit(const std::string& database) {
   if (std::optional<TDbRepository> r = Open(database)) return std::move(*r);
   EnsureGitLibrary();
-  git_repository_init_options opts = GIT_REPOSITORY_INIT_OPTIONS_INIT;
+  git_repository_init_options opts{};
+  git_repository_init_options_init(&opts, GIT_REPOSITORY_INIT_OPTIONS_VERSION);
   opts.flags = GIT_REPOSITORY_INIT_MKPATH | GIT_REPOSITORY_INIT_NO_REINIT;
   opts.initial_head = kDefaultBranch;
   git_repository* raw = nullptr;

@@ -189,7 +189,8 @@ TRemotePtr LookupRemote(const TDbRepository& repo) {
 
 void Fetch(git_remote* remote, const std::string& branch) {
   TCredentialState state;
-  git_fetch_options fo = GIT_FETCH_OPTIONS_INIT;
+  git_fetch_options fo{};
+  git_fetch_options_init(&fo, GIT_FETCH_OPTIONS_VERSION);
   fo.callbacks = RemoteCallbacks(state);
   std::string spec = "+refs/heads/" + branch + ":" + RemoteRef(branch);
   char* specs[] = {spec.data()};
@@ -201,7 +202,8 @@ void Fetch(git_remote* remote, const std::string& branch) {
 // Pushes the given refspecs; false when the other side refused (it moved on).
 bool Push(git_remote* remote, std::vector<std::string> specs) {
   TCredentialState state;
-  git_push_options po = GIT_PUSH_OPTIONS_INIT;
+  git_push_options po{};
+  git_push_options_init(&po, GIT_PUSH_OPTIONS_VERSION);
   po.callbacks = RemoteCallbacks(state);
   std::vector<char*> ptrs;
   for (std::string& s : specs) ptrs.push_back(s.data());
@@ -331,7 +333,8 @@ void DbClone(const std::string& url, const std::string& dir) {
     throw TGitError(GIT_EEXISTS, dir + " already holds passports");
   // Made step by step rather than by the library's clone, which gives up
   // when the shared repository's HEAD names a branch that is not there.
-  git_repository_init_options opts = GIT_REPOSITORY_INIT_OPTIONS_INIT;
+  git_repository_init_options opts{};
+  git_repository_init_options_init(&opts, GIT_REPOSITORY_INIT_OPTIONS_VERSION);
   opts.flags = GIT_REPOSITORY_INIT_MKPATH | GIT_REPOSITORY_INIT_NO_REINIT;
   opts.initial_head = kDefaultBranch;
   git_repository* raw = nullptr;
@@ -342,7 +345,8 @@ void DbClone(const std::string& url, const std::string& dir) {
   TRemotePtr remote(remoteRaw);
   {
     TCredentialState state;
-    git_fetch_options fo = GIT_FETCH_OPTIONS_INIT;
+    git_fetch_options fo{};
+    git_fetch_options_init(&fo, GIT_FETCH_OPTIONS_VERSION);
     fo.callbacks = RemoteCallbacks(state);
     std::string heads = std::string("+refs/heads/*:refs/remotes/") + kRemoteName + "/*";
     std::string marks = "+refs/svpass/published/*:refs/svpass/published/*";
@@ -376,7 +380,8 @@ void DbClone(const std::string& url, const std::string& dir) {
     git_commit* c = nullptr;
     GitCheck(git_commit_lookup(&c, raw, &tip), "cannot read " + branch);
     TCommitPtr commit(c);
-    git_checkout_options co = GIT_CHECKOUT_OPTIONS_INIT;
+    git_checkout_options co{};
+    git_checkout_options_init(&co, GIT_CHECKOUT_OPTIONS_VERSION);
     co.checkout_strategy = GIT_CHECKOUT_SAFE;
     GitCheck(git_checkout_tree(raw, reinterpret_cast<git_object*>(c), &co), "cannot write the passports into " + dir);
   }

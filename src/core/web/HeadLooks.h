@@ -12,7 +12,7 @@
 
 class TSVItem;
 class TSVObject;
-struct TDrawContext;
+class TDrawContext;
 struct TSignalPlan;
 
 // The direction slots (1-based) a signal head shows, 0 for a reference
