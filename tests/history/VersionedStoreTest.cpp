@@ -103,7 +103,11 @@ TEST_F(VersionedStoreTest, PlainGitDatabaseWorksAndLockAndUnfinishedFilesStayOut
   TToolRun c = RunTool("db commit " + Quoted(Db) + " --message 'правка вручную'");
   ASSERT_EQ(c.Code, 0) << c.Err;
   EXPECT_EQ(c.Out, "svo1\n");
-  EXPECT_EQ(Git(Db, "log -1 --format=%B"), "Паспорт СО № 1 изменён\n\nправка вручную\n\n");
+  // The message says what changed, in the comparison's words: info.txt's
+  // first two lines are the address.
+  EXPECT_EQ(Git(Db, "log -1 --format=%B"),
+            "первая строка адреса «Адрес 1» → «changed outside»; вторая строка адреса «0» → «»\n\n"
+            "правка вручную\n\n");
   TToolRun r = RunTool("restore " + Quoted(Db + "/svo1") + " --rev " + first.substr(0, 12));
   ASSERT_EQ(r.Code, 0) << r.Err;
   EXPECT_EQ(r.Out, Git(Db, "rev-parse HEAD"));

@@ -92,7 +92,7 @@ void TMainForm::SetVersionComparer(std::function<void(const std::string&, const 
 void TMainForm::CreateSyncEntries(QMenu* file) {
   auto* sync = new QAction(QStringLiteral("С&инхронизировать базу"), file);
   sync->setObjectName(QStringLiteral("SyncDatabaseAction"));
-  auto* share = new QAction(QStringLiteral("Сделать базу &общей…"), file);
+  auto* share = new QAction(QStringLiteral("С&делать базу общей…"), file);
   share->setObjectName(QStringLiteral("ShareDatabaseAction"));
   file->insertAction(Menu_.Exit, sync);
   file->insertAction(Menu_.Exit, share);
