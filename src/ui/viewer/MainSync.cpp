@@ -9,6 +9,7 @@
 
 #include "Database.h"
 #include "MainForm.h"
+#include "ViewerVersions.h"
 #include "history/Author.h"
 #include "history/Record.h"
 #include "history/Sync.h"
@@ -18,12 +19,6 @@
 namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
-
-TRecordOptions ViewerRecordOptions() {
-  TRecordOptions o;
-  o.Author = AuthorFromConfig(TIniFile(ConfigFilePath()));
-  return o;
-}
 
 const char* StageText(TSyncStage stage) {
   switch (stage) {
