@@ -146,6 +146,7 @@ class HistoryWindowTest : public QObject {
 
     if (const QByteArray shots = qgetenv("SVPASS_SHOTS"); !shots.isEmpty()) {
       QDir().mkpath(QString::fromLocal8Bit(shots));
+      QTest::qWait(300);
       QVERIFY(form->grab().save(QString::fromLocal8Bit(shots) + "/history.png"));
     }
 
