@@ -2,6 +2,7 @@
 // the versions newest first, the chosen one against the working folder with
 // its differences, restoring it byte for byte as a new version, and the
 // explanation where the database keeps no versions.
+#include <QAbstractButton>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -179,6 +180,58 @@ class HistoryWindowTest : public QObject {
     QCOMPARE(form->VersionList()->item(0, 2)->text(), after[0]);
     QCOMPARE(Form_->Scheme()->Info->Phases.Item(2)->TMain[1], std::uint16_t(12));
     QCOMPARE(Form_->Scheme()->Info->Phases.Item(3)->TMain[3], std::uint16_t(18));
+  }
+
+  void CompareOfTheSyncConflictShowsTheOtherVersion() {
+    // Engineer B changes phase 2 and publishes it; the viewer's engineer
+    // renames the school meanwhile and syncs: the same passport changed on
+    // both sides.
+    const QString bare = Program_.path() + "/shared.git";
+    const QString other = Program_.path() + "/b";
+    QVERIFY(QDir().mkpath(bare));
+    QCOMPARE(Git(bare, {"init", "-q", "--bare"}).size(), 0);
+    CopySample();
+    QCOMPARE(Tool({"db", "init", Data(), "--remote", bare}), 0);
+    QCOMPARE(Tool({"db", "clone", bare, other}), 0);
+    const QByteArray theirs = Replaced(SampleFile("info.txt"), "\r\n2\r\n8 12 10 8\r\n", "\r\n2\r\n8 15 10 8\r\n");
+    WriteFile(other + "/svo1/info.txt", theirs.toStdString());
+    QCOMPARE(Tool({"db", "sync", other}), 0);
+    WriteFile(Passport() + "/map.txt", Replaced(SampleFile("map.txt"), "д. 22, школа", "д. 22, лицей").toStdString());
+
+    Form_ = std::make_unique<TMainForm>();
+    QVERIFY(Form_->Start());
+    int questions = 0;
+    std::unique_ptr<TPassportDiff> shown;
+    TAnswerer answers([&](QDialog& d) {
+      if (d.objectName() == QStringLiteral("VersionCompareDialog")) {
+        if (auto* panel = d.findChild<TComparePanel*>()) shown = std::make_unique<TPassportDiff>(panel->Diff());
+        return int(QDialog::Rejected);
+      }
+      auto* box = qobject_cast<QMessageBox*>(&d);
+      if (box && box->text().contains(QStringLiteral("изменён и у вас"))) {
+        // "Сравнить…" first, then "Оставить ваш".
+        const QString want = ++questions == 1 ? QStringLiteral("Сравнить…") : QStringLiteral("Оставить ваш");
+        for (QAbstractButton* b : box->buttons())
+          if (b->text() == want) b->click();
+        return 0;
+      }
+      return int(QMessageBox::Ok);
+    });
+    QAction* sync = Form_->findChild<QAction*>(QStringLiteral("SyncDatabaseAction"));
+    QVERIFY(sync);
+    sync->trigger();
+    QCOMPARE(questions, 2);
+    QVERIFY(shown);
+    // The other version is the earlier side, the engineer's own the later.
+    QCOMPARE(shown->Info.size(), std::size_t(1));
+    QCOMPARE(shown->Info[0].Path, std::string("/phases/1/tmain/0"));
+    QCOMPARE(JsonText(shown->Info[0].Before) + " " + JsonText(shown->Info[0].After), std::string("15 12"));
+    QCOMPARE(shown->Scheme.Changed.size(), std::size_t(1));
+    QCOMPARE(shown->Scheme.Changed[0].After.Lines.back(), std::string("д. 22, лицей"));
+    QVERIFY(shown->Scheme.Added.empty() && shown->Scheme.Removed.empty());
+    QVERIFY2(answers.Boxes.back().contains(QStringLiteral("Паспорт СО № 1: оставлен ваш")),
+             qPrintable(answers.Boxes.back()));
+    QCOMPARE(ReadFile(Passport() + "/info.txt"), SampleFile("info.txt"));
   }
 
   void APlainDatabaseExplainsHowToKeepVersions() {
