@@ -37,7 +37,9 @@ std::vector<TPassportVersion> PassportHistory(const TDbRepository& repo, const s
   git_revwalk* raw = nullptr;
   GitCheck(git_revwalk_new(&raw, repo.Get()), "cannot walk the versions");
   TRevwalkPtr walk(raw);
-  git_revwalk_sorting(raw, GIT_SORT_TIME);
+  // Versions recorded within one second (a save, then a sync) keep their
+  // order: a version always comes before the ones it was made from.
+  git_revwalk_sorting(raw, GIT_SORT_TOPOLOGICAL | GIT_SORT_TIME);
   GitCheck(git_revwalk_push(raw, &*tip), "cannot walk the versions");
   // The passport's entry in each root tree seen, so each tree is read once.
   std::unordered_map<git_oid, std::optional<git_oid>, TOidHash, TOidEq> entries;

@@ -15,6 +15,7 @@
 #include "DataPathFormUnit.h"
 #include "ProgramInfo.h"
 #include "ToolPanel.h"
+#include "ViewerVersions.h"
 #include "MainForm.h"
 #include "history/VersionedStore.h"
 #include "model/SVObject.h"
@@ -133,10 +134,9 @@ bool TMainForm::OpenPassport(const QString& number) {
   }
   Marked_.clear();
   Scheme_.reset();
-  // A versioned database records every save of the passport as its version.
-  TRecordOptions versions;
-  versions.Author = AuthorFromConfig(TIniFile(ConfigFilePath()));
-  Scheme_ = ::OpenPassport(OpenDatabaseStore(DatabaseDir_, QtLockMaker(), versions), "svo" + number.toStdString(),
+  // A versioned database records every save of the passport as its version,
+  // its message what the save changed.
+  Scheme_ = ::OpenPassport(OpenDatabaseStore(DatabaseDir_, QtLockMaker(), ViewerRecordOptions()), "svo" + number.toStdString(),
                            TMissingFile::CreateEmpty)
                 .Scheme;
   InfoRead();

@@ -22,6 +22,7 @@ class QAction;
 class QMenu;
 class TComplForm;
 class TCompareForm;
+class THistoryForm;
 class TTramSForm;
 class TtexForm;
 class TChooseObjectForm;
@@ -173,6 +174,9 @@ class TMainForm : public QMainWindow {
   // What "Сравнить…" of the sync's conflict question opens: the passport and
   // the shared database's version of it.
   void SetVersionComparer(std::function<void(const std::string&, const std::string&)> compare);
+  // "История паспорта…": the versions of the open passport, or how to turn
+  // versions on where the database keeps none.
+  void PassportHistoryClick();
   void AboutClick();
   void HelpClick();
   // "Печать схемы расстановки ТСРД" and its two siblings: the preset
@@ -267,6 +271,13 @@ class TMainForm : public QMainWindow {
   // "Сравнить с паспортом…" and its window.
   void CreateCompareEntry(QMenu* object);
   void CreateSyncEntries(QMenu* file);
+  // "История паспорта…" and its window; wires the conflict question's "Сравнить…".
+  void CreateHistoryEntry(QMenu* object);
+  // Restores version `rev` of the open passport and reads it again; false
+  // when it was not restored (the user was told why).
+  bool RestoreVersion(const std::string& rev);
+  // The working passport `passport` against its version `rev`, in a modal window.
+  void CompareVersion(const std::string& passport, const std::string& rev);
   // The question of a passport changed on both sides.
   TPrefer AskConflict(const TSyncConflict& conflict);
   std::function<void(const std::string&, const std::string&)> CompareVersions_;
@@ -313,6 +324,7 @@ class TMainForm : public QMainWindow {
   TInfoFileStamp InfoStamp_;
   std::vector<TItemRef> Marked_;
   TCompareForm* CompareForm_ = nullptr;
+  THistoryForm* HistoryForm_ = nullptr;
 };
 
 // Remaining seconds as the label shows them: up to 5 significant digits,

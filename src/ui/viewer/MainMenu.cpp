@@ -102,6 +102,7 @@ void TMainForm::CreateMenus() {
 
   CreateCheckEntries(file, object);
   CreateCompareEntry(object);
+  CreateHistoryEntry(object);
   CreateSyncEntries(file);
   CreateViewKeys();
 

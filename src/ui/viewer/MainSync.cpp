@@ -9,21 +9,17 @@
 
 #include "Database.h"
 #include "MainForm.h"
+#include "ViewerVersions.h"
 #include "history/Author.h"
 #include "history/Record.h"
 #include "history/Sync.h"
 #include "platform/IniFile.h"
 #include "platform/TextFile.h"
+#include "qt/Modal.h"
 
 namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
-
-TRecordOptions ViewerRecordOptions() {
-  TRecordOptions o;
-  o.Author = AuthorFromConfig(TIniFile(ConfigFilePath()));
-  return o;
-}
 
 const char* StageText(TSyncStage stage) {
   switch (stage) {
@@ -71,13 +67,13 @@ TPrefer TMainForm::AskConflict(const TSyncConflict& c) {
     QPushButton* compare = box.addButton(QStringLiteral("Сравнить…"), QMessageBox::HelpRole);
     box.setDefaultButton(mine);
     box.setEscapeButton(mine);
-    box.exec();
+    ExecModal(box);
     if (box.clickedButton() == theirs) return TPrefer::Theirs;
     if (box.clickedButton() != compare) return TPrefer::Mine;
     if (CompareVersions_) {
       CompareVersions_(c.Passport, c.Other);
     } else {
-      QMessageBox::information(this, QStringLiteral("Сравнение версий"),
+      MessageBoxOk(this, QMessageBox::Information, QStringLiteral("Сравнение версий"),
                                QStringLiteral("Версия общей базы: %1.\nОна останется в истории паспорта при любом "
                                               "ответе; её можно сравнить и восстановить в окне «История паспорта…».")
                                    .arg(Q(c.Other)));
@@ -125,10 +121,10 @@ void TMainForm::SyncDatabaseClick() {
       text += QStringLiteral("\nПаспорт СО № %1: %2; другая версия осталась в истории.")
                   .arg(Q(PassportNumberText(c.Passport)),
                        c.Kept == TPrefer::Mine ? QStringLiteral("оставлен ваш") : QStringLiteral("взят из общей базы"));
-    QMessageBox::information(this, QStringLiteral("Синхронизация базы"), text);
+    MessageBoxOk(this, QMessageBox::Information, QStringLiteral("Синхронизация базы"), text);
   } catch (const std::exception& e) {
     progress.cancel();
-    QMessageBox::warning(this, QStringLiteral("Синхронизация базы"),
+    MessageBoxOk(this, QMessageBox::Warning, QStringLiteral("Синхронизация базы"),
                          QStringLiteral("Синхронизация не удалась; ваши изменения сохранены.\n") + QString::fromUtf8(e.what()));
   }
 }
@@ -144,10 +140,10 @@ void TMainForm::ShareDatabaseClick() {
   try {
     const std::string remote = url.trimmed().toStdString();
     DbInit(DatabaseDir_, remote.empty() ? std::nullopt : std::optional<std::string>(remote), ViewerRecordOptions());
-    QMessageBox::information(this, QStringLiteral("Сделать базу общей"),
+    MessageBoxOk(this, QMessageBox::Information, QStringLiteral("Сделать базу общей"),
                              remote.empty() ? QStringLiteral("База теперь хранит версии паспортов.")
                                             : QStringLiteral("База хранит версии паспортов и опубликована: %1").arg(url));
   } catch (const std::exception& e) {
-    QMessageBox::warning(this, QStringLiteral("Сделать базу общей"), QString::fromUtf8(e.what()));
+    MessageBoxOk(this, QMessageBox::Warning, QStringLiteral("Сделать базу общей"), QString::fromUtf8(e.what()));
   }
 }
