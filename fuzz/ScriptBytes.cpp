@@ -1,6 +1,8 @@
 #include "ScriptBytes.h"
 
 #include "edit/EditSession.h"
+#include "model/SVObject.h"
+#include "platform/TextFile.h"
 
 namespace {
 
@@ -69,4 +71,15 @@ std::string NextLine(TBytes& b) {
       return line + Pick(b, kButtons);
     }
   }
+}
+
+std::vector<std::string> LayerEntries(TSVObject& scheme, int n) {
+  std::vector<std::string> entries;
+  for (const auto& item : scheme.Layer(n).Items()) {
+    if (item->Hidden) continue;
+    TTextWriter w;
+    item->SaveToText(w);
+    entries.push_back(std::to_string(item->TypeCode) + "\n" + w.Bytes());
+  }
+  return entries;
 }

@@ -5,6 +5,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
+
+class TSVObject;
 
 class TBytes {
  public:
@@ -26,3 +29,7 @@ const T& Pick(TBytes& b, const T (&a)[N]) {
 
 // The next script line made from `b`.
 std::string NextLine(TBytes& b);
+
+// What layer `n` of `scheme` stores, entry by entry in file order: the type
+// code and the saved bytes of every item not hidden.
+std::vector<std::string> LayerEntries(TSVObject& scheme, int n);

@@ -33,12 +33,7 @@ std::map<int, std::vector<std::string>> Content(const TPassportFiles& files) {
   scheme.LoadFrom([&] { return files.info; }, [&] { return files.map; });
   std::map<int, std::vector<std::string>> content;
   for (int n = 1; n <= kLayerCount; ++n) {
-    for (const auto& item : scheme.Layer(n).Items()) {
-      if (item->Hidden) continue;
-      TTextWriter w;
-      item->SaveToText(w);
-      content[n].push_back(std::to_string(item->TypeCode) + "\n" + w.Bytes());
-    }
+    content[n] = LayerEntries(scheme, n);
     std::sort(content[n].begin(), content[n].end());
   }
   return content;

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "FuzzSupport.h"
@@ -19,12 +20,7 @@ namespace {
 std::vector<std::string> Entries(TSVObject& scheme) {
   std::vector<std::string> entries;
   for (int n = 1; n <= kLayerCount; ++n)
-    for (const auto& item : scheme.Layer(n).Items()) {
-      if (item->Hidden) continue;
-      TTextWriter w;
-      item->SaveToText(w);
-      entries.push_back(std::to_string(item->TypeCode) + "\n" + w.Bytes());
-    }
+    for (std::string& e : LayerEntries(scheme, n)) entries.push_back(std::move(e));
   return entries;
 }
 

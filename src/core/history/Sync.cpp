@@ -192,21 +192,21 @@ void Fetch(git_remote* remote, const std::string& branch) {
   git_fetch_options fo{};
   git_fetch_options_init(&fo, GIT_FETCH_OPTIONS_VERSION);
   fo.callbacks = RemoteCallbacks(state);
-  std::string spec = "+refs/heads/" + branch + ":" + RemoteRef(branch);
-  char* specs[] = {spec.data()};
-  git_strarray arr{specs, 1};
+  std::string refMapping = "+refs/heads/" + branch + ":" + RemoteRef(branch);
+  char* refMappings[] = {refMapping.data()};
+  git_strarray arr{refMappings, 1};
   GitCheck(git_remote_fetch(remote, &arr, &fo, "svpass: fetch"),
            std::string("cannot reach the shared database ") + git_remote_url(remote));
 }
 
-// Pushes the given refspecs; false when the other side refused (it moved on).
-bool Push(git_remote* remote, std::vector<std::string> specs) {
+// Pushes the given ref mappings; false when the other side refused (it moved on).
+bool Push(git_remote* remote, std::vector<std::string> refMappings) {
   TCredentialState state;
   git_push_options po{};
   git_push_options_init(&po, GIT_PUSH_OPTIONS_VERSION);
   po.callbacks = RemoteCallbacks(state);
   std::vector<char*> ptrs;
-  for (std::string& s : specs) ptrs.push_back(s.data());
+  for (std::string& s : refMappings) ptrs.push_back(s.data());
   git_strarray arr{ptrs.data(), ptrs.size()};
   const int rc = git_remote_push(remote, &arr, &po);
   if (rc == GIT_ENONFASTFORWARD) return false;
@@ -350,8 +350,8 @@ void DbClone(const std::string& url, const std::string& dir) {
     fo.callbacks = RemoteCallbacks(state);
     std::string heads = std::string("+refs/heads/*:refs/remotes/") + kRemoteName + "/*";
     std::string marks = "+refs/svpass/published/*:refs/svpass/published/*";
-    char* specs[] = {heads.data(), marks.data()};
-    git_strarray arr{specs, 2};
+    char* refMappings[] = {heads.data(), marks.data()};
+    git_strarray arr{refMappings, 2};
     GitCheck(git_remote_fetch(remoteRaw, &arr, &fo, "svpass: clone"), "cannot reach the shared database " + url);
   }
   // The branch `db init` published; else the only one; else main or master.
