@@ -69,9 +69,18 @@ class TDbRepository {
   static bool Unversioned(const std::string& name);
 
  private:
+  // The root tree last written, as stored: the next save of a passport splices
+  // it without reading it back from the object store.
+  struct TStoredTree {
+    git_oid Id{};
+    std::string Data;
+  };
+
   TDbRepository(TRepoPtr repo, std::string database) : Repo_(std::move(repo)), Database_(std::move(database)) {}
+
   TRepoPtr Repo_;
   std::string Database_;
+  mutable std::optional<TStoredTree> LastRoot_;
 };
 
 std::string OidHex(const git_oid& id);

@@ -93,6 +93,11 @@ class TPassportStore {
   // The editing lock of passport `id`, not yet taken.
   virtual std::unique_ptr<TStoreLock> Lock(const std::string& id) = 0;
 
+  // Waits until what was written is complete in the store (a versioned
+  // database records its versions after the saves return). Throws
+  // TInOutError naming what could not be completed.
+  virtual void Settle() {}
+
   // Where the passport is, as messages to the user name it: its directory
   // with a trailing separator.
   virtual std::string Location(const std::string& id) const = 0;

@@ -276,6 +276,9 @@ class TMainForm : public QMainWindow {
   // Restores version `rev` of the open passport and reads it again; false
   // when it was not restored (the user was told why).
   bool RestoreVersion(const std::string& rev);
+  // Waits for the versions the open passport's saves are still recording
+  // (the history, a restore and a sync must see them).
+  void SettleVersions();
   // The working passport `passport` against its version `rev`, in a modal window.
   void CompareVersion(const std::string& passport, const std::string& rev);
   // The question of a passport changed on both sides.

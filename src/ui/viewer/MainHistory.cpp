@@ -16,6 +16,7 @@
 #include "plan/SVtime.h"
 #include "qt/Modal.h"
 #include "qt/PassportLock.h"
+#include "qt/QtMessages.h"
 #include "qt/ScreenFit.h"
 #include "store/PassportStore.h"
 
@@ -41,6 +42,7 @@ void TMainForm::PassportHistoryClick() {
                      .arg(Qs(DatabaseDir_)));
     return;
   }
+  SettleVersions();
   if (!HistoryForm_) {
     HistoryForm_ = new THistoryForm(this);
     HistoryForm_->SetRestorer([this](const std::string& rev) { return RestoreVersion(rev); });
@@ -50,8 +52,18 @@ void TMainForm::PassportHistoryClick() {
   HistoryForm_->raise();
 }
 
+void TMainForm::SettleVersions() {
+  if (!Scheme_ || !Scheme_->Store) return;
+  try {
+    Scheme_->Store->Settle();
+  } catch (const std::exception& e) {
+    MessageBoxOk(this, QMessageBox::Warning, ApplicationTitle(), QString::fromUtf8(e.what()));
+  }
+}
+
 bool TMainForm::RestoreVersion(const std::string& rev) {
   if (!Scheme_ || !ConfirmInfoReload()) return false;
+  SettleVersions();
   // Restoring writes the passport's files: not while another engineer edits them.
   std::unique_ptr<TStoreLock> lock = Scheme_->Store ? Scheme_->Store->Lock(Scheme_->StoreId) : nullptr;
   if (!lock) lock = std::make_unique<TQtStoreLock>(Scheme_->Dir);
@@ -77,6 +89,7 @@ bool TMainForm::RestoreVersion(const std::string& rev) {
 }
 
 void TMainForm::CompareVersion(const std::string& passport, const std::string& rev) {
+  SettleVersions();
   // Shown from the modal conflict question, so modal itself.
   QDialog dialog(this);
   dialog.setObjectName(QStringLiteral("VersionCompareDialog"));

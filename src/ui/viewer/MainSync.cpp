@@ -98,6 +98,7 @@ void TMainForm::CreateSyncEntries(QMenu* file) {
 }
 
 void TMainForm::SyncDatabaseClick() {
+  SettleVersions();
   QProgressDialog progress(QStringLiteral("Синхронизация базы…"), QString(), 0, 100, this);
   progress.setWindowTitle(QStringLiteral("Синхронизация базы"));
   progress.setWindowModality(Qt::WindowModal);
