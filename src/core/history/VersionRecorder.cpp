@@ -29,7 +29,7 @@ void TVersionRecorder::Request(const std::string& id, const std::string& comment
       joined = true;
       break;
     }
-    if (!joined) Queue_.push_back({id, comment, location});
+    if (!joined) Queue_.push_back({id, comment, location, Options_.Author});
   }
   Wake_.notify_all();
 }
@@ -42,6 +42,11 @@ void TVersionRecorder::Settle() {
   for (const std::string& f : Failures_) text += (text.empty() ? "" : "\n") + f;
   Failures_.clear();
   throw TInOutError(kIoWriteFault, text);
+}
+
+void TVersionRecorder::SetAuthor(TAuthor author) {
+  std::lock_guard<std::mutex> lock(Mutex_);
+  Options_.Author = std::move(author);
 }
 
 void TVersionRecorder::Run() {
@@ -70,8 +75,13 @@ void TVersionRecorder::RecordOne(std::optional<TDbRepository>& repo, const TRequ
     // Passports that cannot be read for the summary must not raise boxes
     // from this thread.
     TThreadMessageCapture quiet;
-    TRecordOptions options = Options_;
+    TRecordOptions options;
+    {
+      std::lock_guard<std::mutex> lock(Mutex_);
+      options = Options_;
+    }
     options.Comment = request.Comment;
+    options.Author = request.Author;
     RecordPassport(*repo, request.Id, options);
   } catch (const std::exception& e) {
     failure = request.Location + " сохранён, но его версия не записана: " + e.what();

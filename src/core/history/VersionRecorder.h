@@ -34,10 +34,13 @@ class TVersionRecorder {
   // Waits until every requested version is recorded. Throws TInOutError
   // with the failures no handler took since the last call.
   void Settle();
+  // The author of the versions requested from now on.
+  void SetAuthor(TAuthor author);
 
  private:
   struct TRequest {
     std::string Id, Comment, Location;
+    TAuthor Author;
   };
   void Run();
   void RecordOne(std::optional<TDbRepository>& repo, const TRequest& request);
@@ -46,7 +49,7 @@ class TVersionRecorder {
   TFailureHandler OnFailure_;
   std::mutex Mutex_;
   std::condition_variable Wake_, Idle_;
-  const TRecordOptions Options_;
+  TRecordOptions Options_;  // guarded by Mutex_
   std::deque<TRequest> Queue_;
   std::vector<std::string> Failures_;
   bool Busy_ = false, Stop_ = false;

@@ -10,6 +10,11 @@ void TVersionedStore::RecordAfterSaves(TVersionRecorder::TFailureHandler onFailu
   if (!Recorder_) Recorder_ = std::make_unique<TVersionRecorder>(Repo_.Database(), Options_, std::move(onFailure));
 }
 
+void TVersionedStore::SetAuthor(TAuthor author) {
+  if (Recorder_) Recorder_->SetAuthor(author);
+  Options_.Author = std::move(author);
+}
+
 void TVersionedStore::Settle() {
   if (Recorder_) Recorder_->Settle();
 }

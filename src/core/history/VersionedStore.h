@@ -34,6 +34,8 @@ class TVersionedStore : public TPassportStore {
 
   // The comment the engineer gave in the save question, for the next save only.
   void SetNextComment(std::string comment) { NextComment_ = std::move(comment); }
+  // The author of the versions of the saves from now on.
+  void SetAuthor(TAuthor author);
   const TDbRepository& Repository() const { return Repo_; }
 
  private:

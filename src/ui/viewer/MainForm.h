@@ -168,6 +168,9 @@ class TMainForm : public QMainWindow {
   // .pdf, else PNG); false when it could not be written (the old file stays).
   bool SaveShownScheme(const std::string& path);
   void DataPathClick();
+  // "Автор изменений…": who the versions saved from now on are recorded
+  // under, the open passport's included.
+  void AuthorClick();
   // "Синхронизировать базу", "Сделать базу общей…".
   void SyncDatabaseClick();
   void ShareDatabaseClick();
@@ -271,6 +274,11 @@ class TMainForm : public QMainWindow {
   // "Сравнить с паспортом…" and its window.
   void CreateCompareEntry(QMenu* object);
   void CreateSyncEntries(QMenu* file);
+  void CreateAuthorEntry(QMenu* options);
+  // After a sync: the open passport read again when the sync wrote its
+  // files — it is among `received`, or, with none given (the sync failed
+  // part-way), its files changed on disk. True when it was read again.
+  bool ReloadSyncedPassport(const std::vector<std::string>* received);
   // "История паспорта…" and its window; wires the conflict question's "Сравнить…".
   void CreateHistoryEntry(QMenu* object);
   // Restores version `rev` of the open passport and reads it again; false

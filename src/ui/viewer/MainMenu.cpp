@@ -94,6 +94,7 @@ void TMainForm::CreateMenus() {
   QMenu* options = bar->addMenu(QStringLiteral("&Опции"));
   m.DataPath = Entry(options, "&Путь к базе данных");
   m.PageSetup = Entry(options, "Пара&метры страницы", false);
+  CreateAuthorEntry(options);
 
   QMenu* help = bar->addMenu(QStringLiteral("По&мощь"));
   m.HelpContents = Entry(help, "&Содержание справки");

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <algorithm>
 
 #include "Database.h"
 #include "MainForm.h"
@@ -13,9 +14,12 @@
 #include "history/Author.h"
 #include "history/Record.h"
 #include "history/Sync.h"
+#include "model/SVObject.h"
+#include "plan/SVtime.h"
 #include "platform/IniFile.h"
 #include "platform/TextFile.h"
 #include "qt/Modal.h"
+#include "store/OpenPassport.h"
 
 namespace {
 
@@ -97,7 +101,22 @@ void TMainForm::CreateSyncEntries(QMenu* file) {
   connect(share, &QAction::triggered, this, &TMainForm::ShareDatabaseClick);
 }
 
+bool TMainForm::ReloadSyncedPassport(const std::vector<std::string>* received) {
+  if (!Scheme_) return false;
+  const bool written =
+      received ? std::find(received->begin(), received->end(), Scheme_->StoreId) != received->end()
+               : InfoStamp_.ChangedOnDisk() || !(TFileStamp(PassportRevision(*Scheme_, TPassportFile::Map)) == MapStamp_);
+  if (!written) return false;
+  ReloadPassport(Scheme_->Time->Phase);
+  Repaint();
+  return true;
+}
+
 void TMainForm::SyncDatabaseClick() {
+  // The information edited and not yet saved is saved now, so that the sync
+  // records it; a passport the sync brings is then read again without
+  // losing anything. "Отмена" leaves the sync for later.
+  if (!ConfirmInfoReload()) return;
   SettleVersions();
   QProgressDialog progress(QStringLiteral("Синхронизация базы…"), QString(), 0, 100, this);
   progress.setWindowTitle(QStringLiteral("Синхронизация базы"));
@@ -122,11 +141,17 @@ void TMainForm::SyncDatabaseClick() {
       text += QStringLiteral("\nПаспорт СО № %1: %2; другая версия осталась в истории.")
                   .arg(Q(PassportNumberText(c.Passport)),
                        c.Kept == TPrefer::Mine ? QStringLiteral("оставлен ваш") : QStringLiteral("взят из общей базы"));
+    if (ReloadSyncedPassport(&r.Received))
+      text += QStringLiteral("\nОткрытый паспорт СО № %1 обновлён из общей базы.").arg(Q(PassportNumberText(Scheme_->StoreId)));
     MessageBoxOk(this, QMessageBox::Information, QStringLiteral("Синхронизация базы"), text);
   } catch (const std::exception& e) {
     progress.cancel();
-    MessageBoxOk(this, QMessageBox::Warning, QStringLiteral("Синхронизация базы"),
-                         QStringLiteral("Синхронизация не удалась; ваши изменения сохранены.\n") + QString::fromUtf8(e.what()));
+    QString text = QStringLiteral("Синхронизация не удалась; ваши изменения сохранены.\n") + QString::fromUtf8(e.what());
+    // What the sync already wrote is shown rather than saved over later.
+    if (ReloadSyncedPassport(nullptr))
+      text += QStringLiteral("\nОткрытый паспорт СО № %1 прочитан заново: синхронизация успела обновить его файлы.")
+                  .arg(Q(PassportNumberText(Scheme_->StoreId)));
+    MessageBoxOk(this, QMessageBox::Warning, QStringLiteral("Синхронизация базы"), text);
   }
 }
 
