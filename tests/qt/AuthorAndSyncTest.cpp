@@ -128,6 +128,8 @@ class AuthorAndSyncTest : public QObject {
     // every store the viewer makes from now on.
     std::string info = InfoAt("ул. Первая", "пер. Тихий, 2");
     Form_->Scheme()->Store->Write("svo1", TPassportFile::Info, info);
+    // The viewer records the version after the save returns.
+    Form_->Scheme()->Store->Settle();
     QCOMPARE(LastAuthor(Data(), "svo1"), QStringLiteral("Пётр Иванов <petrov@oodd.example>"));
     WriteFile(Data() + "/svo1/map.txt", SampleMap() + Lines1251({"1", "300 0", "400 0"}));
     QVERIFY(RecordPassport(TDbRepository::OpenExisting(Data().toStdString()), "svo1", ViewerRecordOptions()));
@@ -149,6 +151,7 @@ class AuthorAndSyncTest : public QObject {
     // The dialog opened on what was written, trimmed.
     QCOMPARE(opened, QStringLiteral("Пётр Иванов|petrov@oodd.example"));
     Form_->Scheme()->Store->Write("svo1", TPassportFile::Info, InfoAt("ул. Первая", "пер. Тихий, 4"));
+    Form_->Scheme()->Store->Settle();
     QCOMPARE(LastAuthor(Data(), "svo1"), login + " <" + login + "@" + host + ">");
   }
 

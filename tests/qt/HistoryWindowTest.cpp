@@ -101,6 +101,8 @@ class HistoryWindowTest : public QObject {
     // program III 18 → 16 s, recorded under what the comparison says.
     const QByteArray info3 = Replaced(info2, "\r\n3\r\n12 25 20 18\r\n", "\r\n3\r\n12 25 20 16\r\n");
     Form_->Scheme()->Store->Write("svo1", TPassportFile::Info, info3.toStdString());
+    // The viewer records the version after the save returns.
+    Form_->Scheme()->Store->Settle();
     const QStringList subjects = Git(Data(), {"log", "--format=%s", "--", "svo1"});
     // db commit records the hand edit under the comparison's words too: the
     // phase first, then the scheme's changes.
