@@ -6,8 +6,10 @@
 class QWidget;
 
 // "Сохранить …?" with "Да", "Нет" and "Отмена": Enter saves, Esc stays.
-// Returns QMessageBox::Yes, QMessageBox::No or QMessageBox::Cancel.
-int AskSaveYesNoCancel(QWidget* parent, const QString& title, const QString& text);
+// Returns QMessageBox::Yes, QMessageBox::No or QMessageBox::Cancel. With
+// `comment` (a passport whose saves are versions) the question also offers a
+// line for the version's comment, given back trimmed on "Да".
+int AskSaveYesNoCancel(QWidget* parent, const QString& title, const QString& text, QString* comment = nullptr);
 
 // A warning with "Да" and "Нет" before replacing something; "Нет", which
 // keeps what is there, answers Enter and Esc. True for "Да".

@@ -225,10 +225,23 @@ class AuthorAndSyncTest : public QObject {
     QCOMPARE(Git(bare, {"rev-parse", "main"}), published);
     QVERIFY(Form_->Scheme()->Info->Modified);
 
-    // "Да": saved, recorded and sent by this one sync.
-    TAnswerer yes([](QDialog& d) {
+    // "Да" with a comment for the version: saved, recorded and sent by this
+    // one sync.
+    int commentLines = 0;
+    TAnswerer yes([&](QDialog& d) {
       auto* box = qobject_cast<QMessageBox*>(&d);
-      return box && box->text().startsWith(QStringLiteral("Сохранить")) ? int(QMessageBox::Yes) : int(QMessageBox::Ok);
+      if (!box || !box->text().startsWith(QStringLiteral("Сохранить"))) return int(QMessageBox::Ok);
+      for (auto* edit : box->findChildren<QLineEdit*>(QStringLiteral("VersionCommentEdit"))) {
+        ++commentLines;
+        edit->setText(QStringLiteral("  по заявке ОДД № 5 "));
+      }
+      if (const QByteArray shots = qgetenv("SVPASS_SHOTS"); !shots.isEmpty()) {
+        QDir().mkpath(QString::fromLocal8Bit(shots));
+        box->show();
+        QTest::qWait(200);
+        box->grab().save(QString::fromLocal8Bit(shots) + "/save-comment.png");
+      }
+      return int(QMessageBox::Yes);
     });
     Entry(*Form_, "SyncDatabaseAction")->trigger();
     QCOMPARE(yes.Boxes.size(), std::size_t(2));
@@ -241,6 +254,8 @@ class AuthorAndSyncTest : public QObject {
     // The shared database's branch holds the saved edit as a version of its own.
     QCOMPARE(Git(bare, {"log", "--format=%s", "main", "--", "svo1"}),
              QStringLiteral("вторая строка адреса «пер. Тихий» → «пер. Тихий, 7»\nПервые версии паспортов базы"));
+    QCOMPARE(commentLines, 1);
+    QCOMPARE(Git(bare, {"log", "-1", "--format=%b", "main", "--", "svo1"}), QStringLiteral("по заявке ОДД № 5"));
   }
 };
 

@@ -32,8 +32,9 @@ class TVersionedStore : public TPassportStore {
   std::unique_ptr<TStoreLock> Lock(const std::string& id) override { return Folder_.Lock(id); }
   std::string Location(const std::string& id) const override { return Folder_.Location(id); }
 
+  bool KeepsVersions() const override { return true; }
   // The comment the engineer gave in the save question, for the next save only.
-  void SetNextComment(std::string comment) { NextComment_ = std::move(comment); }
+  void SetNextComment(std::string comment) override { NextComment_ = std::move(comment); }
   // The author of the versions of the saves from now on.
   void SetAuthor(TAuthor author);
   const TDbRepository& Repository() const { return Repo_; }

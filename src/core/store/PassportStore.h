@@ -93,6 +93,11 @@ class TPassportStore {
   // The editing lock of passport `id`, not yet taken.
   virtual std::unique_ptr<TStoreLock> Lock(const std::string& id) = 0;
 
+  // Whether each save becomes a version of the passport, which may carry the
+  // engineer's comment (given for the next save only).
+  virtual bool KeepsVersions() const { return false; }
+  virtual void SetNextComment(std::string /*comment*/) {}
+
   // Waits until what was written is complete in the store (a versioned
   // database records its versions after the saves return). Throws
   // TInOutError naming what could not be completed.

@@ -13,14 +13,21 @@
 #include "model/SVObject.h"
 #include "qt/Modal.h"
 #include "qt/Questions.h"
+#include "store/PassportStore.h"
 
 namespace {
 
 enum class TCloseAnswer { Save, Discard, Stay };
 
-TCloseAnswer AskSaveChanges(QWidget* parent) {
-  switch (AskSaveYesNoCancel(parent, TEditForm::Caption(), QStringLiteral("Сохранить изменения?"))) {
+// In a database that keeps versions the question also takes the comment of
+// the version the save makes.
+TCloseAnswer AskSaveChanges(QWidget* parent, TPassportStore* store) {
+  QString comment;
+  const bool versions = store && store->KeepsVersions();
+  switch (AskSaveYesNoCancel(parent, TEditForm::Caption(), QStringLiteral("Сохранить изменения?"),
+                             versions ? &comment : nullptr)) {
     case QMessageBox::Yes:
+      if (versions) store->SetNextComment(comment.toStdString());
       return TCloseAnswer::Save;
     case QMessageBox::No:
       return TCloseAnswer::Discard;
@@ -94,10 +101,14 @@ bool TEditForm::SaveClick() {
 
 void TEditForm::reject() {
   if (Session_ && Session_->Changed()) {
-    switch (AskSaveChanges(this)) {
+    switch (AskSaveChanges(this, Scheme_ ? Scheme_->Store.get() : nullptr)) {
       case TCloseAnswer::Save:
-        // A save that did not happen keeps the window and the edits.
-        if (!SaveClick()) return;
+        // A save that did not happen keeps the window and the edits (and
+        // lets the version's comment go with it).
+        if (!SaveClick()) {
+          if (Scheme_ && Scheme_->Store) Scheme_->Store->SetNextComment(std::string());
+          return;
+        }
         break;
       case TCloseAnswer::Discard:
         break;

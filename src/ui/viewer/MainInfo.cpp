@@ -88,9 +88,17 @@ bool TMainForm::SaveInfo() {
 
 bool TMainForm::ConfirmInfoReload() {
   if (!Scheme_ || !Scheme_->Info->Modified) return true;
-  switch (AskSaveYesNoCancel(this, ApplicationTitle(), QStringLiteral("Сохранить изменения информации о СО?"))) {
+  TPassportStore* store = Scheme_->Store.get();
+  const bool versions = store && store->KeepsVersions();
+  QString comment;
+  switch (AskSaveYesNoCancel(this, ApplicationTitle(), QStringLiteral("Сохранить изменения информации о СО?"),
+                             versions ? &comment : nullptr)) {
     case QMessageBox::Yes:
-      return SaveInfo();
+      if (versions) store->SetNextComment(comment.toStdString());
+      if (SaveInfo()) return true;
+      // Not saved: the comment must not go with some later save.
+      if (versions) store->SetNextComment(std::string());
+      return false;
     case QMessageBox::No:
       return true;
     default:
