@@ -20,19 +20,7 @@ using namespace qtsupport;
 
 namespace {
 
-int Tool(const QStringList& args) {
-  QProcess p;
-  p.start(SVPASS_CLI, args);
-  if (!p.waitForFinished(60000)) return -1;
-  return p.exitCode();
-}
-
-QString Run(const QString& program, const QStringList& args) {
-  QProcess p;
-  p.start(program, args);
-  p.waitForFinished(60000);
-  return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
-}
+QString Run(const QString& program, const QStringList& args) { return ProgramOutput(program, args).trimmed(); }
 
 QString Git(const QString& dir, const QStringList& args) { return Run(QStringLiteral("git"), QStringList{"-C", dir} + args); }
 

@@ -26,19 +26,9 @@ QByteArray SampleFile(const char* name) {
   return ReadFile(QStringLiteral(SVPASS_SOURCE_DIR "/data/Data/svo1/") + QLatin1String(name));
 }
 
-int Tool(const QStringList& args) {
-  QProcess p;
-  p.start(SVPASS_CLI, args);
-  if (!p.waitForFinished(60000)) return -1;
-  return p.exitCode();
-}
-
 // The lines git itself prints for the versions of svo1, newest first.
 QStringList Git(const QString& dir, const QStringList& args) {
-  QProcess p;
-  p.start(QStringLiteral("git"), QStringList{"-C", dir} + args);
-  p.waitForFinished(60000);
-  return QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+  return ProgramOutput(QStringLiteral("git"), QStringList{"-C", dir} + args).split('\n', Qt::SkipEmptyParts);
 }
 
 // `bytes` with `from` (once, exactly) replaced; text given in UTF-8, the

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -131,6 +132,25 @@ inline QString MnemonicClash(QMenu* menu) {
       if (const QString clash = MnemonicClash(a->menu()); !clash.isEmpty()) return clash;
   }
   return QString();
+}
+
+#ifdef SVPASS_CLI
+// Runs the command-line tool as the engineer's other client; its exit code
+// (-1 when it did not finish within a minute).
+inline int Tool(const QStringList& args) {
+  QProcess p;
+  p.start(QStringLiteral(SVPASS_CLI), args);
+  if (!p.waitForFinished(60000)) return -1;
+  return p.exitCode();
+}
+#endif
+
+// What a program printed on standard output.
+inline QString ProgramOutput(const QString& program, const QStringList& args) {
+  QProcess p;
+  p.start(program, args);
+  p.waitForFinished(60000);
+  return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 }  // namespace qtsupport
