@@ -32,6 +32,7 @@
 #include "model/Geometry.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
+#include "store/PassportStore.h"
 #include "platform/Dialogs.h"
 #include "platform/Messages.h"
 #include "qt/Cursors.h"
@@ -385,14 +386,18 @@ class EditorWindowTest : public QObject {
       const QByteArray before = ReadFile(MapPath());
       PlaceCurb(f);
       QStringList buttons;
+      int commentLines = 0;
       TAnswerer answers([&](QDialog& d) {
         for (QAbstractButton* b : static_cast<QMessageBox&>(d).buttons()) buttons << b->text();
+        commentLines += int(d.findChildren<QLineEdit*>().size());
         return int(c.Answer);
       });
       f.reject();
       QCOMPARE(answers.Boxes, std::vector<QString>{"Редактирование  схемы|Сохранить изменения?"});
       buttons.sort();
       QCOMPARE(buttons, (QStringList{"Да", "Нет", "Отмена"}));
+      // A plain folder keeps no versions: nothing to comment.
+      QCOMPARE(commentLines, 0);
       QCOMPARE(ReadFile(MapPath()) != before, c.Written);
       QCOMPARE(f.isVisible(), !c.Closed);
       // Staying keeps the edits and their mark; closing clears both.
@@ -400,6 +405,36 @@ class EditorWindowTest : public QObject {
       cleanup();
       init();
     }
+  }
+
+  // In a database that keeps versions the close question takes the comment
+  // of the version its save makes; the git program finds it there.
+  void TheCloseQuestionOfAVersionedDatabaseTakesTheVersionsComment() {
+    TMainForm& main = Viewer();
+    QCOMPARE(Tool({"db", "init", Program_.path() + "/Data"}), 0);
+    QVERIFY(main.OpenPassport(QStringLiteral("1")));
+    main.SetEditorRunner(MakeEditorRunner(CancelHost));
+    QStringList lines;
+    TAnswerer answers([&](QDialog& d) {
+      if (auto* editor = qobject_cast<TEditForm*>(&d)) {
+        PlaceCurb(*editor);
+        editor->reject();
+        return int(QDialog::Rejected);
+      }
+      for (auto* edit : d.findChildren<QLineEdit*>(QStringLiteral("VersionCommentEdit"))) {
+        lines << edit->text();
+        edit->setText(QStringLiteral(" по акту обследования № 3 "));
+      }
+      return int(QMessageBox::Yes);
+    });
+    main.Menu().Edit->trigger();
+    QCOMPARE(answers.Boxes, std::vector<QString>{"Редактирование  схемы|Сохранить изменения?"});
+    QCOMPARE(lines, QStringList{QString()});
+    main.Scheme()->Store->Settle();
+    const QString dir = Program_.path() + "/Data";
+    QCOMPARE(ProgramOutput("git", {"-C", dir, "log", "-1", "--format=%b"}), QStringLiteral("по акту обследования № 3\n\n"));
+    QCOMPARE(ProgramOutput("git", {"-C", dir, "show", "--name-only", "--format=", "HEAD"}), QStringLiteral("svo1/map.txt\n"));
+    QCOMPARE(ProgramOutput("git", {"-C", dir, "status", "--porcelain"}), QString());
   }
 
   void CtrlWClosesTheEditorAfterTheSaveQuestion() {
