@@ -19,13 +19,13 @@
 #include "platform/ProgramDir.h"
 #include "platform/RecordingCanvas.h"
 #include "platform/TextFile.h"
+#include "store/OpenPassport.h"
 
 #ifdef SVPASS_HAVE_RENDER
 #include "OffscreenApp.h"
 #include <QImage>
 
 #include "qt/QtCanvas.h"
-#include "store/OpenPassport.h"
 #endif
 
 namespace fs = std::filesystem;

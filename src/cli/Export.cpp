@@ -17,6 +17,8 @@
 #include "plan/SVInfo.h"
 #include "platform/ProgramDir.h"
 #include "platform/TextFile.h"
+#include "store/FolderStore.h"
+#include "store/OpenPassport.h"
 
 #ifdef SVPASS_HAVE_RENDER
 #include "OffscreenApp.h"
@@ -24,8 +26,6 @@
 #include <QProcess>
 
 #include "qt/DocPrinter.h"
-#include "store/FolderStore.h"
-#include "store/OpenPassport.h"
 #endif
 
 namespace {
