@@ -7,6 +7,7 @@
 
 #include "TestSupport.h"
 #include "history/PassportDiff.h"
+#include "model/TypeCodes.h"
 #include "platform/Codec1251.h"
 
 namespace {
@@ -317,3 +318,33 @@ TEST(PassportDiff, LargeSchemesAreReadSideBySide) {
 }
 
 }  // namespace
+
+// Items named by their lines as well as their type: a cabinet by its kind,
+// a span by its form, a sign by its label or else its kind's number or
+// caption; a type nobody named by its code.
+TEST(PassportDiff, SummaryNamesItemsByWhatTheyHold) {
+  struct TNamed {
+    std::uint32_t Type;
+    std::vector<std::string> Lines;
+    const char* Expected;
+  };
+  const TNamed cases[] = {
+      {TypeCode::Contr, {"10 10", "0", "0"}, "добавлен контроллер"},
+      {TypeCode::Contr, {"10 10", "0", "1"}, "добавлена телефонная коробка"},
+      {TypeCode::Contr, {"10 10", "0", "2"}, "добавлен щит силовой"},
+      {TypeCode::Ferma, {"10 10", "0", "1"}, "добавлена консоль"},
+      {TypeCode::Ferma, {"10 10", "0", "0"}, "добавлен портал"},
+      {TypeCode::MainSign, {"10 10", "0", "0", "4", "notext"}, "добавлен знак 2.1"},
+      {TypeCode::Sign, {"10 10", "0", "0", "2", "notext"}, "добавлен знак Треугольный знак"},
+      {TypeCode::Sign, {"10 10", "0", "0", "2", "text", "", "", "", "3.24"}, "добавлен знак 3.24"},
+      {TypeCode::Build, {"10 10"}, "добавлено здание"},
+      {TypeCode::Zebra, {"10 10"}, "добавлена зебра"},
+      {999, {"10 10"}, "добавлен элемент типа 999"},
+  };
+  for (const TNamed& c : cases) {
+    SCOPED_TRACE(c.Expected);
+    TPassportDiff diff;
+    diff.Scheme.Added = {TDiffItem{1, c.Type, c.Lines}};
+    EXPECT_EQ(SummarizeDiff(diff), std::string("схема: ") + c.Expected);
+  }
+}

@@ -1,5 +1,6 @@
 // The one-line Russian account of a comparison: what a version's history
 // shows as its summary and what a version is recorded with.
+#include <cstdint>
 #include <cstdlib>
 #include <map>
 
@@ -16,60 +17,73 @@ enum class TGender { He, She, It };
 struct TNoun {
   const char* Word;
   TGender Gender;
+  // A sign: named by its number too.
+  bool Sign = false;
 };
+
+// What an engineer calls an item of each type; three types are named by
+// their lines as well (below).
+const std::map<std::uint32_t, TNoun>& PlainNouns() {
+  static const std::map<std::uint32_t, TNoun> nouns{
+      {TypeCode::SLB, {"бордюр", TGender::He}},
+      {TypeCode::CB, {"бордюр", TGender::He}},
+      {TypeCode::WELL, {"колодец", TGender::He}},
+      {TypeCode::ECable, {"кабель", TGender::He}},
+      {TypeCode::Contr, {"контроллер", TGender::He}},
+      {TypeCode::STOLB, {"столб", TGender::He}},
+      {TypeCode::Stick, {"соединительная линия", TGender::She}},
+      {TypeCode::CarHead, {"транспортная головка", TGender::She}},
+      {TypeCode::TramHead, {"трамвайная головка", TGender::She}},
+      {TypeCode::PedHead, {"пешеходная головка", TGender::She}},
+      {TypeCode::Sign, {"знак", TGender::He, true}},
+      {TypeCode::MainSign, {"знак", TGender::He, true}},
+      {TypeCode::LeaveSign, {"знак", TGender::He, true}},
+      {TypeCode::StopSign, {"знак", TGender::He, true}},
+      {TypeCode::BrickSign, {"знак", TGender::He, true}},
+      {TypeCode::ArrowSign, {"знак", TGender::He, true}},
+      {TypeCode::WhiteSign, {"знак", TGender::He, true}},
+      {TypeCode::TableSign, {"знак", TGender::He, true}},
+      {TypeCode::Napr, {"направление движения", TGender::It}},
+      {TypeCode::Ferma, {"портал", TGender::He}},
+      {TypeCode::SVRealText, {"подпись", TGender::She}},
+      {TypeCode::Tram, {"участок рельсов", TGender::He}},
+      {TypeCode::RTram, {"участок рельсов", TGender::He}},
+      {TypeCode::Build, {"здание", TGender::It}},
+      {TypeCode::Zebra, {"зебра", TGender::She}},
+      {TypeCode::StopLine, {"стоп-линия", TGender::She}},
+      {TypeCode::SingleLine, {"разделительная линия", TGender::She}},
+      {TypeCode::PedLine, {"пешеходный переход", TGender::He}},
+      {TypeCode::MarkArrow, {"стрелка разметки", TGender::She}},
+      {TypeCode::TStolb, {"отдельный знак", TGender::He}},
+      {TypeCode::Tros, {"трос", TGender::He}},
+  };
+  return nouns;
+}
 
 // The name of an item as an engineer says it, from its type and lines.
 TNoun ItemNoun(const TDiffItem& item, std::string& extra) {
   const auto line = [&item](std::size_t i) { return i < item.Lines.size() ? item.Lines[i] : std::string(); };
-  switch (item.Type) {
-    case TypeCode::SLB:
-    case TypeCode::CB: return {"бордюр", TGender::He};
-    case TypeCode::WELL: return {"колодец", TGender::He};
-    case TypeCode::ECable: return {"кабель", TGender::He};
-    case TypeCode::Contr: {
-      const int kind = std::atoi(line(2).c_str());
-      if (kind == 1) return {"телефонная коробка", TGender::She};
-      if (kind == 2) return {"щит силовой", TGender::He};
-      return {"контроллер", TGender::He};
-    }
-    case TypeCode::STOLB: return {"столб", TGender::He};
-    case TypeCode::Stick: return {"соединительная линия", TGender::She};
-    case TypeCode::CarHead: return {"транспортная головка", TGender::She};
-    case TypeCode::TramHead: return {"трамвайная головка", TGender::She};
-    case TypeCode::PedHead: return {"пешеходная головка", TGender::She};
-    case TypeCode::Sign:
-    case TypeCode::MainSign:
-    case TypeCode::LeaveSign:
-    case TypeCode::StopSign:
-    case TypeCode::BrickSign:
-    case TypeCode::ArrowSign:
-    case TypeCode::WhiteSign:
-    case TypeCode::TableSign: {
-      // The sign's label is its number; an unlabelled sign is named by its kind.
-      if (line(4) == "text" && !line(8).empty()) {
-        extra = line(8);
-      } else if (const TSignKindInfo* kind = FindSignKind(std::atoi(line(3).c_str()))) {
-        extra = *kind->DefaultNumber ? kind->DefaultNumber : kind->Caption;
-      }
-      return {"знак", TGender::He};
-    }
-    case TypeCode::Napr: return {"направление движения", TGender::It};
-    case TypeCode::Ferma: return std::atoi(line(2).c_str()) == 1 ? TNoun{"консоль", TGender::She} : TNoun{"портал", TGender::He};
-    case TypeCode::SVRealText: return {"подпись", TGender::She};
-    case TypeCode::Tram:
-    case TypeCode::RTram: return {"участок рельсов", TGender::He};
-    case TypeCode::Build: return {"здание", TGender::It};
-    case TypeCode::Zebra: return {"зебра", TGender::She};
-    case TypeCode::StopLine: return {"стоп-линия", TGender::She};
-    case TypeCode::SingleLine: return {"разделительная линия", TGender::She};
-    case TypeCode::PedLine: return {"пешеходный переход", TGender::He};
-    case TypeCode::MarkArrow: return {"стрелка разметки", TGender::She};
-    case TypeCode::TStolb: return {"отдельный знак", TGender::He};
-    case TypeCode::Tros: return {"трос", TGender::He};
-    default: break;
+  const auto found = PlainNouns().find(item.Type);
+  if (found == PlainNouns().end()) {
+    extra = "типа " + std::to_string(item.Type);
+    return {"элемент", TGender::He};
   }
-  extra = "типа " + std::to_string(item.Type);
-  return {"элемент", TGender::He};
+  const TNoun noun = found->second;
+  if (item.Type == TypeCode::Contr) {
+    const int kind = std::atoi(line(2).c_str());
+    if (kind == 1) return {"телефонная коробка", TGender::She};
+    if (kind == 2) return {"щит силовой", TGender::He};
+  } else if (item.Type == TypeCode::Ferma) {
+    if (std::atoi(line(2).c_str()) == 1) return {"консоль", TGender::She};
+  } else if (noun.Sign) {
+    // The sign's label is its number; an unlabelled sign is named by its kind.
+    if (line(4) == "text" && !line(8).empty()) {
+      extra = line(8);
+    } else if (const TSignKindInfo* kind = FindSignKind(std::atoi(line(3).c_str()))) {
+      extra = *kind->DefaultNumber ? kind->DefaultNumber : kind->Caption;
+    }
+  }
+  return noun;
 }
 
 const char* Participle(const char* he, const char* she, const char* it, TGender g) {
