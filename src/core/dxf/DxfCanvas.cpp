@@ -233,40 +233,25 @@ void TDxfCanvas::Ellipse(int l, int t, int r, int b) {
   const TBox box = Sorted(l, t, r, b);
   if (box.R - box.L < 1 || box.B - box.T < 1) return;
   FillUnder(EllipseVertices(box));
-  TDxfGroups g(Body_);
-  const TColor color = Seen(Pen.Color);
-  if (box.Rx() == box.Ry()) {
-    Head("CIRCLE", color, PenDotted(Pen));
-    g.Name(100, "AcDbCircle");
-    g.Point(10, box.Cx(), box.Cy());
-    g.Real(40, box.Rx());
-  } else {
-    const bool wide = box.Rx() >= box.Ry();
-    Head("ELLIPSE", color, PenDotted(Pen));
-    g.Name(100, "AcDbEllipse");
-    g.Point(10, box.Cx(), box.Cy());
-    g.Point(11, wide ? box.Rx() : 0, wide ? 0 : box.Ry());
-    g.Point(210, 0, 1);
-    g.Real(40, wide ? box.Ry() / box.Rx() : box.Rx() / box.Ry());
-    g.Real(41, 0);
-    g.Real(42, 2 * kPi);
-  }
-  Extents_.Add(box.Cx() - box.Rx(), box.Cy() - box.Ry());
-  Extents_.Add(box.Cx() + box.Rx(), box.Cy() + box.Ry());
+  Curve(box.Cx(), box.Cy(), box.Rx(), box.Ry(), 0, 360);
 }
 
 void TDxfCanvas::Arc(int l, int t, int r, int b, int x3, int y3, int x4, int y4) {
   if (std::abs(r - l) < 2 || std::abs(b - t) < 2) return;
   const TBox box = Sorted(l, t, r, b);
   const auto [start, sweep] = ArcAngles(box, x3, y3, x4, y4);
+  Curve(box.Cx(), box.Cy(), box.Rx(), box.Ry(), start, sweep);
+}
+
+void TDxfCanvas::Curve(double cx, double cy, double rx, double ry, double start, double sweep) {
   const TColor color = Seen(Pen.Color);
+  const bool whole = sweep >= 360.0;
   TDxfGroups g(Body_);
-  if (box.Rx() == box.Ry()) {
-    const bool whole = sweep >= 360.0;
+  if (rx == ry) {
     Head(whole ? "CIRCLE" : "ARC", color, PenDotted(Pen));
     g.Name(100, "AcDbCircle");
-    g.Point(10, box.Cx(), box.Cy());
-    g.Real(40, box.Rx());
+    g.Point(10, cx, cy);
+    g.Real(40, rx);
     if (!whole) {
       g.Name(100, "AcDbArc");
       g.Real(50, std::fmod(start + 360.0, 360.0));
@@ -275,22 +260,21 @@ void TDxfCanvas::Arc(int l, int t, int r, int b, int x3, int y3, int x4, int y4)
   } else {
     // The parameter runs from the major axis: along x for a wide ellipse,
     // along y (a quarter turn on) for a tall one.
-    const bool wide = box.Rx() >= box.Ry();
-    const double from = (wide ? start : start - 90.0) * kPi / 180.0;
+    const bool wide = rx >= ry;
     const double twoPi = 2 * kPi;
-    double first = std::fmod(from, twoPi);
+    double first = std::fmod((wide ? start : start - 90.0) * kPi / 180.0, twoPi);
     if (first < 0) first += twoPi;
     Head("ELLIPSE", color, PenDotted(Pen));
     g.Name(100, "AcDbEllipse");
-    g.Point(10, box.Cx(), box.Cy());
-    g.Point(11, wide ? box.Rx() : 0, wide ? 0 : box.Ry());
+    g.Point(10, cx, cy);
+    g.Point(11, wide ? rx : 0, wide ? 0 : ry);
     g.Point(210, 0, 1);
-    g.Real(40, wide ? box.Ry() / box.Rx() : box.Rx() / box.Ry());
-    g.Real(41, sweep >= 360.0 ? 0 : first);
-    g.Real(42, sweep >= 360.0 ? twoPi : std::fmod(first + sweep * kPi / 180.0, twoPi));
+    g.Real(40, wide ? ry / rx : rx / ry);
+    g.Real(41, whole ? 0 : first);
+    g.Real(42, whole ? twoPi : std::fmod(first + sweep * kPi / 180.0, twoPi));
   }
-  Extents_.Add(box.Cx() - box.Rx(), box.Cy() - box.Ry());
-  Extents_.Add(box.Cx() + box.Rx(), box.Cy() + box.Ry());
+  Extents_.Add(cx - rx, cy - ry);
+  Extents_.Add(cx + rx, cy + ry);
 }
 
 void TDxfCanvas::Pie(int l, int t, int r, int b, int x3, int y3, int x4, int y4) {
@@ -310,17 +294,9 @@ void TDxfCanvas::FillRect(const TRect& r) {
 }
 
 void TDxfCanvas::StretchDraw(const TRect& dest, const TRasterImage& image) {
-  const std::size_t n = static_cast<std::size_t>(image.Width) * static_cast<std::size_t>(image.Height);
-  if (image.Empty() || image.Pixels.size() < n || dest.Left == dest.Right || dest.Top == dest.Bottom) return;
-  double r = 0, g = 0, b = 0;
-  for (std::size_t i = 0; i < n; ++i) {
-    r += ColorR(image.Pixels[i]);
-    g += ColorG(image.Pixels[i]);
-    b += ColorB(image.Pixels[i]);
-  }
-  const auto mean = [n](double sum) { return static_cast<int>(std::lround(sum / static_cast<double>(n))); };
-  Hatch(BoxVertices(dest.Left, Dy(dest.Top), dest.Right, Dy(dest.Bottom)), MakeColor(mean(r), mean(g), mean(b)),
-        TBrushStyle::Solid);
+  const std::optional<TColor> mean = MeanColor(image);
+  if (!mean || dest.Left == dest.Right || dest.Top == dest.Bottom) return;
+  Hatch(BoxVertices(dest.Left, Dy(dest.Top), dest.Right, Dy(dest.Bottom)), *mean, TBrushStyle::Solid);
 }
 
 void TDxfCanvas::TextOut(int x, int y, const std::string& text) {

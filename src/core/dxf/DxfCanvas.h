@@ -94,6 +94,10 @@ class TDxfCanvas : public TCanvas {
   void LwPolyline(const std::vector<TVertex>& v, bool closed, TColor color);
   void Hatch(const std::vector<TVertex>& v, TColor color, TBrushStyle style);
   void FillUnder(const std::vector<TVertex>& v);
+  // The outline of the ellipse in the world box (centre cx, cy; half-axes
+  // rx, ry) from `start` through `sweep` degrees: a circle or an arc where
+  // the axes are equal, else an ellipse entity; a sweep of 360 is whole.
+  void Curve(double cx, double cy, double rx, double ry, double start, double sweep);
   TColor Seen(TColor c) const;
   double Dy(int y) const { return -static_cast<double>(y); }
 

@@ -1,5 +1,20 @@
 #include "Canvas.h"
 
+#include <cmath>
+
+std::optional<TColor> MeanColor(const TRasterImage& image) {
+  const std::size_t n = static_cast<std::size_t>(image.Width) * static_cast<std::size_t>(image.Height);
+  if (image.Empty() || image.Pixels.size() < n) return std::nullopt;
+  double r = 0, g = 0, b = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    r += ColorR(image.Pixels[i]);
+    g += ColorG(image.Pixels[i]);
+    b += ColorB(image.Pixels[i]);
+  }
+  const auto mean = [n](double sum) { return static_cast<int>(std::lround(sum / static_cast<double>(n))); };
+  return MakeColor(mean(r), mean(g), mean(b));
+}
+
 void TCanvas::StretchDrawPart(const TRect& dest, const TRasterImage& image, const TRect& source) {
   const int l = source.Left < 0 ? 0 : source.Left;
   const int t = source.Top < 0 ? 0 : source.Top;

@@ -6,6 +6,7 @@
 // arcs and fonts are in CanvasConventions.h; measuring text is TextMeasure.h.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,11 @@ struct TRasterImage {
   mutable std::shared_ptr<const void> DeviceCopy{};
   bool Empty() const { return Width <= 0 || Height <= 0; }
 };
+
+// The mean colour of an image's pixels: how the vector outputs, which carry
+// no pictures, stand an image in as one filled rectangle. Nothing for an
+// empty image or one with fewer pixels than its size says.
+std::optional<TColor> MeanColor(const TRasterImage& image);
 
 class TCanvas {
  public:

@@ -207,19 +207,11 @@ void TSvgCanvas::FillRect(const TRect& r) {
 }
 
 void TSvgCanvas::StretchDraw(const TRect& dest, const TRasterImage& image) {
-  const std::size_t n = static_cast<std::size_t>(image.Width) * static_cast<std::size_t>(image.Height);
-  if (image.Empty() || image.Pixels.size() < n) return;
-  double r = 0, g = 0, b = 0;
-  for (std::size_t i = 0; i < n; ++i) {
-    r += ColorR(image.Pixels[i]);
-    g += ColorG(image.Pixels[i]);
-    b += ColorB(image.Pixels[i]);
-  }
-  const auto mean = [n](double sum) { return static_cast<int>(std::lround(sum / static_cast<double>(n))); };
+  const std::optional<TColor> mean = MeanColor(image);
+  if (!mean) return;
   const int l = std::min(dest.Left, dest.Right), t = std::min(dest.Top, dest.Bottom);
   Element("rect") += " x=\"" + Int(l) + "\" y=\"" + Int(t) + "\" width=\"" + Int(std::abs(dest.Right - dest.Left)) +
-           "\" height=\"" + Int(std::abs(dest.Bottom - dest.Top)) + "\" fill=\"" +
-           SvgColor(MakeColor(mean(r), mean(g), mean(b))) + "\"/>\n";
+           "\" height=\"" + Int(std::abs(dest.Bottom - dest.Top)) + "\" fill=\"" + SvgColor(*mean) + "\"/>\n";
 }
 
 void TSvgCanvas::TextOut(int x, int y, const std::string& text) {
