@@ -196,6 +196,19 @@ std::optional<git_oid> TDbRepository::WorkingPassportTree(const std::string& id,
       },
       &gone);
   for (const std::string& name : files) {
+    struct stat st {};
+    if (::stat((dir + name).c_str(), &st) == 0) {
+      TFileStamp& f = Stamps_[id + "/" + name];
+      f.CtimeSec = st.st_ctim.tv_sec;
+      f.CtimeNsec = static_cast<uint32_t>(st.st_ctim.tv_nsec);
+      f.MtimeSec = st.st_mtim.tv_sec;
+      f.MtimeNsec = static_cast<uint32_t>(st.st_mtim.tv_nsec);
+      f.Dev = static_cast<uint32_t>(st.st_dev);
+      f.Ino = static_cast<uint32_t>(st.st_ino);
+      f.Uid = st.st_uid;
+      f.Gid = st.st_gid;
+      f.Size = static_cast<uint32_t>(st.st_size);
+    }
     const std::string bytes = ReadFileBytes(dir + name);
     git_oid blob;
     GitCheck(git_blob_create_from_buffer(&blob, Get(), bytes.data(), bytes.size()), "cannot keep " + dir + name);
@@ -317,33 +330,30 @@ void TDbRepository::MoveBranch(const std::optional<git_oid>& from, const git_oid
   GitCheck(rc, "the database changed meanwhile; nothing was lost, try again");
 }
 
-namespace {
-
-// Adds a working file whose blob is known to the index, with its stat data,
-// so that git's tools see it unchanged without reading it again. A file
-// replaced since it was read is newer than the index it was last written
-// with: the index's write compares such racy entries with the folder and
-// marks the changed ones to be read again.
-void IndexFile(git_index* index, const std::string& path, const std::string& full, const git_oid& blob) {
-  struct stat st {};
-  if (::stat(full.c_str(), &st) != 0) return;
+// Adds a working file whose blob is known to the index, with the stat data
+// it had just before it was read, so that git's tools see it unchanged
+// without reading it again. (Its stat data now would belong to whatever a
+// save put there meanwhile: git would take that file for the bytes read.)
+void TDbRepository::IndexFile(git_index* index, const std::string& path, const git_oid& blob) const {
+  const auto found = Stamps_.find(path);
+  if (found == Stamps_.end()) return;
+  const TFileStamp f = found->second;
+  Stamps_.erase(found);
   git_index_entry e{};
-  e.ctime.seconds = static_cast<int32_t>(st.st_ctim.tv_sec);
-  e.ctime.nanoseconds = static_cast<uint32_t>(st.st_ctim.tv_nsec);
-  e.mtime.seconds = static_cast<int32_t>(st.st_mtim.tv_sec);
-  e.mtime.nanoseconds = static_cast<uint32_t>(st.st_mtim.tv_nsec);
-  e.dev = static_cast<uint32_t>(st.st_dev);
-  e.ino = static_cast<uint32_t>(st.st_ino);
+  e.ctime.seconds = static_cast<int32_t>(f.CtimeSec);
+  e.ctime.nanoseconds = f.CtimeNsec;
+  e.mtime.seconds = static_cast<int32_t>(f.MtimeSec);
+  e.mtime.nanoseconds = f.MtimeNsec;
+  e.dev = f.Dev;
+  e.ino = f.Ino;
   e.mode = GIT_FILEMODE_BLOB;
-  e.uid = st.st_uid;
-  e.gid = st.st_gid;
-  e.file_size = static_cast<uint32_t>(st.st_size);
+  e.uid = f.Uid;
+  e.gid = f.Gid;
+  e.file_size = f.Size;
   e.id = blob;
   e.path = path.c_str();
   GitCheck(git_index_add(index, &e), "cannot index " + path);
 }
-
-}  // namespace
 
 void TDbRepository::IndexPassport(const std::string& id, const std::optional<git_oid>& passportTree) const {
   git_index* raw = nullptr;
@@ -372,7 +382,7 @@ void TDbRepository::IndexPassport(const std::string& id, const std::optional<git
     const git_tree_entry* f = git_tree_entry_byindex(sub, i);
     if (git_tree_entry_type(f) != GIT_OBJECT_BLOB) continue;
     const std::string name = git_tree_entry_name(f);
-    IndexFile(raw, prefix + name, Database_ + prefix + name, *git_tree_entry_id(f));
+    IndexFile(raw, prefix + name, *git_tree_entry_id(f));
   }
   GitCheck(git_index_write(raw), "cannot write the index");
 }

@@ -3,6 +3,8 @@
 // tree, each passport directory `svoN/` one entry of the root tree. Every
 // change of the branch goes through MoveBranch, which moves it only from the
 // tip it was read at, so two writers never undo each other.
+#include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -69,6 +71,14 @@ class TDbRepository {
   static bool Unversioned(const std::string& name);
 
  private:
+  // A working file as it was found just before it was read for a version:
+  // what the index records of it. A file replaced after it was read then
+  // differs from its index entry, and git's tools (and the next sync) read
+  // it again instead of taking the older bytes for it.
+  struct TFileStamp {
+    int64_t CtimeSec = 0, MtimeSec = 0;
+    uint32_t CtimeNsec = 0, MtimeNsec = 0, Dev = 0, Ino = 0, Uid = 0, Gid = 0, Size = 0;
+  };
   // The root tree last written, as stored: the next save of a passport splices
   // it without reading it back from the object store.
   struct TStoredTree {
@@ -77,9 +87,12 @@ class TDbRepository {
   };
 
   TDbRepository(TRepoPtr repo, std::string database) : Repo_(std::move(repo)), Database_(std::move(database)) {}
+  void IndexFile(git_index* index, const std::string& path, const git_oid& blob) const;
 
   TRepoPtr Repo_;
   std::string Database_;
+  // Keyed by the path in the repository ("svo7/map.txt").
+  mutable std::map<std::string, TFileStamp> Stamps_;
   mutable std::optional<TStoredTree> LastRoot_;
 };
 
