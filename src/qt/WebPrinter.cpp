@@ -1,13 +1,11 @@
 #include "WebPrinter.h"
 
-#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QPdfWriter>
 #include <ctime>
 #include <stdexcept>
 
-#include "QtCanvas.h"
+#include "PdfPage.h"
 #include "model/SVObject.h"
 #include "plan/SVInfo.h"
 #include "platform/IniFile.h"
@@ -34,33 +32,23 @@ std::string Today() {
 
 std::string PrintedPdf(TSVObject& scheme, TPrintEntry entry) {
   const QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
-  const QSizeF mm = layout.fullRect(QPageLayout::Millimeter).size();
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  QPdfWriter writer(&buffer);
-  writer.setResolution(kPdfDpi);
-  writer.setPageLayout(layout);
-  writer.setCreator(QStringLiteral("svpass"));
-  writer.setTitle(QString::fromStdString(PrintTitle(*scheme.Info, entry)));
-  TPrinterMetrics printer = PaperMetrics(mm.width(), mm.height(), kPdfDpi);
-  printer.PaperWidth = printer.Printable.Right = writer.width();
-  printer.PaperHeight = printer.Printable.Bottom = writer.height();
   const TIniFile config(JoinPath(ProgramDir(), "config.ini"));
-  TPrintFormModel print;
-  if (!print.Prepare(scheme, &config, printer, Today())) throw std::runtime_error("печать не подготовлена");
-  const TPrintEntryRule rule = PrintEntryRule(entry);
-  print.Content.Mode = rule.Mode;
-  print.Content.Title = PrintTitle(*scheme.Info, entry);
-  if (rule.NoFooter) print.Margins.Footer = 0;
-  print.Content.PhaseLengths = TSetPhaseLenModel(scheme).Lengths;
-  print.Preview.ColorPrint = true;
-  {
-    TQtCanvas canvas(&writer);
-    print.DrawPrinted(scheme, canvas);
-    if (!canvas.Painter().end()) throw std::runtime_error("не удалось сложить страницу PDF");
-  }
-  return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  std::string bytes;
+  const TPdfResult result = PrintedPagePdf(
+      scheme, layout, kPdfDpi, PrintTitle(*scheme.Info, entry), [&](TPrintFormModel& print, const TPrinterMetrics& printer) {
+        if (!print.Prepare(scheme, &config, printer, Today())) return false;
+        const TPrintEntryRule rule = PrintEntryRule(entry);
+        print.Content.Mode = rule.Mode;
+        print.Content.Title = PrintTitle(*scheme.Info, entry);
+        if (rule.NoFooter) print.Margins.Footer = 0;
+        print.Content.PhaseLengths = TSetPhaseLenModel(scheme).Lengths;
+        print.Preview.ColorPrint = true;
+        return true;
+      },
+      bytes);
+  if (result == TPdfResult::NotConfigured) throw std::runtime_error("печать не подготовлена");
+  if (result == TPdfResult::NotWritten) throw std::runtime_error("не удалось сложить страницу PDF");
+  return bytes;
 }
 
 }  // namespace
