@@ -79,15 +79,19 @@ std::optional<TDbRepository> TDbRepository::Open(const std::string& database) {
 
 TDbRepository TDbRepository::OpenOrInit(const std::string& database) {
   if (std::optional<TDbRepository> r = Open(database)) return std::move(*r);
+  InitRepository(database);
+  return OpenExisting(database);
+}
+
+TRepoPtr InitRepository(const std::string& dir) {
   EnsureGitLibrary();
   git_repository_init_options opts{};
   git_repository_init_options_init(&opts, GIT_REPOSITORY_INIT_OPTIONS_VERSION);
   opts.flags = GIT_REPOSITORY_INIT_MKPATH | GIT_REPOSITORY_INIT_NO_REINIT;
   opts.initial_head = kDefaultBranch;
   git_repository* raw = nullptr;
-  GitCheck(git_repository_init_ext(&raw, database.c_str(), &opts), "cannot make a versioned database in " + database);
-  git_repository_free(raw);
-  return OpenExisting(database);
+  GitCheck(git_repository_init_ext(&raw, dir.c_str(), &opts), "cannot make a versioned database in " + dir);
+  return TRepoPtr(raw);
 }
 
 TDbRepository TDbRepository::OpenExisting(const std::string& database) {

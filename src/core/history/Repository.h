@@ -96,6 +96,9 @@ class TDbRepository {
   mutable std::optional<TStoredTree> LastRoot_;
 };
 
+// An empty repository in `dir` (made when missing), its branch kDefaultBranch.
+TRepoPtr InitRepository(const std::string& dir);
+
 std::string OidHex(const git_oid& id);
 // Two optional ids are the same entry (both absent, or equal).
 bool SameEntry(const std::optional<git_oid>& a, const std::optional<git_oid>& b);

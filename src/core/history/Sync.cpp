@@ -333,13 +333,8 @@ void DbClone(const std::string& url, const std::string& dir) {
     throw TGitError(GIT_EEXISTS, dir + " already holds passports");
   // Made step by step rather than by the library's clone, which gives up
   // when the shared repository's HEAD names a branch that is not there.
-  git_repository_init_options opts{};
-  git_repository_init_options_init(&opts, GIT_REPOSITORY_INIT_OPTIONS_VERSION);
-  opts.flags = GIT_REPOSITORY_INIT_MKPATH | GIT_REPOSITORY_INIT_NO_REINIT;
-  opts.initial_head = kDefaultBranch;
-  git_repository* raw = nullptr;
-  GitCheck(git_repository_init_ext(&raw, dir.c_str(), &opts), "cannot make a database in " + dir);
-  TRepoPtr repo(raw);
+  TRepoPtr repo = InitRepository(dir);
+  git_repository* raw = repo.get();
   git_remote* remoteRaw = nullptr;
   GitCheck(git_remote_create(&remoteRaw, raw, kRemoteName, url.c_str()), "cannot name the shared database " + url);
   TRemotePtr remote(remoteRaw);
